@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrin {
+
+// Whole-file reads. Failures throw FileError naming the file.
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path);
+std::string ReadFileText(const std::filesystem::path& path);
+
+// Replaces a file as a whole: the new content is written beside it, flushed to
+// disk and renamed over the old file, so a failure at any step leaves the old
+// file as it was. Throws FileError naming the file.
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+void WriteFileAtomically(const std::filesystem::path& path, const std::vector<std::uint8_t>& content);
+
+// Streams a new version of a file into a temporary file beside it; commit()
+// flushes and renames it over the target. Without commit() the temporary file
+// is removed and the target stays untouched.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::filesystem::path target);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void write(std::string_view bytes);
+    void write(const std::uint8_t* data, std::size_t size);
+    void commit();
+
+    const std::filesystem::path& target() const { return target_; }
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    std::FILE* file_ = nullptr;
+    bool committed_ = false;
+};
+
+// Test seam: when set, called before each step of a file rewrite ("write",
+// "flush", "rename") with the target's path; returning false makes that step
+// fail as the operating system would. Production code never sets it.
+using FileFaultHook = std::function<bool(std::string_view step, const std::filesystem::path&)>;
+void SetFileFaultHook(FileFaultHook hook);
+
+} // namespace tavrin

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrin {
+
+// Text files of the quiz formats: lines end in CR LF when written; a reader
+// accepts CR LF and bare LF. A final line without an end still counts.
+std::vector<std::string> SplitLines(std::string_view text);
+std::string JoinLinesCrLf(const std::vector<std::string>& lines);
+
+std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
+// Rewrites the whole file atomically, every line ended by CR LF.
+void WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+} // namespace tavrin
