@@ -33,7 +33,9 @@ std::uint32_t ByteReader::u32() {
     return value;
 }
 
-std::int32_t ByteReader::i32() { return static_cast<std::int32_t>(u32()); }
+std::int32_t ByteReader::i32() {
+    return static_cast<std::int32_t>(u32());
+}
 
 std::span<const std::uint8_t> ByteReader::bytes(std::size_t count) {
     le::requireRange(data_.size(), pos_, count);

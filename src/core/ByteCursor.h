@@ -45,7 +45,9 @@ public:
     void u16(std::uint16_t value);
     void u32(std::uint32_t value);
     void i32(std::int32_t value) { u32(static_cast<std::uint32_t>(value)); }
-    void bytes(std::span<const std::uint8_t> data) { out_.insert(out_.end(), data.begin(), data.end()); }
+    void bytes(std::span<const std::uint8_t> data) {
+        out_.insert(out_.end(), data.begin(), data.end());
+    }
     void text(const std::string& data) { out_.insert(out_.end(), data.begin(), data.end()); }
 
     const std::vector<std::uint8_t>& data() const { return out_; }

@@ -35,7 +35,9 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
 
 } // namespace
 
-void SetFileFaultHook(FileFaultHook hook) { faultHook() = std::move(hook); }
+void SetFileFaultHook(FileFaultHook hook) {
+    faultHook() = std::move(hook);
+}
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -85,8 +87,8 @@ void AtomicFileWriter::write(const std::uint8_t* data, std::size_t size) {
 void AtomicFileWriter::commit() {
     if (!file_)
         throw FileError(target_, "commit after the file was closed");
-    const bool flushed = stepAllowed("flush", target_) && std::fflush(file_) == 0 &&
-                         ::fsync(fileno(file_)) == 0;
+    const bool flushed =
+        stepAllowed("flush", target_) && std::fflush(file_) == 0 && ::fsync(fileno(file_)) == 0;
     const int flushError = errno;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;

@@ -17,7 +17,8 @@ std::string ReadFileText(const std::filesystem::path& path);
 // disk and renamed over the old file, so a failure at any step leaves the old
 // file as it was. Throws FileError naming the file.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
-void WriteFileAtomically(const std::filesystem::path& path, const std::vector<std::uint8_t>& content);
+void WriteFileAtomically(const std::filesystem::path& path,
+                         const std::vector<std::uint8_t>& content);
 
 // Streams a new version of a file into a temporary file beside it; commit()
 // flushes and renames it over the target. Without commit() the temporary file

@@ -17,8 +17,7 @@ namespace tavrin {
 // A record of the quiz formats: a fixed byte array that is stored as it is.
 // Concrete records derive from it and give every field a named accessor at its
 // documented offset; the bytes themselves are never reinterpreted as a struct.
-template <std::size_t Size>
-class FixedRecord {
+template <std::size_t Size> class FixedRecord {
 public:
     static constexpr std::size_t size = Size;
 

@@ -37,7 +37,9 @@ std::vector<std::string> SplitStoredPath(std::string_view stored) {
 
 namespace {
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool matchFrom(std::string_view name, std::string_view mask) {
     // Iterative glob with backtracking to the last '*'.

@@ -23,7 +23,9 @@ const QuizExtensions& ExtensionsOf(QuizKind kind) {
     return qa;
 }
 
-std::size_t QuestionRecordSize(QuizKind kind) { return kind == QuizKind::QA ? 217 : 1367; }
+std::size_t QuestionRecordSize(QuizKind kind) {
+    return kind == QuizKind::QA ? 217 : 1367;
+}
 
 const char* KindTitle(QuizKind kind) {
     switch (kind) {

@@ -81,13 +81,15 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
     if (pos < text.size() && text[pos] == '$') {
         base = 16;
         ++pos;
-    } else if (pos + 1 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
+    } else if (pos + 1 < text.size() && text[pos] == '0' &&
+               (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
         base = 16;
         pos += 2;
     }
     if (pos == text.size())
         return std::nullopt;
-    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    const std::uint64_t limit =
+        base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     std::uint64_t value = 0;
     for (; pos < text.size(); ++pos) {
         const int digit = digitValue(text[pos]);
@@ -103,7 +105,9 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
     return static_cast<std::int32_t>(magnitude);
 }
 
-bool IsWholeNumber(std::string_view text) { return ParseWholeNumber(text).has_value(); }
+bool IsWholeNumber(std::string_view text) {
+    return ParseWholeNumber(text).has_value();
+}
 
 bool HasAttributes(const fs::path& path, unsigned mask) {
     struct stat info {};

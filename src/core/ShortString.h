@@ -37,8 +37,7 @@ inline void write(std::span<std::uint8_t> field, std::string_view text) {
 } // namespace shortstring
 
 // A string[N] as a value of its own, for fields kept outside a record.
-template <std::size_t N>
-class ShortString {
+template <std::size_t N> class ShortString {
     static_assert(N >= 1 && N <= 255, "string[N] holds at most 255 characters");
 
 public:

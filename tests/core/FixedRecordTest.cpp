@@ -20,8 +20,8 @@ public:
 
 TEST(ShortStringField, KeepsBytesAfterTheLengthWhenRewritten) {
     // Length 2 "AB", then stale bytes "XYZ" from an earlier, longer value.
-    const std::vector<std::uint8_t> raw = {0x00, 0x02, 'A', 'B', 'X', 'Y', 'Z',
-                                           0x2A, 0x00, 0x00, 0x00};
+    const std::vector<std::uint8_t> raw = {0x00, 0x02, 'A',  'B',  'X', 'Y',
+                                           'Z',  0x2A, 0x00, 0x00, 0x00};
     SampleRecord record;
     record.assignBytes(raw);
     EXPECT_EQ(record.name(), "AB");
@@ -32,8 +32,8 @@ TEST(ShortStringField, KeepsBytesAfterTheLengthWhenRewritten) {
     EXPECT_EQ(std::vector<std::uint8_t>(record.bytes().begin(), record.bytes().end()), raw);
 
     record.setName("Q");
-    const std::vector<std::uint8_t> shorter = {0x00, 0x01, 'Q', 'B', 'X', 'Y', 'Z',
-                                               0x2A, 0x00, 0x00, 0x00};
+    const std::vector<std::uint8_t> shorter = {0x00, 0x01, 'Q',  'B',  'X', 'Y',
+                                               'Z',  0x2A, 0x00, 0x00, 0x00};
     EXPECT_EQ(std::vector<std::uint8_t>(record.bytes().begin(), record.bytes().end()), shorter);
 }
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/FileIO.h"
 #include "core/FileError.h"
+#include "core/FileIO.h"
 #include "core/FontSpec.h"
 #include "core/SharedRoutines.h"
 #include "tests/core/TempFolder.h"
@@ -28,8 +28,8 @@ TEST(ReplaceExtension, IgnoresPointsInFolderNames) {
 TEST(IsValidFileName, AcceptsAndRefusesTheDocumentedCharacters) {
     for (const char* ok : {"QUIZ 1.BMP", "sub\\pic.bmp", "", "a-b_c.d", "naïve"})
         EXPECT_TRUE(IsValidFileName(ok)) << ok;
-    for (const char* bad : {"a,b", "what?", "\"q\"", "a*", "a+b", "a/b", "c:x", "a;b", "<", "=",
-                            ">", "[x]", "a|b"})
+    for (const char* bad :
+         {"a,b", "what?", "\"q\"", "a*", "a+b", "a/b", "c:x", "a;b", "<", "=", ">", "[x]", "a|b"})
         EXPECT_FALSE(IsValidFileName(bad)) << bad;
 }
 
@@ -43,7 +43,8 @@ TEST(ParseWholeNumber, ReadsDecimalAndDollarHexStrictly) {
     EXPECT_EQ(ParseWholeNumber("$80000005"), static_cast<std::int32_t>(0x80000005u));
     EXPECT_EQ(ParseWholeNumber("2147483647"), 2147483647);
     EXPECT_EQ(ParseWholeNumber("-2147483648"), INT32_MIN);
-    for (const char* bad : {"", " ", "-", "$", "12a", "1 ", "2147483648", "$100000000", "1.5", "0x"})
+    for (const char* bad :
+         {"", " ", "-", "$", "12a", "1 ", "2147483648", "$100000000", "1.5", "0x"})
         EXPECT_FALSE(IsWholeNumber(bad)) << bad;
 }
 

@@ -47,7 +47,8 @@ TEST(AtomicRewrite, AFailedStepLeavesTheOldFile) {
     const auto path = temp.path() / "QUIZ.TIR";
     WriteTextLines(path, {"old"});
     for (const char* failing : {"write", "flush", "rename"}) {
-        SetFileFaultHook([failing](std::string_view step, const fs::path&) { return step != failing; });
+        SetFileFaultHook(
+            [failing](std::string_view step, const fs::path&) { return step != failing; });
         EXPECT_THROW(WriteTextLines(path, {"new"}), FileError) << failing;
         SetFileFaultHook(nullptr);
         EXPECT_EQ(ReadFileText(path), "old\r\n") << failing;
