@@ -1,0 +1,128 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace tavrin::testing {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& tag) {
+        static int counter = 0;
+        path_ =
+            std::filesystem::temp_directory_path() /
+            ("tavrin-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+inline void WriteText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+inline Bytes ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+inline void Append(Bytes& out, std::initializer_list<std::uint8_t> bytes) {
+    out.insert(out.end(), bytes.begin(), bytes.end());
+}
+
+inline void Append(Bytes& out, const Bytes& bytes) {
+    out.insert(out.end(), bytes.begin(), bytes.end());
+}
+
+inline void PutLe(Bytes& out, std::size_t offset, std::uint64_t value, int width) {
+    if (out.size() < offset + width)
+        out.resize(offset + width, 0);
+    for (int i = 0; i < width; ++i)
+        out[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// 4958 settings bytes that start with the version "2.1" and are otherwise
+// filled with a recognisable pattern, so misplaced copies show.
+inline Bytes SampleSettings() {
+    Bytes settings(4958);
+    for (std::size_t i = 0; i < settings.size(); ++i)
+        settings[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    settings[0] = 0x03;
+    settings[1] = '2';
+    settings[2] = '.';
+    settings[3] = '1';
+    settings[4] = 0x00;
+    return settings;
+}
+
+// A question record of `size` bytes whose identifier (string[32] at 1) is `id`.
+inline Bytes SampleRecord(std::size_t size, const std::string& id) {
+    Bytes record(size, 0);
+    record[1] = static_cast<std::uint8_t>(id.size());
+    std::copy(id.begin(), id.end(), record.begin() + 2);
+    record[size - 1] = 1; // hasInformation
+    return record;
+}
+
+// The smallest ELF64 program image a linker could write: header, one program
+// header, 24 bytes of section data, and three section headers (null,
+// PROGBITS, NOBITS) ending at byte 432, the image's length.
+inline Bytes TinyElfStub() {
+    Bytes elf(432, 0);
+    const std::uint8_t ident[] = {0x7F, 'E', 'L', 'F', 0x02 /*64-bit*/, 0x01 /*LE*/, 0x01};
+    std::copy(std::begin(ident), std::end(ident), elf.begin());
+    PutLe(elf, 0x10, 2, 2);    // e_type: executable
+    PutLe(elf, 0x12, 0x3E, 2); // e_machine: x86-64
+    PutLe(elf, 0x14, 1, 4);    // e_version
+    PutLe(elf, 0x20, 64, 8);   // e_phoff
+    PutLe(elf, 0x28, 240, 8);  // e_shoff
+    PutLe(elf, 0x34, 64, 2);   // e_ehsize
+    PutLe(elf, 0x36, 56, 2);   // e_phentsize
+    PutLe(elf, 0x38, 1, 2);    // e_phnum
+    PutLe(elf, 0x3A, 64, 2);   // e_shentsize
+    PutLe(elf, 0x3C, 3, 2);    // e_shnum
+    // Program header 0 at 64: a loadable segment over bytes 0..176.
+    PutLe(elf, 64 + 0, 1, 4);
+    PutLe(elf, 64 + 8, 0, 8);
+    PutLe(elf, 64 + 32, 176, 8);
+    // Section 1 at 240 + 64: PROGBITS over bytes 176..200.
+    PutLe(elf, 304 + 4, 1, 4);
+    PutLe(elf, 304 + 24, 176, 8);
+    PutLe(elf, 304 + 32, 24, 8);
+    // Section 2 at 240 + 128: NOBITS far beyond the file, which must not count.
+    PutLe(elf, 368 + 4, 8, 4);
+    PutLe(elf, 368 + 24, 0x100000, 8);
+    PutLe(elf, 368 + 32, 0x100000, 8);
+    for (std::size_t i = 176; i < 200; ++i)
+        elf[i] = 0xAB;
+    return elf;
+}
+
+} // namespace tavrin::testing
