@@ -50,6 +50,24 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
     return data;
 }
 
+std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::uint64_t offset,
+                                        std::size_t count) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw FileError(path, "is a folder, not a file");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileError::fromErrno(path, "cannot open");
+    std::vector<std::uint8_t> data(count);
+    if (offset > 0 && !in.seekg(static_cast<std::streamoff>(offset)))
+        throw FileError::fromErrno(path, "cannot read");
+    in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(count));
+    if (in.bad())
+        throw FileError::fromErrno(path, "cannot read");
+    data.resize(static_cast<std::size_t>(in.gcount()));
+    return data;
+}
+
 std::string ReadFileText(const std::filesystem::path& path) {
     auto bytes = ReadFileBytes(path);
     return std::string(bytes.begin(), bytes.end());

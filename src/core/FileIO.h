@@ -13,6 +13,12 @@ namespace tavrin {
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path);
 std::string ReadFileText(const std::filesystem::path& path);
 
+// Reads at most `count` bytes from `offset` on; fewer when the file ends
+// first. Throws FileError naming the file when it cannot be opened or read
+// (a folder included).
+std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::uint64_t offset,
+                                        std::size_t count);
+
 // Replaces a file as a whole: the new content is written beside it, flushed to
 // disk and renamed over the old file, so a failure at any step leaves the old
 // file as it was. Throws FileError naming the file.

@@ -57,6 +57,17 @@ protected:
         shortstring::write(field(offset, capacity + 1), text);
     }
 
+    // A record embedded at `offset`, copied out as a value of its own and
+    // copied back byte for byte.
+    template <class Record> Record recordAt(std::size_t offset) const {
+        Record record;
+        record.assignBytes(field(offset, Record::size));
+        return record;
+    }
+    template <class Record> void setRecordAt(std::size_t offset, const Record& record) {
+        std::ranges::copy(record.bytes(), field(offset, Record::size).begin());
+    }
+
     std::span<const std::uint8_t> field(std::size_t offset, std::size_t width) const {
         le::requireRange(Size, offset, width);
         return std::span<const std::uint8_t>(bytes_).subspan(offset, width);
