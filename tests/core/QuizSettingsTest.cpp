@@ -18,8 +18,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 // A string[N] field's significant bytes: length, then the characters.
 Bytes pstr(const std::string& text) {
-    Bytes b{static_cast<std::uint8_t>(text.size())};
-    b.insert(b.end(), text.begin(), text.end());
+    Bytes b(text.size() + 1);
+    b[0] = static_cast<std::uint8_t>(text.size());
+    std::copy(text.begin(), text.end(), b.begin() + 1);
     return b;
 }
 
