@@ -21,6 +21,19 @@ char32_t decodeByte(unsigned char byte) {
     return byte;
 }
 
+char encodeCodePoint(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<char>(cp);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        const char32_t mapped = kHighControls[i] ? kHighControls[i] : char32_t(0x80 + i);
+        if (mapped == cp)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -39,19 +52,6 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-char encodeCodePoint(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
-        return static_cast<char>(cp);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        const char32_t mapped = kHighControls[i] ? kHighControls[i] : char32_t(0x80 + i);
-        if (mapped == cp)
-            return static_cast<char>(0x80 + i);
-    }
-    return '?';
-}
-
-// Decodes one UTF-8 sequence at text[pos]; returns the length used (at least 1)
-// and sets ok to false for a malformed sequence.
 std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t& cp, bool& ok) {
     const auto lead = static_cast<unsigned char>(text[pos]);
     std::size_t length = 1;
@@ -88,8 +88,6 @@ std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t& cp, boo
     ok = true;
     return length;
 }
-
-} // namespace
 
 std::string toUtf8(std::string_view text) {
     std::string out;
