@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "core/FileError.h"
+#include "core/FileIO.h"
+#include "core/ProjectState.h"
+
+namespace tavrin {
+namespace fs = std::filesystem;
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class ProjectStateTest : public ::testing::Test {
+protected:
+    ProjectStateTest() : cwd_(fs::current_path()) {
+        state = ProjectState::AtStartUp(folder.path() / "program" / "tavrin");
+        state.quizKind = QuizKind::TI;
+    }
+    ~ProjectStateTest() override { fs::current_path(cwd_); }
+
+    OpenResult startNew(const std::string& name) {
+        return state.StartNewQuiz(folder.path() / "quiz", name, ask, upgrade);
+    }
+
+    std::size_t filesIn(const fs::path& dir) {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+    }
+
+    TempFolder folder;
+    ProjectState state;
+    std::vector<std::string> questions;
+    bool answer = true;
+    std::vector<fs::path> upgraded;
+    AskYesNo ask = [this](const std::string& q) {
+        questions.push_back(q);
+        return answer;
+    };
+    TopicFileUpgrade upgrade = [this](const fs::path& p) { upgraded.push_back(p); };
+
+private:
+    fs::path cwd_;
+};
+
+// The earlier format: version "2.01", program title at 1566.
+Bytes earlierQuizFile() {
+    Bytes old(2278, 0x00);
+    const Bytes version = {0x04, '2', '.', '0', '1'};
+    std::copy(version.begin(), version.end(), old.begin());
+    const Bytes title = {0x03, 'O', 'l', 'd'};
+    std::copy(title.begin(), title.end(), old.begin() + 1566);
+    return old;
+}
+
+TEST_F(ProjectStateTest, StartUpNamesTheProgramFolderAndItsHelpFile) {
+    EXPECT_EQ(state.programFolder, folder.path() / "program");
+    EXPECT_EQ(state.quizFolder, state.programFolder);
+    EXPECT_EQ(state.helpFile, folder.path() / "program" / "DRAVLEN.HLP");
+    EXPECT_EQ(state.programTitle, "Tavrin for Windows Ver 2.2");
+    EXPECT_EQ(state.formatVersion, "2.1");
+    EXPECT_FALSE(state.hasQuiz());
+}
+
+TEST_F(ProjectStateTest, NewQuizCreatesTheFolderAndOnlyTheQuizFile) {
+    ASSERT_EQ(startNew("Capitals.txt"), OpenResult::kOpened);
+    const fs::path quiz = folder.path() / "quiz";
+    EXPECT_EQ(state.quizFolder, quiz);
+    EXPECT_EQ(state.quizFile, quiz / "Capitals.TIJ");
+    EXPECT_EQ(state.questionFile, quiz / "Capitals.TIQ");
+    EXPECT_EQ(state.topicFile, quiz / "Capitals.TIR");
+    EXPECT_EQ(fs::file_size(state.quizFile), 4958u);
+    EXPECT_EQ(filesIn(quiz), 1u);
+    EXPECT_EQ(fs::current_path(), quiz);
+    EXPECT_EQ(state.settings.settingsVersion(), "2.1");
+    EXPECT_EQ(state.mediaInstruction, "Press the Start button");
+    EXPECT_TRUE(questions.empty());
+
+    EXPECT_EQ(state.compiledFile(), quiz / "Capitals.TIC");
+    EXPECT_EQ(state.executableFile(), quiz / "Capitals.EXE");
+    EXPECT_EQ(state.resultsFile(), quiz / "Capitals.TID");
+    EXPECT_EQ(state.swapFile(), quiz / "Capitals.TIS");
+    EXPECT_EQ(state.temporaryFile(), quiz / "Capitals.TMP");
+    EXPECT_EQ(state.indexFile(), quiz / "Capitals.$$$");
+    EXPECT_EQ(state.questions().recordSize(), 1367u);
+}
+
+TEST_F(ProjectStateTest, NewQuizOverAnExistingOneOpensItWhateverTheCase) {
+    const fs::path quiz = folder.path() / "quiz";
+    fs::create_directories(quiz);
+    QuizSettings existing;
+    InitQuizSettings(existing);
+    ProgramWindow window = existing.programWindow();
+    window.setProgramTitle("Kept");
+    existing.setProgramWindow(window);
+    SaveQuizSettings(quiz / "capitals.tij", existing);
+    WriteFileAtomically(quiz / "capitals.tiq", Bytes(1367, 0));
+
+    ASSERT_EQ(startNew("CAPITALS"), OpenResult::kOpened);
+    EXPECT_EQ(state.quizFile, quiz / "capitals.tij");
+    EXPECT_EQ(state.questionFile, quiz / "capitals.tiq");
+    EXPECT_EQ(state.quizCaption, "Kept");
+    EXPECT_EQ(filesIn(quiz), 2u);
+}
+
+TEST_F(ProjectStateTest, UnusableFolderChangesNothing) {
+    ASSERT_EQ(startNew("First"), OpenResult::kOpened);
+    const ProjectState before = state;
+    WriteFileAtomically(folder.path() / "plain", std::string("x"));
+    EXPECT_EQ(state.StartNewQuiz(folder.path() / "plain" / "sub", "Second", ask, upgrade),
+              OpenResult::kFolderUnavailable);
+    EXPECT_EQ(state.quizFile, before.quizFile);
+    EXPECT_EQ(state.quizFolder, before.quizFolder);
+}
+
+TEST_F(ProjectStateTest, DecliningTheConversionLeavesNoQuizAndTheFileUntouched) {
+    const fs::path quiz = folder.path() / "quiz";
+    fs::create_directories(quiz);
+    WriteFileAtomically(quiz / "OLD.TIJ", earlierQuizFile());
+    answer = false;
+    EXPECT_EQ(state.SelectQuiz(quiz / "OLD.TIJ", ask, upgrade), OpenResult::kNotOpened);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "OLD.TIJ was created with an earlier version of Tavrin. Would you "
+                            "like to convert it to the new version?");
+    EXPECT_FALSE(state.hasQuiz());
+    EXPECT_TRUE(state.questionFile.empty());
+    EXPECT_TRUE(state.topicFile.empty());
+    EXPECT_EQ(ReadFileBytes(quiz / "OLD.TIJ"), earlierQuizFile());
+    EXPECT_TRUE(upgraded.empty());
+}
+
+TEST_F(ProjectStateTest, AcceptedConversionRewritesTheFileAndUpgradesTopics) {
+    const fs::path quiz = folder.path() / "quiz";
+    fs::create_directories(quiz);
+    WriteFileAtomically(quiz / "OLD.TIJ", earlierQuizFile());
+    ASSERT_EQ(state.SelectQuiz(quiz / "OLD.TIJ", ask, upgrade), OpenResult::kOpened);
+    const Bytes converted = ReadFileBytes(quiz / "OLD.TIJ");
+    ASSERT_EQ(converted.size(), 4958u);
+    EXPECT_EQ(Bytes(converted.begin(), converted.begin() + 4), (Bytes{0x03, '2', '.', '1'}));
+    EXPECT_EQ(Bytes(converted.begin() + 3660, converted.begin() + 3664),
+              (Bytes{0x03, 'O', 'l', 'd'}));
+    EXPECT_EQ(state.quizCaption, "Old");
+    EXPECT_EQ(upgraded, (std::vector<fs::path>{quiz / "OLD.TIR"}));
+}
+
+TEST_F(ProjectStateTest, ShortEarlierFileIsRefusedAndKept) {
+    const fs::path quiz = folder.path() / "quiz";
+    fs::create_directories(quiz);
+    Bytes shortOld = earlierQuizFile();
+    shortOld.resize(1000);
+    WriteFileAtomically(quiz / "OLD.TIJ", shortOld);
+    try {
+        state.SelectQuiz(quiz / "OLD.TIJ", ask, upgrade);
+        FAIL() << "a short earlier quiz was converted";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), quiz / "OLD.TIJ");
+    }
+    EXPECT_EQ(ReadFileBytes(quiz / "OLD.TIJ"), shortOld);
+    EXPECT_FALSE(state.hasQuiz());
+    EXPECT_TRUE(upgraded.empty());
+}
+
+TEST_F(ProjectStateTest, TruncatedQuizFileIsAnErrorAndNoQuizStaysCurrent) {
+    ASSERT_EQ(startNew("Good"), OpenResult::kOpened);
+    const QuizSettings goodSettings = state.settings;
+    const fs::path quiz = folder.path() / "quiz";
+    WriteFileAtomically(quiz / "Cut.TIJ", Bytes(4000, 0x03));
+    EXPECT_THROW(state.SelectQuiz(quiz / "Cut.TIJ", ask, upgrade), FileError);
+    EXPECT_FALSE(state.hasQuiz());
+    EXPECT_EQ(state.settings, goodSettings);
+    EXPECT_EQ(fs::file_size(quiz / "Cut.TIJ"), 4000u);
+}
+
+TEST_F(ProjectStateTest, CancelledSelectionReopensTheCurrentQuiz) {
+    ASSERT_EQ(startNew("Again"), OpenResult::kOpened);
+    EXPECT_EQ(state.SelectQuiz(std::nullopt, ask, upgrade), OpenResult::kOpened);
+    EXPECT_EQ(state.quizFile.filename(), "Again.TIJ");
+    state.clearQuiz();
+    EXPECT_EQ(state.SelectQuiz(std::nullopt, ask, upgrade), OpenResult::kNotOpened);
+}
+
+} // namespace
+} // namespace tavrin
