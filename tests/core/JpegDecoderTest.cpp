@@ -1,0 +1,129 @@
+#include "core/JpegDecoder.h"
+#include "core/FileError.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+
+using namespace tavrin;
+
+namespace {
+
+// Encodes a picture made of four quadrants: red, green, blue and white.
+std::vector<std::uint8_t> encodeQuadrants(int width, int height, J_COLOR_SPACE space,
+                                          bool progressive = false) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = space == JCS_GRAYSCALE ? 1 : 3;
+    info.in_color_space = space;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * info.input_components);
+    while (info.next_scanline < info.image_height) {
+        const bool top = info.next_scanline < static_cast<JDIMENSION>(height / 2);
+        for (int x = 0; x < width; ++x) {
+            const bool left = x < width / 2;
+            const JSAMPLE r = (top && left) || (!top && !left) ? 255 : 0;
+            const JSAMPLE g = (top && !left) || (!top && !left) ? 255 : 0;
+            const JSAMPLE b = (!top) ? 255 : 0;
+            if (space == JCS_GRAYSCALE) {
+                row[x] = left ? 0 : 255;
+            } else {
+                row[x * 3] = r;
+                row[x * 3 + 1] = g;
+                row[x * 3 + 2] = b;
+            }
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    std::vector<std::uint8_t> bytes(buffer, buffer + size);
+    jpeg_destroy_compress(&info);
+    std::free(buffer);
+    return bytes;
+}
+
+void expectPixelNear(const RgbImage& image, int x, int y, int r, int g, int b) {
+    const std::size_t at = (static_cast<std::size_t>(y) * image.width + x) * 3;
+    EXPECT_NEAR(image.pixels[at], r, 12) << "red at " << x << "," << y;
+    EXPECT_NEAR(image.pixels[at + 1], g, 12) << "green at " << x << "," << y;
+    EXPECT_NEAR(image.pixels[at + 2], b, 12) << "blue at " << x << "," << y;
+}
+
+void expectQuadrants(const RgbImage& image) {
+    expectPixelNear(image, 4, 4, 255, 0, 0);                                  // top left red
+    expectPixelNear(image, image.width - 4, 4, 0, 255, 0);                    // top right green
+    expectPixelNear(image, 4, image.height - 4, 0, 0, 255);                   // bottom left blue
+    expectPixelNear(image, image.width - 4, image.height - 4, 255, 255, 255); // white
+}
+
+std::string decodeError(const std::vector<std::uint8_t>& bytes) {
+    try {
+        JpegDecoder::Decode(bytes);
+    } catch (const FormatError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+} // namespace
+
+TEST(JpegDecoder, DecodesSizeAndColours) {
+    const RgbImage image = JpegDecoder::Decode(encodeQuadrants(64, 48, JCS_RGB));
+    ASSERT_EQ(image.width, 64);
+    ASSERT_EQ(image.height, 48);
+    ASSERT_EQ(image.pixels.size(), 64u * 48u * 3u);
+    expectQuadrants(image);
+}
+
+TEST(JpegDecoder, DecodesProgressiveAndGreyPictures) {
+    expectQuadrants(JpegDecoder::Decode(encodeQuadrants(40, 32, JCS_RGB, true)));
+    const RgbImage grey = JpegDecoder::Decode(encodeQuadrants(32, 16, JCS_GRAYSCALE));
+    ASSERT_EQ(grey.pixels.size(), 32u * 16u * 3u);
+    expectPixelNear(grey, 2, 8, 0, 0, 0);
+    expectPixelNear(grey, 30, 8, 255, 255, 255);
+}
+
+TEST(JpegDecoder, TruncatedPictureIsRefused) {
+    std::vector<std::uint8_t> bytes = encodeQuadrants(64, 64, JCS_RGB);
+    bytes.resize(bytes.size() * 2 / 3);
+    EXPECT_NE(decodeError(bytes).find("Cannot decode the JPEG picture"), std::string::npos);
+    bytes.resize(100); // inside the headers
+    EXPECT_NE(decodeError(bytes), "");
+}
+
+TEST(JpegDecoder, DamagedOrForeignDataIsRefused) {
+    EXPECT_NE(decodeError({}), "");
+    EXPECT_NE(decodeError({'B', 'M', 0, 0, 0, 0}).find("JPEG"), std::string::npos);
+    std::vector<std::uint8_t> bytes = encodeQuadrants(64, 64, JCS_RGB);
+    for (std::size_t i = bytes.size() / 2; i < bytes.size() / 2 + 40; ++i)
+        bytes[i] = 0xFF; // marker bytes in the middle of the scan data
+    EXPECT_NE(decodeError(bytes), "");
+}
+
+TEST(JpegDecoder, HugeDeclaredSizeIsRefusedBeforeDecoding) {
+    std::vector<std::uint8_t> bytes = encodeQuadrants(16, 16, JCS_RGB);
+    // The start-of-frame marker FF C0: length(2) precision(1) height(2) width(2).
+    for (std::size_t i = 0; i + 8 < bytes.size(); ++i) {
+        if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) {
+            bytes[i + 5] = bytes[i + 7] = 0xFF; // 65280+ x 65280+ pixels
+            break;
+        }
+    }
+    EXPECT_NE(decodeError(bytes).find("too large"), std::string::npos);
+}
