@@ -47,9 +47,9 @@ bool QuestionFile::exists() const {
 }
 
 std::uintmax_t QuestionFile::fileSize() const {
-    std::error_code ec;
-    if (!fs::exists(path_, ec))
+    if (!exists())
         return 0;
+    std::error_code ec;
     const auto size = fs::file_size(path_, ec);
     if (ec)
         throw FileError(path_, "cannot read its size: " + ec.message());
