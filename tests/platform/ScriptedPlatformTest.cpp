@@ -1,0 +1,189 @@
+#include <QDialog>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <gtest/gtest-spi.h>
+
+#include "platform/ScriptedPlatform.h"
+#include "support/GuiTestSupport.h"
+
+namespace tavrin {
+namespace {
+
+// A platform whose failures are collected, to check what it complains about.
+class CapturingPlatform : public ::testing::Test {
+protected:
+    CapturingPlatform() {
+        platform.setFailureHandler([this](const QString& message) { failures << message; });
+    }
+
+    ScriptedPlatform platform;
+    QStringList failures;
+};
+
+// A dialog with OK and Cancel buttons, named like a form.
+class SmallForm : public QDialog {
+public:
+    explicit SmallForm(const QString& name) {
+        setObjectName(name);
+        auto* ok = new QPushButton("&OK", this);
+        ok->setObjectName("OKBtn");
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    }
+};
+
+TEST_F(CapturingPlatform, AnswersMessageBoxesInScriptOrder) {
+    platform.expectError("A filename must be entered.");
+    platform.expectYesNo("Do you want to add another Question?", true);
+    platform.expectYesNo("Save changes?", false);
+    platform.expectInfo("Done.");
+
+    platform.ShowError("A filename must be entered.");
+    EXPECT_TRUE(platform.AskYesNo("Do you want to add another Question?"));
+    EXPECT_FALSE(platform.AskYesNo("Save changes?"));
+    platform.ShowInfo("Done.");
+    platform.verifyDone();
+
+    EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
+    EXPECT_EQ(platform.calls(), (QStringList{"error: A filename must be entered.",
+                                             "yesno: Do you want to add another Question? -> Yes",
+                                             "yesno: Save changes? -> No", "info: Done."}));
+}
+
+TEST_F(CapturingPlatform, UnexpectedMessageBoxFailsWithItsText) {
+    platform.ShowError("Disk full");
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains("error box \"Disk full\"")) << failures[0].toStdString();
+}
+
+TEST_F(CapturingPlatform, DifferentTextOrKindFailsAndAnswersNo) {
+    platform.expectYesNo("Delete this question?", true);
+    platform.ShowInfo("Delete this question?");
+    EXPECT_FALSE(platform.AskYesNo("Delete that question?"));
+    ASSERT_EQ(failures.size(), 2);
+    EXPECT_TRUE(failures[1].contains("Delete that question?"));
+    EXPECT_TRUE(failures[1].contains("Delete this question?"));
+}
+
+TEST_F(CapturingPlatform, VerifyDoneReportsWhatWasNeverShown) {
+    platform.expectInfo("Quiz compiled.");
+    platform.onDialog("TQAEntryForm", [](QDialog&) {});
+    platform.verifyDone();
+    ASSERT_EQ(failures.size(), 2);
+    EXPECT_TRUE(failures[0].contains("Quiz compiled."));
+    EXPECT_TRUE(failures[1].contains("TQAEntryForm"));
+    failures.clear();
+    platform.verifyDone();
+    EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(CapturingPlatform, FormWithoutHandlerFailsAndIsCancelled) {
+    SmallForm form("TQAEntryForm");
+    EXPECT_EQ(platform.RunModal(form), QDialog::Rejected);
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains("TQAEntryForm"));
+}
+
+TEST_F(CapturingPlatform, HandlerThatLeavesTheFormOpenFails) {
+    SmallForm form("TQAEntryForm");
+    platform.onDialog("TQAEntryForm", [](QDialog&) {});
+    EXPECT_EQ(platform.RunModal(form), QDialog::Rejected);
+    EXPECT_FALSE(form.isVisible());
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains("left open"));
+}
+
+TEST_F(CapturingPlatform, HandlersRunInOrderAndNestedFormsWork) {
+    platform.onDialog("Outer", [this](QDialog& outer) {
+        SmallForm inner("Inner");
+        EXPECT_EQ(platform.RunModal(inner), QDialog::Accepted);
+        if (platform.AskYesNo("Do you want to add another Question?")) {
+            SmallForm second("Inner");
+            EXPECT_EQ(platform.RunModal(second), QDialog::Rejected);
+        }
+        test::click(outer, "OKBtn");
+    });
+    platform.onDialog("Inner", [](QDialog& inner) { test::click(inner, "OKBtn"); });
+    platform.expectYesNo("Do you want to add another Question?", true);
+    platform.onDialog("Inner", [](QDialog& inner) { inner.reject(); });
+
+    SmallForm outer("Outer");
+    EXPECT_EQ(platform.RunModal(outer), QDialog::Accepted);
+    platform.verifyDone();
+    EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
+    EXPECT_EQ(platform.calls(), (QStringList{"dialog: Inner -> 1",
+                                             "yesno: Do you want to add another Question? -> Yes",
+                                             "dialog: Inner -> 0", "dialog: Outer -> 1"}));
+}
+
+TEST_F(CapturingPlatform, CommonDialogsAnswerFromTheScript) {
+    FontSpec font{16, 0, FontSpec::kBold, "Times New Roman"};
+    platform.expectOpenFile(QString("/quiz/pic.bmp"));
+    platform.expectOpenFile(std::nullopt);
+    platform.expectColour(0x0000FF);
+    platform.expectFont(font);
+    platform.expectRunProgram({true, 3, {}}, "\"my prog.exe\" /x");
+    platform.expectOpenDocument("/quiz/page.htm", false);
+    platform.expectHelp(141);
+
+    FileDialogRequest request;
+    request.caption = "Select a Graphic";
+    request.filter = "Graphic Files|*.JPG;*.BMP";
+    EXPECT_EQ(platform.GetOpenFileName(request), QString("/quiz/pic.bmp"));
+    EXPECT_EQ(platform.GetOpenFileName(request), std::nullopt);
+    EXPECT_EQ(platform.lastFileRequest().filter, "Graphic Files|*.JPG;*.BMP");
+    EXPECT_EQ(platform.ChooseColour(0), 0x0000FFu);
+    EXPECT_EQ(platform.ChooseFont(FontSpec{}), font);
+    const ProcessResult run = platform.RunProgramAndWait("\"my prog.exe\" /x", "/quiz");
+    EXPECT_TRUE(run.started);
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(platform.lastWorkingFolder(), "/quiz");
+    EXPECT_FALSE(platform.OpenDocument("/quiz/page.htm"));
+    platform.ShowHelp(141);
+    platform.verifyDone();
+    EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
+}
+
+TEST_F(CapturingPlatform, UnexpectedHelpFails) {
+    platform.expectHelp(100);
+    platform.ShowHelp(101);
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains("101"));
+}
+
+TEST_F(CapturingPlatform, YesNoHelpCanRecordTheHelpPress) {
+    platform.expectYesNoHelp("Overwrite the file?", false, true);
+    EXPECT_FALSE(platform.AskYesNoHelp("Overwrite the file?", 90));
+    EXPECT_EQ(platform.calls(),
+              (QStringList{"help: 90", "yesnohelp: Overwrite the file? [help 90] -> No"}));
+    EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(CapturingPlatform, PrintWritesAPdfFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString pdf = folder.filePath("results.pdf");
+    platform.expectPrint(pdf);
+    platform.expectPrintCancelled();
+
+    QTextDocument document;
+    document.setPlainText("Score: 7 out of 10");
+    EXPECT_TRUE(platform.PrintDocument(document, "Quiz Results"));
+    EXPECT_FALSE(platform.PrintDocument(document, "Quiz Results"));
+    EXPECT_TRUE(failures.isEmpty());
+
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+    EXPECT_GT(file.size(), 500);
+}
+
+TEST(ScriptedPlatformWithTestSupport, SurpriseFailsTheRunningTest) {
+    ScriptedPlatform platform;
+    test::FailTestOnSurprise(platform);
+    EXPECT_NONFATAL_FAILURE(platform.ShowError("Cannot open PIC.BMP"), "Cannot open PIC.BMP");
+}
+
+} // namespace
+} // namespace tavrin
