@@ -1,0 +1,71 @@
+#include "platform/PlatformConversions.h"
+
+#include <QDir>
+#include <filesystem>
+
+#include "core/CommandLine.h"
+#include "core/FolderNames.h"
+
+namespace tavrin {
+
+QColor ColourFromValue(std::uint32_t value) {
+    if ((value & 0xFF000000u) != 0) {
+        return QColor(Qt::black);
+    }
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+std::uint32_t ValueFromColour(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return static_cast<std::uint32_t>(rgb.red()) | (static_cast<std::uint32_t>(rgb.green()) << 8) |
+           (static_cast<std::uint32_t>(rgb.blue()) << 16);
+}
+
+QFont FontFromSpec(const FontSpec& spec) {
+    QFont font(QString::fromStdString(spec.name));
+    if (spec.size > 0) {
+        font.setPointSize(spec.size);
+    }
+    font.setBold((spec.style & FontSpec::kBold) != 0);
+    font.setItalic((spec.style & FontSpec::kItalic) != 0);
+    font.setUnderline((spec.style & FontSpec::kUnderline) != 0);
+    font.setStrikeOut((spec.style & FontSpec::kStrikeOut) != 0);
+    return font;
+}
+
+FontSpec SpecFromFont(const QFont& font, std::int32_t colour) {
+    FontSpec spec;
+    spec.name = font.family().toStdString();
+    spec.size = font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF());
+    spec.colour = colour;
+    spec.style = static_cast<std::uint8_t>((font.bold() ? FontSpec::kBold : 0) |
+                                           (font.italic() ? FontSpec::kItalic : 0) |
+                                           (font.underline() ? FontSpec::kUnderline : 0) |
+                                           (font.strikeOut() ? FontSpec::kStrikeOut : 0));
+    return spec;
+}
+
+QStringList ProgramAndArguments(const QString& commandLine, const QString& workingFolder) {
+    QStringList parts;
+    for (const std::string& part : SplitWindowsCommandLine(commandLine.toStdString())) {
+        parts << QString::fromStdString(part);
+    }
+    if (parts.isEmpty() || workingFolder.isEmpty()) {
+        return parts;
+    }
+    const QString program = parts.first();
+    const bool absolute = program.startsWith(QLatin1Char('/')) ||
+                          program.startsWith(QLatin1Char('\\')) ||
+                          (program.size() >= 2 && program[1] == QLatin1Char(':'));
+    if (!absolute) {
+        const auto found = ResolveInFolder(std::filesystem::path(workingFolder.toStdString()),
+                                           program.toStdString());
+        if (found && std::filesystem::is_regular_file(*found)) {
+            parts.first() = QString::fromStdString(found->string());
+        }
+    }
+    return parts;
+}
+
+} // namespace tavrin
