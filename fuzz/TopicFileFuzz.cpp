@@ -1,0 +1,49 @@
+// Feeds arbitrary bytes to the topic file readers, the rewrites and the index
+// builder; the index built from them must always read back.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/FileError.h"
+#include "core/TopicCommand.h"
+#include "core/TopicDisplay.h"
+#include "core/TopicIndex.h"
+#include "core/TopicIndexBuilder.h"
+#include "core/TopicRewrite.h"
+#include "core/TopicText.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tavrin;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const TopicText topics(text);
+
+    std::vector<std::string> names;
+    topics.listTopicsForSource(names, "HYPER");
+    for (const auto& name : names) {
+        const auto lines = topics.findTopic(name, "HYPER");
+        if (!lines)
+            continue;
+        try {
+            DecideTopicDisplay(*lines, "/quiz/");
+            FilesNamedByTopic(*lines);
+        } catch (const FormatError&) {
+        }
+    }
+    std::vector<std::string> introduction;
+    topics.readIntroduction(introduction);
+
+    const std::string_view first = names.empty() ? std::string_view("Q1") : names.front();
+    TopicRewrite::replaceTopic(text, first, "HYPER", std::nullopt);
+    TopicRewrite::replaceTopic(text, first, "HYPER", "[X]\r\nsource=HYPER\r\n]\r\n");
+    TopicRewrite::replaceIntroduction(text, "[^INTRODUCTION^]\r\n]\r\n");
+    TopicRewrite::upgrade(text);
+
+    const auto index = BuildTopicIndexBytes(text);
+    const TopicIndex reader(index); // must never throw on our own output
+    for (std::size_t i = 0; i < reader.size(); ++i)
+        reader.blockLines(i);
+    reader.findTopic(first, "HYPER");
+    return 0;
+}
