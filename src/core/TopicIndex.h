@@ -20,6 +20,8 @@ public:
     // Throws FormatError when the header, the count, the index or any entry's
     // start and length do not fit the block.
     explicit TopicIndex(std::span<const std::uint8_t> block);
+    // The reader keeps no copy: a temporary block would be gone at once.
+    explicit TopicIndex(std::vector<std::uint8_t>&&) = delete;
 
     std::size_t size() const { return entries_.size(); }
     const TopicIndexEntry& entry(std::size_t index) const { return entries_.at(index); }

@@ -141,7 +141,8 @@ void PutU32(Bytes& bytes, std::size_t offset, std::uint32_t value) {
 }
 
 TEST(TopicIndexReader, RejectsDamagedHeaders) {
-    EXPECT_THROW(TopicIndex(Bytes{0x03, 'W', 'R', '1', 0x00, 0, 0}), FormatError);
+    const Bytes shortHeader = {0x03, 'W', 'R', '1', 0x00, 0, 0};
+    EXPECT_THROW(TopicIndex{shortHeader}, FormatError);
     Bytes wrong = kTwoTopicsIndex;
     wrong[3] = '2';
     EXPECT_THROW(TopicIndex{wrong}, FormatError);
