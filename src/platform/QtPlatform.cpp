@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -147,9 +148,7 @@ std::optional<QString> QtPlatform::runFileDialog(const FileDialogRequest& reques
         dialog.selectFile(request.fileName);
     }
     if (request.helpContext != 0) {
-        auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
-        QObject::connect(help, &QShortcut::activated, &dialog,
-                         [this, context = request.helpContext] { ShowHelp(context); });
+        addHelp(dialog, request.helpContext);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
@@ -172,6 +171,16 @@ std::optional<FontSpec> QtPlatform::ChooseFont(const FontSpec& initial) {
         return std::nullopt;
     }
     return SpecFromFont(chosen, initial.colour);
+}
+
+void QtPlatform::addHelp(QFileDialog& dialog, int helpContext) {
+    const auto showHelp = [this, helpContext] { ShowHelp(helpContext); };
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
+        buttons->addButton(QDialogButtonBox::Help);
+        QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog, showHelp);
+    }
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
+    QObject::connect(f1, &QShortcut::activated, &dialog, showHelp);
 }
 
 QPrinter& QtPlatform::printer() {

@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 
+class QFileDialog;
 class QPrinter;
 
 namespace tavrin {
@@ -43,6 +44,8 @@ public:
 
 private:
     std::optional<QString> runFileDialog(const FileDialogRequest& request, bool save);
+    // A Help button and F1 that open help at the dialog's context.
+    void addHelp(QFileDialog& dialog, int helpContext);
     QPrinter& printer();
 
     QString helpFile_;

@@ -1,8 +1,13 @@
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <functional>
@@ -14,28 +19,64 @@
 namespace tavrin {
 namespace {
 
-// The visible message box, if any; message boxes are modal, so the test acts
-// on them from a timer while the box's own event loop runs.
-QMessageBox* visibleMessageBox() {
+// The visible top-level window of type T, if any.
+template <typename T> T* visibleWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
-            return box;
+        if (auto* window = qobject_cast<T*>(widget); window != nullptr && window->isVisible()) {
+            return window;
         }
     }
     return nullptr;
 }
 
-// Runs `step` on the message box as soon as it is shown.
-void whenBoxShows(std::function<void(QMessageBox&)> step) {
+// Runs `step` on the first visible window of type T as soon as it shows. Boxes
+// and dialogs are modal, so the test acts on them from a timer while their
+// own event loop runs.
+template <typename T> void whenShown(std::function<void(T&)> step) {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
-        if (QMessageBox* box = visibleMessageBox()) {
+        if (T* window = visibleWindow<T>()) {
             poll->stop();
             poll->deleteLater();
-            step(*box);
+            step(*window);
         }
     });
     poll->start(10);
+}
+
+void whenBoxShows(std::function<void(QMessageBox&)> step) {
+    whenShown<QMessageBox>(step);
+}
+
+// The names the file dialog lists, once its folder has been read.
+QStringList listedNames(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    QStringList names;
+    if (view == nullptr) {
+        return names;
+    }
+    for (int attempt = 0; attempt < 200 && names.isEmpty(); ++attempt) {
+        QTest::qWait(10);
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < view->model()->rowCount(root); ++row) {
+            names << view->model()->index(row, 0, root).data().toString();
+        }
+    }
+    names.sort();
+    return names;
+}
+
+// Types a name into the dialog and accepts it; a dialog that refuses is
+// cancelled so that the test cannot hang.
+void chooseFile(QFileDialog& dialog, const QString& name) {
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(name);
+    static_cast<QDialog&>(dialog).accept();
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "The file dialog did not accept " << name.toStdString();
+        dialog.reject();
+    }
 }
 
 class QtPlatformTest : public ::testing::Test {
@@ -143,6 +184,44 @@ TEST_F(QtPlatformTest, ProgramThatCannotStartIsReportedWithAReason) {
     EXPECT_FALSE(result.started);
     EXPECT_FALSE(result.error.isEmpty());
     EXPECT_FALSE(platform.RunProgramAndWait("  ", folder.path()).started);
+}
+
+TEST_F(QtPlatformTest, OpenDialogMasksMatchEveryCase) {
+    for (const char* name : {"pic.jpg", "PHOTO.JPG", "old.Bmp", "notes.txt"}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    FileDialogRequest request;
+    request.caption = "Select a Graphic";
+    request.filter = "Graphic Files|*.JPG;*.BMP";
+    request.startFolder = folder.path();
+    request.mustExist = true;
+    request.helpContext = 510;
+    QStringList listed;
+    bool hasHelp = false;
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        listed = listedNames(dialog);
+        auto* buttons = dialog.findChild<QDialogButtonBox*>("buttonBox");
+        hasHelp = buttons != nullptr && buttons->button(QDialogButtonBox::Help) != nullptr;
+        chooseFile(dialog, "pic.jpg");
+    });
+    const auto chosen = platform.GetOpenFileName(request);
+    EXPECT_EQ(listed, (QStringList{"PHOTO.JPG", "old.Bmp", "pic.jpg"}));
+    EXPECT_TRUE(hasHelp);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, folder.filePath("pic.jpg"));
+}
+
+TEST_F(QtPlatformTest, SaveDialogAddsTheDefaultExtension) {
+    FileDialogRequest request;
+    request.caption = "Save Quiz";
+    request.filter = "Quiz Files|*.QAJ";
+    request.defaultExtension = "QAJ";
+    request.startFolder = folder.path();
+    whenShown<QFileDialog>([](QFileDialog& dialog) { chooseFile(dialog, "newquiz"); });
+    EXPECT_EQ(platform.GetSaveFileName(request), folder.filePath("newquiz.QAJ"));
+    whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(platform.GetSaveFileName(request), std::nullopt);
 }
 
 TEST_F(QtPlatformTest, RunModalReturnsTheDialogsResult) {
