@@ -1,6 +1,11 @@
 #include "support/GuiTestSupport.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace tavrin::test {
@@ -31,14 +36,72 @@ void click(const QObject& parent, const QString& buttonName) {
 }
 
 void typeInto(const QObject& parent, const QString& editName, const QString& text) {
-    auto* edit = findChild<QLineEdit>(parent, editName);
-    if (edit == nullptr) {
-        return;
+    auto* widget = findChild<QWidget>(parent, editName);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->selectAll();
+        edit->del();
+        QTest::keyClicks(edit, text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        plain->setPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(widget)) {
+        rich->setPlainText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable()) {
+        combo->setEditText(text);
+    } else if (widget != nullptr) {
+        ADD_FAILURE() << editName.toStdString() << " cannot be typed into";
     }
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    if (text.isEmpty()) {
-        edit->clear();
+}
+
+QString textOf(const QObject& parent, const QString& widgetName) {
+    auto* widget = findChild<QWidget>(parent, widgetName);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text();
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        return plain->toPlainText();
+    }
+    if (auto* rich = qobject_cast<QTextEdit*>(widget)) {
+        return rich->toPlainText();
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        return combo->currentText();
+    }
+    if (widget != nullptr) {
+        ADD_FAILURE() << widgetName.toStdString() << " has no text";
+    }
+    return {};
+}
+
+void setChecked(const QObject& parent, const QString& buttonName, bool checked) {
+    auto* button = findChild<QAbstractButton>(parent, buttonName);
+    if (button != nullptr && button->isChecked() != checked) {
+        click(parent, buttonName);
+    }
+}
+
+void chooseItem(const QObject& parent, const QString& widgetName, const QString& itemText) {
+    auto* widget = findChild<QWidget>(parent, widgetName);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        const int index = combo->findText(itemText);
+        if (index < 0) {
+            ADD_FAILURE() << widgetName.toStdString() << " has no entry " << itemText.toStdString();
+        }
+        combo->setCurrentIndex(index);
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        const QList<QListWidgetItem*> found = list->findItems(itemText, Qt::MatchExactly);
+        if (found.isEmpty()) {
+            ADD_FAILURE() << widgetName.toStdString() << " has no entry " << itemText.toStdString();
+            return;
+        }
+        list->setCurrentItem(found.first());
+    } else if (widget != nullptr) {
+        ADD_FAILURE() << widgetName.toStdString() << " is neither a combo box nor a list";
     }
 }
 

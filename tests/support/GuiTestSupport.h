@@ -36,8 +36,16 @@ template <typename T> T* findChild(const QObject& parent, const QString& name) {
 
 // Clicks the named button; fails the test when it is missing, hidden or disabled.
 void click(const QObject& parent, const QString& buttonName);
-// Replaces the text of the named line edit as if typed.
+// Replaces the text of the named edit as if typed. Works on line edits
+// (their length limit applies), plain and rich text edits, and editable
+// combo boxes.
 void typeInto(const QObject& parent, const QString& editName, const QString& text);
+// The text of the named edit, label, button or combo box.
+QString textOf(const QObject& parent, const QString& widgetName);
+// Clicks the named check box or radio button when its state differs.
+void setChecked(const QObject& parent, const QString& buttonName, bool checked);
+// Picks the entry of the named combo box or list that has this text.
+void chooseItem(const QObject& parent, const QString& widgetName, const QString& itemText);
 // Sends one key press (and release) to the named widget.
 void pressKey(const QObject& parent, const QString& widgetName, Qt::Key key);
 
