@@ -1,5 +1,7 @@
 #include "platform/HelpViewer.h"
 
+#include "platform/HelpBrowser.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +16,7 @@
 namespace tavrin {
 
 HelpViewer::HelpViewer(QWidget* parent)
-    : QWidget(parent, Qt::Window), Browser(new QTextBrowser(this)),
+    : QWidget(parent, Qt::Window), Browser(new HelpBrowser(this)),
       ContentsBtn(new QPushButton(tr("&Contents"), this)),
       BackBtn(new QPushButton(tr("&Back"), this)),
       ForwardBtn(new QPushButton(tr("&Forward"), this)),

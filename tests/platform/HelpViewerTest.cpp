@@ -86,5 +86,18 @@ TEST_F(HelpViewerTest, SwitchesToAnotherHelpFile) {
     EXPECT_EQ(shownAnchor(), "context-7");
 }
 
+TEST_F(HelpViewerTest, ReadsUnmarkedSingleByteTextAsWindows1252) {
+    const QString help = writeHelp(folder, "OLD.HLP", "<p>Caf\xE9 \x80 5</p>");
+    ASSERT_TRUE(viewer.ShowContext(help, 1, error));
+    EXPECT_TRUE(
+        viewer.Browser->toPlainText().contains(QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC 5")));
+}
+
+TEST_F(HelpViewerTest, ReadsUtf8Text) {
+    const QString help = writeHelp(folder, "NEW.HLP", "<p>Caf\xC3\xA9</p>");
+    ASSERT_TRUE(viewer.ShowContext(help, 1, error));
+    EXPECT_TRUE(viewer.Browser->toPlainText().contains(QString::fromUtf8("Caf\xC3\xA9")));
+}
+
 } // namespace
 } // namespace tavrin
