@@ -84,20 +84,18 @@ void TButtListForm::ListBox1DblClick() {
     accept();
 }
 
-void TButtListForm::ListBox1KeyPress(QKeyEvent* event, bool& handled) {
-    handled = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (handled) {
-        accept();
+bool TButtListForm::ListBox1KeyPress(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        return false;
     }
+    accept();
+    return true;
 }
 
 bool TButtListForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ListBox1 && event->type() == QEvent::KeyPress) {
-        bool handled = false;
-        ListBox1KeyPress(static_cast<QKeyEvent*>(event), handled);
-        if (handled) {
-            return true;
-        }
+    if (watched == ListBox1 && event->type() == QEvent::KeyPress &&
+        ListBox1KeyPress(static_cast<QKeyEvent*>(event))) {
+        return true;
     }
     return PlatformDialog::eventFilter(watched, event);
 }

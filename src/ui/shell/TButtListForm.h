@@ -28,7 +28,8 @@ public:
 
     void BitBtn1Click();
     void ListBox1DblClick();
-    void ListBox1KeyPress(QKeyEvent* event, bool& handled);
+    // Enter in the list selects, like "&Select"; true when the key was used.
+    bool ListBox1KeyPress(QKeyEvent* event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
