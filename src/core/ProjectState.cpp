@@ -154,6 +154,13 @@ void ProjectState::ConvertEarlierQuiz(const TopicFileUpgrade& upgradeTopicFile) 
         upgradeTopicFile(topicFile);
 }
 
+void ProjectState::DeleteQuestionAt(std::size_t n) {
+    QuestionFile file = questions();
+    DeleteQuestion(file, n, [this](const std::string& identifier) {
+        DeleteTopic(topicFile, identifier, "HYPER");
+    });
+}
+
 bool CreateOrEnterQuizFolder(const fs::path& folder) {
     std::error_code ec;
     fs::create_directories(folder, ec);

@@ -11,6 +11,7 @@
 #include "core/QuizSettings.h"
 #include "core/TQARecord.h"
 #include "core/TTMRecord.h"
+#include "core/TopicFile.h"
 
 namespace tavrin {
 
@@ -78,24 +79,30 @@ struct ProjectState {
     // of that name is opened as it is. When the folder can be neither created
     // nor entered nothing changes. With an empty name no quiz is current.
     OpenResult StartNewQuiz(const std::filesystem::path& folder, const std::string& name,
-                            const AskYesNo& ask, const TopicFileUpgrade& upgradeTopicFile);
+                            const AskYesNo& ask,
+                            const TopicFileUpgrade& upgradeTopicFile = UpgradeTopicFile);
 
     // Opens the quiz file the author chose (found in its folder without regard
     // to case), or reopens the current quiz when nothing was chosen.
     OpenResult SelectQuiz(const std::optional<std::filesystem::path>& chosen, const AskYesNo& ask,
-                          const TopicFileUpgrade& upgradeTopicFile);
+                          const TopicFileUpgrade& upgradeTopicFile = UpgradeTopicFile);
 
     // Makes the quiz named by quizFile current: derives its question and
     // topic files, creates default settings for a new quiz, offers to convert
     // a quiz of the earlier format, then loads the settings. On any failure or
     // a declined conversion no quiz is current (so no other quiz's settings
     // can be written into this file) and the error is passed on.
-    OpenResult OpenQuiz(const AskYesNo& ask, const TopicFileUpgrade& upgradeTopicFile);
+    OpenResult OpenQuiz(const AskYesNo& ask,
+                        const TopicFileUpgrade& upgradeTopicFile = UpgradeTopicFile);
 
     // Rewrites the earlier-format quiz file as current settings, then upgrades
     // the topic file. A short or damaged file is a FileError naming it and is
     // left as it was.
-    void ConvertEarlierQuiz(const TopicFileUpgrade& upgradeTopicFile);
+    void ConvertEarlierQuiz(const TopicFileUpgrade& upgradeTopicFile = UpgradeTopicFile);
+
+    // Deletes question n of the current quiz together with its information
+    // topic (see DeleteQuestion).
+    void DeleteQuestionAt(std::size_t n);
 
     // The question put to the author before converting an earlier quiz.
     std::string conversionQuestion() const;

@@ -9,6 +9,7 @@
 #include "core/FileError.h"
 #include "core/FileIO.h"
 #include "core/ProjectState.h"
+#include "core/TopicFile.h"
 
 namespace tavrin {
 namespace fs = std::filesystem;
@@ -26,6 +27,9 @@ protected:
 
     OpenResult startNew(const std::string& name) {
         return state.StartNewQuiz(folder.path() / "quiz", name, ask, upgrade);
+    }
+    OpenResult startNew(const std::string& name, const AskYesNo& asker) {
+        return state.StartNewQuiz(folder.path() / "quiz", name, asker);
     }
 
     std::size_t filesIn(const fs::path& dir) {
@@ -182,6 +186,39 @@ TEST_F(ProjectStateTest, CancelledSelectionReopensTheCurrentQuiz) {
     EXPECT_EQ(state.quizFile.filename(), "Again.TIJ");
     state.clearQuiz();
     EXPECT_EQ(state.SelectQuiz(std::nullopt, ask, upgrade), OpenResult::kNotOpened);
+}
+
+TEST_F(ProjectStateTest, ConversionUpgradesTheTopicFileByDefault) {
+    const fs::path quiz = folder.path() / "quiz";
+    fs::create_directories(quiz);
+    WriteFileAtomically(quiz / "OLD.TIJ", earlierQuizFile());
+    WriteFileAtomically(quiz / "old.tir", std::string("[Q1]\r\nHYPER\r\ntype=2\r\n"
+                                                      "command=PIC.BMP 50\r\n]\r\n"));
+    ASSERT_EQ(state.SelectQuiz(quiz / "OLD.TIJ", ask), OpenResult::kOpened);
+    EXPECT_EQ(state.topicFile, quiz / "old.tir");
+    EXPECT_NE(ReadFileText(quiz / "old.tir").find("command=PIC.BMP,50\r\n"), std::string::npos);
+}
+
+TEST_F(ProjectStateTest, DeletingAQuestionRemovesItsInformationTopic) {
+    ASSERT_EQ(startNew("Del", ask), OpenResult::kOpened);
+    QuestionFile file = state.questions();
+    TTMRecord plain;
+    plain.setIdentifier("PLAIN");
+    TTMRecord informed;
+    informed.setIdentifier("INFORMED");
+    informed.setHasInformation(true);
+    file.WriteQuestion(QuestionFile::kAppend, informed);
+    file.WriteQuestion(QuestionFile::kAppend, plain);
+    AppendCommandTopic(state.topicFile, "INFORMED", 2, "PIC.BMP,5", "HYPER");
+    AppendCommandTopic(state.topicFile, "PLAIN", 2, "OTHER.BMP,5", "HYPER");
+
+    std::vector<std::string> lines;
+    ASSERT_TRUE(FindTopic(state.topicFile, "INFORMED", "HYPER", lines));
+
+    state.DeleteQuestionAt(0);
+    EXPECT_EQ(file.ListQuestionIds(), (std::vector<std::string>{"PLAIN"}));
+    EXPECT_FALSE(FindTopic(state.topicFile, "INFORMED", "HYPER", lines));
+    EXPECT_TRUE(FindTopic(state.topicFile, "PLAIN", "HYPER", lines));
 }
 
 } // namespace
