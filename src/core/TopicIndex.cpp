@@ -4,6 +4,7 @@
 #include "core/FolderNames.h"
 #include "core/TopicIndexHeader.h"
 #include "core/TopicLineCursor.h"
+#include "core/TopicText.h"
 
 namespace tavrin {
 namespace {
@@ -90,6 +91,21 @@ std::optional<std::vector<std::string>> TopicIndex::findTopic(std::string_view n
         return lines;
     }
     return std::nullopt;
+}
+
+bool TopicIndex::readIntroduction(std::vector<std::string>& lines) const {
+    constexpr std::size_t kFirstTextLine = 3;
+    bool found = false;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (!entries_[i].name().starts_with(kIntroductionHeadStart))
+            continue;
+        found = true;
+        auto block = blockLines(i);
+        if (block.size() > kFirstTextLine)
+            lines.insert(lines.end(), std::make_move_iterator(block.begin() + kFirstTextLine),
+                         std::make_move_iterator(block.end()));
+    }
+    return found;
 }
 
 std::vector<std::string> TopicIndex::listTopicsForSource(std::string_view source) const {

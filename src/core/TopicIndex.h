@@ -41,6 +41,10 @@ public:
     std::optional<std::vector<std::string>> findTopic(std::string_view name,
                                                       std::string_view source) const;
 
+    // Appends the text lines of every introduction, in stored order (its
+    // block without head, source and "text=" lines); true when there was one.
+    bool readIntroduction(std::vector<std::string>& lines) const;
+
     // Names of the topics with that source, in stored order.
     std::vector<std::string> listTopicsForSource(std::string_view source) const;
 

@@ -128,6 +128,15 @@ TEST(TopicIndexReader, ReadsTheHandWrittenIndex) {
               (Lines{"^INTRODUCTION^", "source=INTRO", "text=", "Hi", "]"}));
 }
 
+TEST(TopicIndexReader, ReadsTheIntroductionTextLikeTheTopicFile) {
+    TopicIndex reader(kTwoTopicsIndex);
+    Lines text{"kept"};
+    EXPECT_TRUE(reader.readIntroduction(text));
+    EXPECT_EQ(text, (Lines{"kept", "Hi"}));
+    const Bytes noIntroduction = BuildTopicIndexBytes("[Q1]\r\nsource=HYPER\r\n]\r\n");
+    EXPECT_FALSE(TopicIndex(noIntroduction).readIntroduction(text));
+}
+
 TEST(TopicIndexReader, AcceptsTheBareHeader) {
     const Bytes header = {0x03, 'W', 'R', '1', 0x00, 0, 0, 0, 0, 0, 0, 0, 0};
     TopicIndex reader(header);
