@@ -1,6 +1,20 @@
 #include "core/RichDocument.h"
 
 namespace tavrin {
+namespace {
+
+// Tabs are text; other control characters cannot be shown or written as rich text.
+std::string withoutControlCharacters(std::string_view line) {
+    std::string text;
+    text.reserve(line.size());
+    for (char c : line) {
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+            text += c;
+    }
+    return text;
+}
+
+} // namespace
 
 void Paragraph::appendText(const CharFormat& format, std::string_view utf8) {
     if (utf8.empty())
@@ -27,7 +41,7 @@ RichDocument RichDocument::fromPlainText(std::string_view utf8) {
         if (end == std::string_view::npos)
             end = utf8.size();
         Paragraph paragraph;
-        paragraph.appendText(CharFormat{}, utf8.substr(start, end - start));
+        paragraph.appendText(CharFormat{}, withoutControlCharacters(utf8.substr(start, end - start)));
         document.paragraphs.push_back(std::move(paragraph));
         const bool crlf = end + 1 < utf8.size() && utf8[end] == '\r' && utf8[end + 1] == '\n';
         start = end + (crlf ? 2 : 1);

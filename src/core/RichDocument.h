@@ -69,7 +69,8 @@ struct RichDocument {
     bool operator==(const RichDocument&) const = default;
 
     // One paragraph per line in the default format; CR LF, LF and CR all end
-    // a line, and a final line end does not start an empty paragraph.
+    // a line, and a final line end does not start an empty paragraph. Control
+    // characters other than tab are dropped.
     static RichDocument fromPlainText(std::string_view utf8);
 
     // The paragraphs' text joined by '\n'.
@@ -79,5 +80,10 @@ struct RichDocument {
 // Limits that keep untrusted input from costing unbounded time or memory.
 inline constexpr std::size_t kMaxTabStops = 64;
 inline constexpr std::size_t kMaxFontFaceLength = 128;
+
+// Characters that a face name cannot hold in a rich-text font table.
+inline bool IsUnfitForFontName(char32_t cp) {
+    return cp < 0x20 || cp == ';' || cp == '{' || cp == '}' || cp == '\\';
+}
 
 } // namespace tavrin

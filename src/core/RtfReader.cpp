@@ -16,6 +16,7 @@ constexpr std::size_t kMaxFonts = 4096;
 constexpr std::size_t kMaxColours = 4096;
 constexpr int kMaxTwips = 31680; // 22 inches, the widest page a word processor offers
 constexpr int kDefaultSizeHalfPoints = 24;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 // Destinations whose content is never text of the document.
 constexpr std::array<std::string_view, 52> kSkippedDestinations = {"annotation",
@@ -96,14 +97,17 @@ CharFormat defaultCharFormat() {
     return format;
 }
 
+// Strict: overlong forms, surrogates and values past U+10FFFF are not UTF-8.
 bool isValidUtf8(std::string_view bytes) {
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         char32_t cp = 0;
         bool ok = false;
-        pos += cp1252::decodeUtf8(bytes, pos, cp, ok);
-        if (!ok)
+        const std::size_t length = cp1252::decodeUtf8(bytes, pos, cp, ok);
+        if (!ok || cp < kSmallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
             return false;
+        pos += length;
     }
     return true;
 }
@@ -117,14 +121,15 @@ RichDocument RtfReader::Read(std::string_view source) {
 }
 
 bool RtfReader::LooksLikeRtf(std::string_view source) {
+    if (source.starts_with(kUtf8Mark))
+        source.remove_prefix(kUtf8Mark.size());
     const std::size_t start = source.find_first_not_of(" \t\r\n");
     return start != std::string_view::npos && source.substr(start).starts_with("{\\rtf");
 }
 
 RichDocument RtfReader::ReadPlainText(std::string_view bytes) {
-    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
     if (bytes.starts_with(kUtf8Mark))
-        return RichDocument::fromPlainText(bytes.substr(kUtf8Mark.size()));
+        bytes.remove_prefix(kUtf8Mark.size());
     if (isValidUtf8(bytes))
         return RichDocument::fromPlainText(bytes);
     return RichDocument::fromPlainText(cp1252::toUtf8(bytes));
@@ -244,7 +249,8 @@ void RtfReader::readControlWord() {
     int param = 0;
     while (pos_ < source_.size() && std::isdigit(static_cast<unsigned char>(source_[pos_]))) {
         hasParam = true;
-        param = std::min(kParamLimit, param * 10 + (source_[pos_] - '0'));
+        param = static_cast<int>(
+            std::min<long long>(kParamLimit, param * 10LL + (source_[pos_] - '0')));
         ++pos_;
     }
     if (negative)
@@ -487,8 +493,8 @@ void RtfReader::appendCodePoint(char32_t cp) {
     cp1252::appendUtf8(utf8, cp);
     if (state().destination == Destination::Text)
         pendingText_ += utf8;
-    else if (state().destination == Destination::FontTable &&
-             fontEntryName_.size() < kMaxFontFaceLength)
+    else if (state().destination == Destination::FontTable && !IsUnfitForFontName(cp) &&
+             fontEntryName_.size() + utf8.size() <= kMaxFontFaceLength)
         fontEntryName_ += utf8;
 }
 

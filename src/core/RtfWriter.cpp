@@ -13,11 +13,10 @@ template <typename T> void addUnique(std::vector<T>& list, const T& value) {
         list.push_back(value);
 }
 
-// Characters that would end or confuse a font table entry.
 std::string fontTableName(std::string_view face) {
     std::string name;
     for (char c : face) {
-        if (c != ';' && c != '{' && c != '}' && c != '\\' && static_cast<unsigned char>(c) >= 0x20)
+        if (!IsUnfitForFontName(static_cast<unsigned char>(c)))
             name += c;
     }
     return name;

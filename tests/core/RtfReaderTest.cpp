@@ -232,7 +232,16 @@ TEST(RtfReader, PlainTextIsReadAsParagraphs) {
 }
 
 TEST(RtfReader, PlainTextEncodings) {
-    EXPECT_EQ(RtfReader::Read("caf\xE9").plainText(), "caf\xC3\xA9");     // Windows-1252
-    EXPECT_EQ(RtfReader::Read("caf\xC3\xA9").plainText(), "caf\xC3\xA9"); // UTF-8
-    EXPECT_EQ(RtfReader::Read("\xEF\xBB\xBFx").plainText(), "x");         // UTF-8 with mark
+    EXPECT_EQ(RtfReader::Read("caf\xE9").plainText(), "caf\xC3\xA9");             // Windows-1252
+    EXPECT_EQ(RtfReader::Read("caf\xC3\xA9").plainText(), "caf\xC3\xA9");         // UTF-8
+    EXPECT_EQ(RtfReader::Read("\xEF\xBB\xBFx\xC3\xA9").plainText(), "x\xC3\xA9"); // with mark
+    EXPECT_EQ(RtfReader::Read("\xEF\xBB\xBFx\xE9").plainText(), "x\xC3\xA9");     // mark, then 1252
+    EXPECT_TRUE(
+        RtfReader::Read("\xEF\xBB\xBF{\\rtf1 \\b x}").paragraphs.at(0).runs.at(0).format.bold);
+}
+
+TEST(RtfReader, MalformedUtf8PlainTextIsTakenAsWindows1252) {
+    // An overlong slash and an encoded surrogate are not UTF-8.
+    EXPECT_EQ(RtfReader::Read("a\xC0\xAF").plainText(), "a\xC3\x80\xC2\xAF");
+    EXPECT_EQ(RtfReader::Read("\xED\xA0\x80").plainText(), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");
 }
