@@ -25,7 +25,7 @@ std::vector<std::uint8_t> encodeQuadrants(int width, int height, J_COLOR_SPACE s
     jpeg_mem_dest(&info, &buffer, &size);
     info.image_width = static_cast<JDIMENSION>(width);
     info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = space == JCS_GRAYSCALE ? 1 : 3;
+    info.input_components = space == JCS_GRAYSCALE ? 1 : space == JCS_CMYK ? 4 : 3;
     info.in_color_space = space;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);
@@ -40,13 +40,16 @@ std::vector<std::uint8_t> encodeQuadrants(int width, int height, J_COLOR_SPACE s
             const JSAMPLE r = (top && left) || (!top && !left) ? 255 : 0;
             const JSAMPLE g = (top && !left) || (!top && !left) ? 255 : 0;
             const JSAMPLE b = (!top) ? 255 : 0;
+            const int components = info.input_components;
             if (space == JCS_GRAYSCALE) {
                 row[x] = left ? 0 : 255;
-            } else {
-                row[x * 3] = r;
-                row[x * 3 + 1] = g;
-                row[x * 3 + 2] = b;
+                continue;
             }
+            row[x * components] = r;
+            row[x * components + 1] = g;
+            row[x * components + 2] = b;
+            if (space == JCS_CMYK)
+                row[x * components + 3] = 255; // inverted as Adobe stores it: no black ink
         }
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
@@ -97,6 +100,11 @@ TEST(JpegDecoder, DecodesProgressiveAndGreyPictures) {
     ASSERT_EQ(grey.pixels.size(), 32u * 16u * 3u);
     expectPixelNear(grey, 2, 8, 0, 0, 0);
     expectPixelNear(grey, 30, 8, 255, 255, 255);
+}
+
+TEST(JpegDecoder, DecodesCmykPictures) {
+    // Stored inverted (Adobe): C' M' Y' = R G B and K' = 255 give back R G B.
+    expectQuadrants(JpegDecoder::Decode(encodeQuadrants(32, 32, JCS_CMYK)));
 }
 
 TEST(JpegDecoder, TruncatedPictureIsRefused) {
