@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tavrin {
+
+class Platform;
+
+// Gives a form its help context: F1 opens the help file at the context of the
+// focused control, or of the nearest container that has one, else the form's.
+void InstallHelpKey(QWidget& form, Platform& platform, int helpContext);
+
+// Gives one control (a button, a panel) a help context of its own.
+void SetHelpContext(QWidget& widget, int helpContext);
+
+// The context F1 would open for this control.
+int HelpContextOf(const QWidget* widget);
+
+// The answer of a button whose function another part of the program supplies
+// later: the author is told instead of seeing nothing happen.
+void ShowNotAvailableYet(Platform& platform, const QString& function);
+
+} // namespace tavrin

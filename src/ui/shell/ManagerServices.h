@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace tavrin {
+
+class QuizManagerForm;
+
+// Operations of the quiz managers that other parts of the program supply.
+// A missing one tells the author that the function is not available yet.
+struct ManagerServices {
+    using ManagerAction = std::function<void(QuizManagerForm&)>;
+
+    ManagerAction previewQuiz;
+    ManagerAction compileQuiz;
+    ManagerAction createExecutable;
+    ManagerAction prepareDistribution;
+    ManagerAction quizPresentation;
+    ManagerAction programPresentation;
+    // Shows the tutorial document, given its path.
+    std::function<void(const QString& path, QWidget* parent)> showTutorial;
+    // Shows one stored question as the learner sees it; given its record bytes.
+    std::function<void(QuizManagerForm&, const std::vector<std::uint8_t>& record)> viewQuestion;
+    // Attaches or changes a question's information; true when it has some afterwards.
+    std::function<bool(const std::string& identifier)> editQuestionInformation;
+};
+
+} // namespace tavrin

@@ -1,0 +1,295 @@
+#include "core/TQARecord.h"
+#include "core/TTMRecord.h"
+#include "platform/ScriptedPlatform.h"
+#include "ui/questions/TMCEntryForm.h"
+#include "ui/questions/TQAEntryForm.h"
+#include "ui/questions/TTIEntryForm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tavrin {
+namespace {
+
+// Drives the entry forms through the scripted platform. The stored
+// identifiers and the topic removals are kept here instead of in files.
+class EntryFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform.setFailureHandler(
+            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+    }
+    void TearDown() override { platform.verifyDone(); }
+
+    EntryContext Context() {
+        EntryContext context{platform, {}, {}, {}, {}, nullptr};
+        context.identifierInUse = [this](std::string_view newId, std::string_view openingId) {
+            std::string upper(newId);
+            for (char& c : upper)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            return upper != openingId && takenIds.count(upper) > 0;
+        };
+        context.editInformation = [this](const std::string& id) {
+            informationEdits.push_back(id);
+            return attachInformation;
+        };
+        context.deleteTopic = [this](const std::string& id) { deletedTopics.push_back(id); };
+        context.setCurrentQuestionId = [this](const std::string& id) { currentId = id; };
+        return context;
+    }
+
+    // Presses save and expects the message, with the focus then on `field`.
+    template <typename Form>
+    void ExpectRefused(Form& form, QPushButton* save, const char* message, QWidget* field) {
+        platform.expectError(QString::fromLatin1(message));
+        save->click();
+        EXPECT_TRUE(form.isVisible()) << message;
+        EXPECT_EQ(form.focusWidget(), field) << message;
+    }
+
+    ScriptedPlatform platform;
+    std::set<std::string> takenIds;
+    bool attachInformation = true;
+    std::vector<std::string> informationEdits;
+    std::vector<std::string> deletedTopics;
+    std::string currentId = "unset";
+};
+
+TEST_F(EntryFormTest, QAFormReportsMissingFieldsInOrderAndStoresOnSave) {
+    TQARecord record;
+    platform.onDialog("TQAEntryForm", [this](QDialog& dialog) {
+        auto& form = static_cast<TQAEntryForm&>(dialog);
+        EXPECT_EQ(form.windowTitle(), "Press F1 for Help");
+        EXPECT_FALSE(form.Button2->isEnabled());
+        EXPECT_TRUE(form.Panel1->text().isEmpty());
+        ExpectRefused(form, form.BitBtn2, "The Question Identifier must be entered.", form.QuestID);
+        form.QuestID->setText("Q1");
+        ExpectRefused(form, form.BitBtn2, "A Question must be entered.", form.QuestEdit);
+        form.QuestEdit->setText("Which planet is red?");
+        ExpectRefused(form, form.BitBtn2, "An Answer must be entered.", form.AnswerEdit);
+        form.AnswerEdit->setText("Mars");
+        form.BitBtn2->click();
+    });
+    EXPECT_TRUE(RunQAEntryForm(Context(), record));
+    EXPECT_EQ(record.identifier(), "Q1");
+    EXPECT_EQ(record.question(), "Which planet is red?");
+    EXPECT_EQ(record.answer(), "Mars");
+    EXPECT_FALSE(record.hasInformation());
+    EXPECT_EQ(currentId, "");
+}
+
+TEST_F(EntryFormTest, TIFormReportsMissingFieldsInOrder) {
+    TTMRecord record;
+    platform.onDialog("TTIEntryForm", [this](QDialog& dialog) {
+        auto& form = static_cast<TTIEntryForm&>(dialog);
+        EXPECT_EQ(form.AEdit.size(), 9);
+        EXPECT_EQ(form.AEdit[5]->objectName(), "Aedit6");
+        EXPECT_EQ(form.qEdit[0]->maxLength(), 90);
+        EXPECT_EQ(form.qEdit[1]->maxLength(), 80);
+        EXPECT_EQ(form.AEdit[0]->maxLength(), 20);
+        ExpectRefused(form, form.BitBtn1, "The Question Identifier must be entered.", form.QuestID);
+        form.QuestID->setText("T1");
+        ExpectRefused(form, form.BitBtn1, "A Correct Answer must be entered.", form.CorrectEdit);
+        form.CorrectEdit->setText("Paris");
+        ExpectRefused(form, form.BitBtn1, "A Question must be entered.", form.qEdit[0]);
+        form.qEdit[2]->setText("Capital of France?");
+        ExpectRefused(form, form.BitBtn1, "A Match must be entered.", form.AEdit[0]);
+        form.BitBtn2->click();
+    });
+    EXPECT_FALSE(RunTIEntryForm(Context(), record));
+    EXPECT_EQ(record, TTMRecord());
+}
+
+TEST_F(EntryFormTest, MCFormReportsMissingFieldsInOrder) {
+    TTMRecord record;
+    platform.onDialog("TMCEntryForm", [this](QDialog& dialog) {
+        auto& form = static_cast<TMCEntryForm&>(dialog);
+        EXPECT_EQ(form.AEdit.size(), 5);
+        EXPECT_EQ(form.qEdit[5]->maxLength(), 90);
+        EXPECT_EQ(form.AEdit[4]->maxLength(), 90);
+        ExpectRefused(form, form.BitBtn1, "The Question Identifier must be entered.", form.QuestID);
+        form.QuestID->setText("M1");
+        ExpectRefused(form, form.BitBtn1, "A Correct Answer must be entered.", form.CorrectEdit);
+        form.CorrectEdit->setText("Four");
+        ExpectRefused(form, form.BitBtn1, "A Question must be entered.", form.qEdit[0]);
+        form.qEdit[0]->setText("How many players in a string quartet?");
+        ExpectRefused(form, form.BitBtn1, "A Wrong Answer must be entered.", form.AEdit[0]);
+        form.AEdit[2]->setText("Three");
+        form.BitBtn1->click();
+    });
+    EXPECT_TRUE(RunMCEntryForm(Context(), record));
+    EXPECT_EQ(record.wrongAnswer(1), "Three");
+    EXPECT_EQ(record.wrongAnswer(3), "");
+}
+
+TEST_F(EntryFormTest, TIMatchesArePackedAndReopenPacked) {
+    TTMRecord record;
+    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TTIEntryForm&>(dialog);
+        form.QuestID->setText("T1");
+        form.qEdit[0]->setText("Capital of Italy?");
+        form.CorrectEdit->setText("Rome");
+        form.AEdit[3]->setText("Rome");
+        form.AEdit[6]->setText("Roma");
+        form.PreviewEdit->setText("Italy");
+        form.BitBtn1->click();
+    });
+    ASSERT_TRUE(RunTIEntryForm(Context(), record));
+    EXPECT_EQ(record.match(1), "Rome");
+    EXPECT_EQ(record.match(2), "Roma");
+    for (int k = 3; k <= 9; ++k)
+        EXPECT_EQ(record.match(k), "") << k;
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(record.wrongAnswer(k), "") << k;
+    EXPECT_EQ(record.previewEntry(), "Italy");
+
+    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TTIEntryForm&>(dialog);
+        EXPECT_FALSE(form.QuestID->isEnabled());
+        EXPECT_EQ(form.AEdit[0]->text(), "Rome");
+        EXPECT_EQ(form.AEdit[1]->text(), "Roma");
+        EXPECT_EQ(form.AEdit[3]->text(), "");
+        form.BitBtn2->click();
+    });
+    EXPECT_FALSE(RunTIEntryForm(Context(), record));
+    EXPECT_EQ(currentId, "T1");
+}
+
+TEST_F(EntryFormTest, ClearingTheLastWrongAnswerEmptiesItsSlot) {
+    TTMRecord record;
+    record.setIdentifier("M1");
+    record.setQuestionLine(1, "Pick one");
+    record.setCorrectAnswer("A");
+    record.setWrongAnswer(1, "B");
+    record.setWrongAnswer(2, "C");
+    platform.onDialog("TMCEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TMCEntryForm&>(dialog);
+        form.AEdit[1]->clear();
+        form.BitBtn1->click();
+    });
+    ASSERT_TRUE(RunMCEntryForm(Context(), record));
+    EXPECT_EQ(record.wrongAnswer(1), "B");
+    EXPECT_EQ(record.wrongAnswer(2), "");
+}
+
+TEST_F(EntryFormTest, IdentifierInUseIsRefusedOnLeavingTheFieldAndOnSave) {
+    takenIds = {"Q1"};
+    TQARecord record;
+    platform.onDialog("TQAEntryForm", [this](QDialog& dialog) {
+        auto& form = static_cast<TQAEntryForm&>(dialog);
+        form.QuestID->setText("q1");
+        platform.expectError("That Identifier is already in use.");
+        form.QuestIDExit();
+        EXPECT_EQ(form.QuestID->text(), "");
+        EXPECT_EQ(form.focusWidget(), form.QuestID);
+
+        form.QuestID->setText("Q1");
+        form.QuestEdit->setText("q");
+        form.AnswerEdit->setText("a");
+        ExpectRefused(form, form.BitBtn2, "That Identifier is already in use.", form.QuestID);
+        form.QuestID->setText("Q2");
+        form.QuestIDExit();
+        EXPECT_EQ(form.currentId(), "Q2");
+        form.BitBtn2->click();
+    });
+    EXPECT_TRUE(RunQAEntryForm(Context(), record));
+    EXPECT_EQ(record.identifier(), "Q2");
+}
+
+TEST_F(EntryFormTest, AddEditNeedsAnIdentifierFirst) {
+    TQARecord record;
+    platform.onDialog("TQAEntryForm", [this](QDialog& dialog) {
+        auto& form = static_cast<TQAEntryForm&>(dialog);
+        platform.expectError("The Question Identifier must be entered.");
+        form.Button1->click();
+        EXPECT_EQ(form.focusWidget(), form.QuestID);
+        form.BitBtn1->click();
+    });
+    EXPECT_FALSE(RunQAEntryForm(Context(), record));
+    EXPECT_TRUE(informationEdits.empty());
+    EXPECT_TRUE(deletedTopics.empty());
+}
+
+TEST_F(EntryFormTest, InformationAttachedToAnUnsavedQuestionIsRemoved) {
+    TQARecord record;
+    platform.onDialog("TQAEntryForm", [this](QDialog& dialog) {
+        auto& form = static_cast<TQAEntryForm&>(dialog);
+        form.QuestID->setText("NEWQ");
+        form.Button1->click();
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_FALSE(form.Panel1->text().isEmpty());
+        EXPECT_TRUE(form.Button2->isEnabled());
+        EXPECT_FALSE(form.QuestID->isEnabled());
+        form.BitBtn1->click();
+    });
+    EXPECT_FALSE(RunQAEntryForm(Context(), record));
+    EXPECT_EQ(informationEdits, std::vector<std::string>{"NEWQ"});
+    EXPECT_EQ(deletedTopics, std::vector<std::string>{"NEWQ"});
+    EXPECT_EQ(record, TQARecord());
+}
+
+TEST_F(EntryFormTest, InformationDeletedThenCancelledIsKept) {
+    TTMRecord record;
+    record.setIdentifier("T1");
+    record.setQuestionLine(1, "q");
+    record.setCorrectAnswer("a");
+    record.setMatch(1, "a");
+    record.setHasInformation(true);
+    const TTMRecord before = record;
+    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TTIEntryForm&>(dialog);
+        EXPECT_FALSE(form.Panel1->text().isEmpty());
+        EXPECT_TRUE(form.Button2->isEnabled());
+        form.Button2->click();
+        EXPECT_TRUE(form.Panel1->text().isEmpty());
+        EXPECT_FALSE(form.Button2->isEnabled());
+        form.BitBtn2->click();
+    });
+    EXPECT_FALSE(RunTIEntryForm(Context(), record));
+    EXPECT_EQ(record, before);
+    EXPECT_TRUE(deletedTopics.empty());
+}
+
+TEST_F(EntryFormTest, InformationDeletedThenSavedRemovesTheTopic) {
+    TTMRecord record;
+    record.setIdentifier("T1");
+    record.setQuestionLine(1, "q");
+    record.setCorrectAnswer("a");
+    record.setMatch(1, "a");
+    record.setHasInformation(true);
+    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TTIEntryForm&>(dialog);
+        form.Button2->click();
+        form.BitBtn1->click();
+    });
+    EXPECT_TRUE(RunTIEntryForm(Context(), record));
+    EXPECT_FALSE(record.hasInformation());
+    EXPECT_EQ(deletedTopics, std::vector<std::string>{"T1"});
+}
+
+TEST_F(EntryFormTest, InformationMenuThatAddsNothingLeavesNoTick) {
+    attachInformation = false;
+    TQARecord record;
+    platform.onDialog("TQAEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TQAEntryForm&>(dialog);
+        form.QuestID->setText("Q9");
+        form.Button1->click();
+        EXPECT_TRUE(form.Panel1->text().isEmpty());
+        EXPECT_FALSE(form.Button2->isEnabled());
+        EXPECT_TRUE(form.QuestID->isEnabled());
+        form.QuestEdit->setText("q");
+        form.AnswerEdit->setText("a");
+        form.BitBtn2->click();
+    });
+    EXPECT_TRUE(RunQAEntryForm(Context(), record));
+    EXPECT_FALSE(record.hasInformation());
+}
+
+} // namespace
+} // namespace tavrin

@@ -1,0 +1,88 @@
+#include "core/FileIO.h"
+#include "core/ProjectState.h"
+#include "core/TQARecord.h"
+#include "core/TTMRecord.h"
+#include "platform/ScriptedPlatform.h"
+#include "ui/questions/TMCEntryForm.h"
+#include "ui/questions/TQAEntryForm.h"
+#include "ui/questions/TTIEntryForm.h"
+#include "ui/shell/FormHelp.h"
+#include "ui/shell/TMCmainform.h"
+#include "ui/shell/TMakeDirForm.h"
+#include "ui/shell/TNquizMainForm.h"
+#include "ui/shell/TQAMainForm.h"
+#include "ui/shell/TQuizaboutform.h"
+#include "ui/shell/TTImainform.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The manual that the build installs beside the program.
+fs::path ManualPath() { return fs::path(__FILE__).parent_path() / "../../../help/DRAVLEN.HLP"; }
+
+std::set<int> AnchorsOf(const std::string& html) {
+    std::set<int> anchors;
+    const QRegularExpression anchor(QStringLiteral("<a name=\"(\\d+)\"></a>"));
+    auto matches = anchor.globalMatch(QString::fromStdString(html));
+    while (matches.hasNext())
+        anchors.insert(matches.next().captured(1).toInt());
+    return anchors;
+}
+
+// Every help context that a control of the form, or the form, opens.
+void CollectContexts(const QWidget& form, std::set<int>& contexts) {
+    contexts.insert(HelpContextOf(&form));
+    if (const auto* dialog = qobject_cast<const PlatformDialog*>(&form))
+        contexts.insert(dialog->helpContext());
+    for (const QWidget* child : form.findChildren<QWidget*>())
+        contexts.insert(HelpContextOf(child));
+}
+
+TEST(HelpFileTest, ManualHasAPageForEveryContextTheFormsCarry) {
+    const std::set<int> anchors = AnchorsOf(ReadFileText(ManualPath()));
+    ScriptedPlatform platform;
+    ProjectState state;
+    ManagerServices services;
+    EntryContext entry{platform, {}, {}, {}, {}, nullptr};
+    // The choosers and dialogs that the managers open with a context of their own.
+    std::set<int> contexts = {90, 105, 165, 175, 185};
+    CollectContexts(TNquizMainForm(platform, "T", {}), contexts);
+    CollectContexts(TQuizaboutform(platform, "T"), contexts);
+    CollectContexts(TMakeDirForm(platform, "*.QAJ", "p", 105, {}), contexts);
+    CollectContexts(TQAMainForm(platform, state, services), contexts);
+    CollectContexts(TTImainform(platform, state, services), contexts);
+    CollectContexts(TMCmainform(platform, state, services), contexts);
+    CollectContexts(TQAEntryForm(entry, TQARecord()), contexts);
+    CollectContexts(TTIEntryForm(entry, TTMRecord()), contexts);
+    CollectContexts(TMCEntryForm(entry, TTMRecord()), contexts);
+    for (int context : {20, 21, 22, 100, 120, 125, 126, 127, 130, 140, 141, 142, 143, 150, 260,
+                        270, 280, 290, 200, 230})
+        EXPECT_TRUE(contexts.count(context)) << "no form carries " << context;
+    for (int context : contexts)
+        EXPECT_TRUE(anchors.count(context)) << "no page for help context " << context;
+}
+
+TEST(HelpFileTest, EveryLinkInTheManualLeadsToAPage) {
+    const std::string html = ReadFileText(ManualPath());
+    const std::set<int> anchors = AnchorsOf(html);
+    const QRegularExpression link(QStringLiteral("href=\"#(\\d+)\""));
+    auto matches = link.globalMatch(QString::fromStdString(html));
+    int links = 0;
+    while (matches.hasNext()) {
+        const int target = matches.next().captured(1).toInt();
+        EXPECT_TRUE(anchors.count(target)) << "link to missing page " << target;
+        ++links;
+    }
+    EXPECT_GT(links, 20);
+}
+
+} // namespace
+} // namespace tavrin

@@ -1,0 +1,91 @@
+#include "platform/ScriptedPlatform.h"
+#include "ui/shell/TMakeDirForm.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tavrin {
+namespace {
+
+class MakeDirFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform.setFailureHandler(
+            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+        QDir(temp.path()).mkdir("SUB");
+        QFile quiz(temp.path() + "/HISTORY.QAJ");
+        ASSERT_TRUE(quiz.open(QIODevice::WriteOnly));
+        QFile other(temp.path() + "/NOTES.TXT");
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    }
+    void TearDown() override { platform.verifyDone(); }
+
+    QTemporaryDir temp;
+    ScriptedPlatform platform;
+};
+
+TEST_F(MakeDirFormTest, NamesAreCheckedBeforeClosing) {
+    platform.onDialog("TMakeDirForm", [this](QDialog& dialog) {
+        auto& form = static_cast<TMakeDirForm&>(dialog);
+        EXPECT_EQ(form.windowTitle(), "Press F1 for Help");
+        EXPECT_EQ(form.DriveLbl->text(), "Select  Drive :");
+        EXPECT_EQ(form.FolderLbl->text(), "Create or Select a Folder ");
+        EXPECT_TRUE(form.NameEdit->text().isEmpty());
+        for (const char* bad : {"what?", "a,b", "x\"y", "a*b", "c:d", "p|q", "[x]", "a<b"}) {
+            form.NameEdit->setText(bad);
+            platform.expectError("A correct filename must be entered.");
+            form.OKBtn->click();
+            EXPECT_TRUE(form.isVisible()) << bad;
+            EXPECT_EQ(form.focusWidget(), form.NameEdit) << bad;
+        }
+        form.NameEdit->clear();
+        platform.expectError("A filename must be entered.");
+        form.OKBtn->click();
+        EXPECT_TRUE(form.isVisible());
+        form.NameEdit->setText("QUIZ 1.B");
+        form.OKBtn->click();
+    });
+    const auto chosen =
+        ChooseQuizFolder(platform, "*.QAJ", "Enter new Quiz name", 105, temp.path());
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->name, "QUIZ 1.B");
+    EXPECT_EQ(chosen->folder, QDir::toNativeSeparators(temp.path()) + QDir::separator());
+}
+
+TEST_F(MakeDirFormTest, ListsFollowTheFolderAndFillTheName) {
+    platform.onDialog("TMakeDirForm", [this](QDialog& dialog) {
+        auto& form = static_cast<TMakeDirForm&>(dialog);
+        EXPECT_EQ(form.PromptLbl->text(), "Pick one");
+        ASSERT_EQ(form.FileListBox1->count(), 1);
+        EXPECT_EQ(form.FileListBox1->item(0)->text(), "HISTORY.QAJ");
+        form.FileListBox1Click(form.FileListBox1->item(0));
+        EXPECT_EQ(form.NameEdit->text(), "HISTORY.QAJ");
+
+        const auto subs = form.DirectoryListBox1->findItems("SUB", Qt::MatchEndsWith);
+        ASSERT_EQ(subs.size(), 1);
+        form.DirectoryListBox1Click(subs.first());
+        EXPECT_EQ(form.DirEdit->text(), QDir::toNativeSeparators(temp.path() + "/SUB"));
+        EXPECT_EQ(form.FileListBox1->count(), 0);
+        form.DirEdit->setText(form.DirEdit->text() + "/NEW");
+        form.OKBtn->click();
+    });
+    const auto chosen = ChooseQuizFolder(platform, "*.qaj", "Pick one", 105, temp.path());
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->folder, QDir::toNativeSeparators(temp.path() + "/SUB") + "/NEW/");
+    EXPECT_EQ(chosen->name, "HISTORY.QAJ");
+}
+
+TEST_F(MakeDirFormTest, CancelGivesNothing) {
+    platform.onDialog("TMakeDirForm", [](QDialog& dialog) {
+        static_cast<TMakeDirForm&>(dialog).CancelBtn->click();
+    });
+    EXPECT_FALSE(ChooseQuizFolder(platform, "*.QAJ", "p", 105, temp.path()));
+}
+
+} // namespace
+} // namespace tavrin

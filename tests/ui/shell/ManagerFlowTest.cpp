@@ -1,0 +1,318 @@
+#include "core/FileIO.h"
+#include "core/ProjectState.h"
+#include "core/QuestionFile.h"
+#include "core/TTMRecord.h"
+#include "platform/ScriptedPlatform.h"
+#include "ui/questions/TTIEntryForm.h"
+#include "ui/shell/QuizProjects.h"
+#include "ui/shell/TButtListForm.h"
+#include "ui/shell/TMakeDirForm.h"
+#include "ui/shell/TTImainform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kAnother = QStringLiteral("Do you want to add another Question?");
+
+// A TI manager on a fresh quiz state whose program folder is a temporary one.
+class ManagerFlowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(temp.isValid());
+        root = fs::path(temp.path().toStdString());
+        platform.setFailureHandler(
+            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+        StartUpProjectState(state, (root / "tavrin").string(), 24);
+        manager = std::make_unique<TTImainform>(platform, state, services);
+    }
+    void TearDown() override { platform.verifyDone(); }
+
+    // Scripts the folder chooser: folder and name typed, then OK.
+    void ChooseFolder(const fs::path& folder, const QString& name) {
+        platform.onDialog("TMakeDirForm", [folder, name](QDialog& dialog) {
+            auto& form = static_cast<TMakeDirForm&>(dialog);
+            EXPECT_EQ(form.PromptLbl->text(), "Enter new Quiz name");
+            form.DirEdit->setText(QString::fromStdString(folder.string()));
+            form.NameEdit->setText(name);
+            form.OKBtn->click();
+        });
+    }
+
+    void EnterQuestion(const QString& id, const QString& answer) {
+        platform.onDialog("TTIEntryForm", [id, answer](QDialog& dialog) {
+            auto& form = static_cast<TTIEntryForm&>(dialog);
+            EXPECT_TRUE(form.QuestID->text().isEmpty());
+            form.QuestID->setText(id);
+            form.qEdit[0]->setText("Capital of " + id + "?");
+            form.CorrectEdit->setText(answer);
+            form.AEdit[0]->setText(answer);
+            form.BitBtn1->click();
+        });
+    }
+
+    void PickFromList(int index, const QString& caption) {
+        platform.onDialog("TButtListForm", [index, caption](QDialog& dialog) {
+            auto& form = static_cast<TButtListForm&>(dialog);
+            EXPECT_EQ(form.windowTitle(), caption);
+            form.ListBox1->setCurrentRow(index);
+            form.OKBitBtn->click();
+        });
+    }
+
+    std::vector<std::string> StoredIds() {
+        return QuestionFile(QuestionFilePath(state), QuizKind::TI).ListQuestionIds();
+    }
+
+    void ExpectEnabled(bool quiz, bool questions) {
+        TTImainform& m = *manager;
+        for (QPushButton* button : {m.AddBtn, m.CustChapBtn, m.CustBookBtn})
+            EXPECT_EQ(button->isEnabled(), quiz) << button->objectName().toStdString();
+        for (QPushButton* button : {m.EditBtn, m.ViewBtn, m.DeleteBtn, m.PreviewBtn, m.CompileBtn,
+                                    m.ExecBtn, m.DistribBtn})
+            EXPECT_EQ(button->isEnabled(), questions) << button->objectName().toStdString();
+        for (QPushButton* button : {m.SelectBtn, m.StartBtn, m.HelpBtn, m.TutBtn, m.QuitBtn})
+            EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+    }
+
+    QTemporaryDir temp;
+    fs::path root;
+    ScriptedPlatform platform;
+    ProjectState state;
+    ManagerServices services;
+    std::unique_ptr<TTImainform> manager;
+};
+
+TEST_F(ManagerFlowTest, ManagerStartsWithNoQuizAndOnlyQuizButtons) {
+    EXPECT_EQ(manager->windowTitle(), "Tavrin for Windows Ver 2.2");
+    EXPECT_EQ(manager->ProjectLbl->text(), "None Selected");
+    EXPECT_EQ(manager->waitpnl->text(), "Working. Please wait...");
+    EXPECT_FALSE(manager->waitpnl->isVisible());
+    EXPECT_EQ(manager->StartBtn->objectName(), "StartBtn");
+    EXPECT_EQ(manager->MenuPnl->objectName(), "MenuPnl");
+    ExpectEnabled(false, false);
+}
+
+TEST_F(ManagerFlowTest, WholeQuestionLifeCycle) {
+    const fs::path folder = root / "GEOGRAPHY";
+    ChooseFolder(folder, "capitals");
+    manager->StartBtn->click();
+    const fs::path quizFile = folder / "capitals.TIJ";
+    ASSERT_TRUE(fs::exists(quizFile));
+    EXPECT_EQ(fs::file_size(quizFile), 4958u);
+    EXPECT_EQ(manager->ProjectLbl->text(), "capitals");
+    ExpectEnabled(true, false);
+    EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
+
+    EnterQuestion("FRANCE", "Paris");
+    EnterQuestion("ITALY", "Rome");
+    EnterQuestion("SPAIN", "Madrid");
+    platform.expectYesNo(kAnother, true);
+    platform.expectYesNo(kAnother, true);
+    platform.expectYesNo(kAnother, false);
+    manager->AddBtn->click();
+    EXPECT_EQ(StoredIds(), (std::vector<std::string>{"FRANCE", "ITALY", "SPAIN"}));
+    ExpectEnabled(true, true);
+    EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
+
+    PickFromList(1, "Select a Question to Edit");
+    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TTIEntryForm&>(dialog);
+        EXPECT_EQ(form.QuestID->text(), "ITALY");
+        EXPECT_FALSE(form.QuestID->isEnabled());
+        form.AEdit[1]->setText("Roma");
+        form.BitBtn1->click();
+    });
+    manager->EditBtn->click();
+    const TTMRecord italy = QuestionFile(QuestionFilePath(state), QuizKind::TI).ReadTMRecord(1);
+    EXPECT_EQ(italy.match(2), "Roma");
+    EXPECT_EQ(manager->focusWidget(), manager->EditBtn);
+
+    PickFromList(2, "Select a Question to View");
+    platform.expectInfo("The function \"View a Question\" is not available yet.");
+    manager->ViewBtn->click();
+
+    PickFromList(0, "Select a Question to Delete");
+    platform.expectYesNo("Question \"FRANCE\" will be deleted.\n\r\n\rContinue?", true);
+    manager->DeleteBtn->click();
+    EXPECT_EQ(StoredIds(), (std::vector<std::string>{"ITALY", "SPAIN"}));
+    EXPECT_EQ(manager->focusWidget(), manager->DeleteBtn);
+
+    for (const char* id : {"ITALY", "SPAIN"}) {
+        PickFromList(0, "Select a Question to Delete");
+        platform.expectYesNo(QStringLiteral("Question \"%1\" will be deleted.\n\r\n\rContinue?")
+                                 .arg(QLatin1String(id)),
+                             true);
+        manager->DeleteBtn->click();
+    }
+    EXPECT_FALSE(fs::exists(QuestionFilePath(state)));
+    ExpectEnabled(true, false);
+    EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
+}
+
+TEST_F(ManagerFlowTest, DeclinedDeletionKeepsTheQuestion) {
+    ChooseFolder(root / "Q", "ONE");
+    manager->StartBtn->click();
+    EnterQuestion("A1", "x");
+    platform.expectYesNo(kAnother, false);
+    manager->AddBtn->click();
+
+    PickFromList(0, "Select a Question to Delete");
+    platform.expectYesNo("Question \"A1\" will be deleted.\n\r\n\rContinue?", false);
+    manager->DeleteBtn->click();
+    EXPECT_EQ(StoredIds(), std::vector<std::string>{"A1"});
+}
+
+TEST_F(ManagerFlowTest, AnotherQuestionAfterACancelledFormStartsEmpty) {
+    ChooseFolder(root / "Q", "ONE");
+    manager->StartBtn->click();
+    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TTIEntryForm&>(dialog);
+        form.QuestID->setText("GONE");
+        form.BitBtn2->click();
+    });
+    EnterQuestion("KEPT", "y");
+    platform.expectYesNo(kAnother, true);
+    platform.expectYesNo(kAnother, false);
+    manager->AddBtn->click();
+    EXPECT_EQ(StoredIds(), std::vector<std::string>{"KEPT"});
+}
+
+TEST_F(ManagerFlowTest, FolderThatCannotBeCreatedChangesNothing) {
+    ChooseFolder(root / "Q", "FIRST");
+    manager->StartBtn->click();
+    const std::string before = QuestionFilePath(state).string();
+
+    WriteFileAtomically(root / "plainfile", std::string("not a folder"));
+    ChooseFolder(root / "plainfile" / "deeper", "SECOND");
+    platform.expectError("Unable to create the directory");
+    manager->StartBtn->click();
+    EXPECT_EQ(QuestionFilePath(state).string(), before);
+    EXPECT_EQ(manager->ProjectLbl->text(), "FIRST");
+    ExpectEnabled(true, false);
+    EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
+}
+
+TEST_F(ManagerFlowTest, StartingANewQuizOverAnExistingOneOpensIt) {
+    ChooseFolder(root / "Q", "SAME");
+    manager->StartBtn->click();
+    EnterQuestion("KEEP", "z");
+    platform.expectYesNo(kAnother, false);
+    manager->AddBtn->click();
+
+    ChooseFolder(root / "Q", "SAME.TIJ");
+    manager->StartBtn->click();
+    EXPECT_EQ(StoredIds(), std::vector<std::string>{"KEEP"});
+    ExpectEnabled(true, true);
+}
+
+TEST_F(ManagerFlowTest, CancelledChooserKeepsNoQuiz) {
+    platform.onDialog("TMakeDirForm", [](QDialog& dialog) { dialog.reject(); });
+    manager->StartBtn->click();
+    EXPECT_EQ(manager->ProjectLbl->text(), "None Selected");
+    ExpectEnabled(false, false);
+    EXPECT_EQ(manager->focusWidget(), manager->StartBtn);
+}
+
+TEST_F(ManagerFlowTest, SelectingAShortQuizFileIsRefusedNamingTheFile) {
+    const fs::path broken = root / "BROKEN.TIJ";
+    WriteFileAtomically(broken, std::string(100, '\0'));
+    platform.expectOpenFile(QString::fromStdString(broken.string()));
+    platform.setFailureHandler([](const QString&) {});
+    manager->SelectBtn->click();
+    ASSERT_FALSE(platform.calls().isEmpty());
+    const QString shown = platform.calls().last();
+    EXPECT_TRUE(shown.startsWith("error: ")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("BROKEN.TIJ")) << shown.toStdString();
+    EXPECT_EQ(manager->ProjectLbl->text(), "None Selected");
+    ExpectEnabled(false, false);
+}
+
+TEST_F(ManagerFlowTest, SelectingAQuizOpensItAndCancellingKeepsIt) {
+    ChooseFolder(root / "Q", "PICKED");
+    manager->StartBtn->click();
+    EnterQuestion("P1", "p");
+    platform.expectYesNo(kAnother, false);
+    manager->AddBtn->click();
+
+    auto other = std::make_unique<TTImainform>(platform, state, services);
+    state.quizFile.clear();
+    platform.expectOpenFile(QString::fromStdString((root / "Q" / "picked.tij").string()));
+    other->SelectBtn->click();
+    EXPECT_EQ(platform.lastFileRequest().filter, "Quiz Files|*.TIJ");
+    EXPECT_EQ(platform.lastFileRequest().helpContext, 90);
+    EXPECT_EQ(other->ProjectLbl->text(), "PICKED");
+    EXPECT_EQ(QuestionFile(QuestionFilePath(state), QuizKind::TI).ListQuestionIds(),
+              std::vector<std::string>{"P1"});
+
+    platform.expectOpenFile(std::nullopt);
+    other->SelectBtn->click();
+    EXPECT_EQ(other->ProjectLbl->text(), "PICKED");
+    EXPECT_EQ(other->focusWidget(), other->AddBtn);
+}
+
+TEST_F(ManagerFlowTest, DeclinedConversionLeavesTheEarlierQuizUntouched) {
+    std::string earlier(2278, '\0');
+    earlier.replace(0, 5, std::string("\x04"
+                                      "2.01"));
+    const fs::path file = root / "OLDQUIZ.TIJ";
+    WriteFileAtomically(file, earlier);
+    platform.expectOpenFile(QString::fromStdString(file.string()));
+    platform.expectYesNo("OLDQUIZ.TIJ was created with an earlier version of Tavrin. Would you "
+                         "like to convert it to the new version?",
+                         false);
+    manager->SelectBtn->click();
+    EXPECT_EQ(manager->ProjectLbl->text(), "None Selected");
+    ExpectEnabled(false, false);
+    EXPECT_EQ(fs::file_size(file), 2278u);
+    EXPECT_EQ(manager->focusWidget(), manager->SelectBtn);
+}
+
+TEST_F(ManagerFlowTest, QuestionFileCutShortListsItsWholeRecords) {
+    ChooseFolder(root / "Q", "CUT");
+    manager->StartBtn->click();
+    EnterQuestion("FIRST", "a");
+    EnterQuestion("SECOND", "b");
+    platform.expectYesNo(kAnother, true);
+    platform.expectYesNo(kAnother, false);
+    manager->AddBtn->click();
+    fs::resize_file(QuestionFilePath(state), 1367 + 700);
+
+    platform.onDialog("TButtListForm", [](QDialog& dialog) {
+        auto& form = static_cast<TButtListForm&>(dialog);
+        ASSERT_EQ(form.ListBox1->count(), 1);
+        EXPECT_EQ(form.ListBox1->item(0)->text(), "FIRST");
+        form.CancelBitBtn->click();
+    });
+    manager->EditBtn->click();
+    ExpectEnabled(true, true);
+}
+
+TEST_F(ManagerFlowTest, LaterFunctionsSayTheyAreNotAvailableYet) {
+    ChooseFolder(root / "Q", "LATER");
+    manager->StartBtn->click();
+    platform.expectInfo("The function \"Quiz Presentation\" is not available yet.");
+    manager->CustChapBtn->click();
+    platform.expectInfo("The function \"Program Presentation\" is not available yet.");
+    manager->CustBookBtn->click();
+    EXPECT_EQ(manager->focusWidget(), manager->CustBookBtn);
+}
+
+TEST_F(ManagerFlowTest, MissingTutorialIsReported) {
+    platform.expectError(QString::fromStdString(
+        "The Tutorial file " + (root / "DRAVLEN.RTF").string() + " was not found"));
+    manager->TutBtn->click();
+}
+
+} // namespace
+} // namespace tavrin

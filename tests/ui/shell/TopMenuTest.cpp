@@ -1,0 +1,147 @@
+#include "core/ProjectState.h"
+#include "platform/ScriptedPlatform.h"
+#include "ui/shell/QuizProjects.h"
+#include "ui/shell/TNquizMainForm.h"
+#include "ui/shell/TQAMainForm.h"
+#include "ui/shell/TQuizaboutform.h"
+#include "ui/shell/TTImainform.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace tavrin {
+namespace {
+
+class TopMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform.setFailureHandler(
+            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+        StartUpProjectState(state, (temp.path() + "/tavrin").toStdString(), 24);
+    }
+    void TearDown() override { platform.verifyDone(); }
+
+    TNquizMainForm::Actions ManagerActions() {
+        TNquizMainForm::Actions actions;
+        actions.openManager = [this](QuizKind kind) {
+            RunQuizManager(platform, state, services, kind, nullptr);
+        };
+        return actions;
+    }
+
+    QTemporaryDir temp;
+    ScriptedPlatform platform;
+    ProjectState state;
+    ManagerServices services;
+};
+
+TEST_F(TopMenuTest, StartUpShowsTheMenuAfterTheFirstTick) {
+    TNquizMainForm menu(platform, "Tavrin for Windows Ver 2.2", {});
+    EXPECT_EQ(menu.windowTitle(), "Tavrin for Windows Ver 2.2");
+    EXPECT_EQ(menu.objectName(), "TNquizMainForm");
+    EXPECT_EQ(menu.TitlePnl->text(), "Tavrin for Windows - Ver 2.2");
+    EXPECT_EQ(menu.Timer1->interval(), 1);
+    menu.show();
+    EXPECT_FALSE(menu.menuPnl->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu.menuPnl->isVisible(); }, 2000));
+    EXPECT_FALSE(menu.Timer1->isActive());
+    EXPECT_EQ(menu.focusWidget(), menu.HelpBtn);
+    EXPECT_TRUE(platform.calls().isEmpty());
+}
+
+TEST_F(TopMenuTest, LowColourScreenIsWarnedAbout) {
+    platform.setScreenColourDepth(8);
+    platform.expectInfo("Your video Display mode is set at 256 colors.\n\r\n\r"
+                        "The graphics in this program need High Color\n\r"
+                        "or True Color. At the Start Menu select Settings\n\r"
+                        "then Control Panel then Display - Settings to\n\r"
+                        "change the video Display mode");
+    TNquizMainForm menu(platform, "T", {});
+    menu.Timer1Timer();
+    EXPECT_FALSE(menu.Timer1->isActive());
+}
+
+TEST_F(TopMenuTest, MenuPanelIsCentredOnTheBackground) {
+    TNquizMainForm menu(platform, "T", {});
+    menu.Timer1->stop();
+    menu.resize(1000, 700);
+    menu.show();
+    const QRect panel = menu.menuPnl->geometry();
+    EXPECT_EQ(panel.left(), 1000 / 2 - panel.width() / 2);
+    EXPECT_EQ(panel.top(), 700 / 2 - panel.height() / 2);
+}
+
+TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuiz) {
+    state.quizFile = "/somewhere/OLD.QAJ";
+    TNquizMainForm menu(platform, "T", ManagerActions());
+    menu.Timer1Timer();
+    platform.onDialog("TQAMainForm", [&](QDialog& dialog) {
+        auto& manager = static_cast<TQAMainForm&>(dialog);
+        EXPECT_TRUE(menu.menuPnl->isHidden());
+        EXPECT_EQ(manager.windowTitle(), "Tavrin for Windows Ver 2.2");
+        EXPECT_EQ(manager.TitlePnl->text(), "Match Question and Answer");
+        EXPECT_EQ(manager.ProjectLbl->text(), "None Selected");
+        EXPECT_EQ(manager.waitpnl->text(), "Working....  Please wait");
+        EXPECT_EQ(manager.NewBtn->objectName(), "NewBtn");
+        EXPECT_EQ(manager.menuPnl->objectName(), "menuPnl");
+        EXPECT_EQ(manager.CustQuizBtn->text(), "&Quiz Presentation");
+        EXPECT_FALSE(manager.AddBtn->isEnabled());
+        manager.QuitBtn->click();
+    });
+    menu.SelectBtn->click();
+    EXPECT_FALSE(menu.menuPnl->isHidden());
+    EXPECT_FALSE(state.hasQuiz());
+    EXPECT_EQ(state.quizKind, QuizKind::QA);
+
+    platform.onDialog("TTImainform", [](QDialog& dialog) {
+        EXPECT_EQ(static_cast<TTImainform&>(dialog).TitlePnl->text(), "Type an Answer");
+        dialog.reject();
+    });
+    menu.NewBtn->click();
+    EXPECT_EQ(state.quizKind, QuizKind::TI);
+    platform.onDialog("TMCmainform", [](QDialog& dialog) { dialog.reject(); });
+    menu.Button1->click();
+    EXPECT_EQ(state.quizKind, QuizKind::MC);
+}
+
+TEST_F(TopMenuTest, HelpAndAboutAndQuit) {
+    TNquizMainForm menu(platform, "Tavrin for Windows Ver 2.2", {});
+    menu.Timer1Timer();
+    platform.expectHelp(1);
+    menu.HelpBtn->click();
+    platform.onDialog("TQuizaboutform", [](QDialog& dialog) {
+        auto& about = static_cast<TQuizaboutform&>(dialog);
+        EXPECT_EQ(about.CloseBtn->text(), "&Close");
+        EXPECT_EQ(about.ProgramLbl->text(), "Tavrin");
+        EXPECT_EQ(about.VersionLbl->text(), "Tavrin for Windows Ver 2.2");
+        about.CloseBtn->click();
+    });
+    menu.AboutBtn->click();
+    menu.show();
+    menu.QuitBtn->click();
+    EXPECT_FALSE(menu.isVisible());
+}
+
+TEST_F(TopMenuTest, F1OnAManagerButtonOpensItsOwnPage) {
+    ManagerServices none;
+    TTImainform manager(platform, state, none);
+    manager.show();
+    manager.SelectBtn->setFocus();
+    platform.expectHelp(120);
+    QTest::keyClick(manager.SelectBtn, Qt::Key_F1);
+    manager.QuitBtn->setFocus();
+    platform.expectHelp(21);
+    QTest::keyClick(manager.QuitBtn, Qt::Key_F1);
+    manager.AddBtn->setEnabled(true);
+    manager.AddBtn->setFocus();
+    platform.expectHelp(126);
+    QTest::keyClick(manager.AddBtn, Qt::Key_F1);
+}
+
+} // namespace
+} // namespace tavrin
