@@ -26,7 +26,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The manual that the build installs beside the program.
-fs::path ManualPath() { return fs::path(__FILE__).parent_path() / "../../../help/DRAVLEN.HLP"; }
+fs::path ManualPath() {
+    return fs::path(__FILE__).parent_path() / "../../../help/DRAVLEN.HLP";
+}
 
 std::set<int> AnchorsOf(const std::string& html) {
     std::set<int> anchors;
@@ -63,8 +65,8 @@ TEST(HelpFileTest, ManualHasAPageForEveryContextTheFormsCarry) {
     CollectContexts(TQAEntryForm(entry, TQARecord()), contexts);
     CollectContexts(TTIEntryForm(entry, TTMRecord()), contexts);
     CollectContexts(TMCEntryForm(entry, TTMRecord()), contexts);
-    for (int context : {20, 21, 22, 100, 120, 125, 126, 127, 130, 140, 141, 142, 143, 150, 260,
-                        270, 280, 290, 200, 230})
+    for (int context : {20,  21,  22,  100, 120, 125, 126, 127, 130, 140,
+                        141, 142, 143, 150, 260, 270, 280, 290, 200, 230})
         EXPECT_TRUE(contexts.count(context)) << "no form carries " << context;
     for (int context : contexts)
         EXPECT_TRUE(anchors.count(context)) << "no page for help context " << context;

@@ -2,6 +2,7 @@
 #include "core/ProjectState.h"
 #include "core/QuestionFile.h"
 #include "core/TTMRecord.h"
+#include "core/TopicFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "ui/questions/TTIEntryForm.h"
 #include "ui/shell/QuizProjects.h"
@@ -263,8 +264,9 @@ TEST_F(ManagerFlowTest, SelectingAQuizOpensItAndCancellingKeepsIt) {
 
 TEST_F(ManagerFlowTest, DeclinedConversionLeavesTheEarlierQuizUntouched) {
     std::string earlier(2278, '\0');
-    earlier.replace(0, 5, std::string("\x04"
-                                      "2.01"));
+    earlier.replace(0, 5,
+                    std::string("\x04"
+                                "2.01"));
     const fs::path file = root / "OLDQUIZ.TIJ";
     WriteFileAtomically(file, earlier);
     platform.expectOpenFile(QString::fromStdString(file.string()));
@@ -296,6 +298,55 @@ TEST_F(ManagerFlowTest, QuestionFileCutShortListsItsWholeRecords) {
     });
     manager->EditBtn->click();
     ExpectEnabled(true, true);
+}
+
+TEST_F(ManagerFlowTest, InformationFollowsTheQuestionThroughCancelSaveAndDelete) {
+    services.editQuestionInformation = [this](const std::string& id) {
+        AppendCommandTopic(state.topicFile, id, 2, "PIC.BMP,0", "HYPER");
+        return true;
+    };
+    auto attachAndPress = [this](const QString& id, bool save) {
+        platform.onDialog("TTIEntryForm", [id, save](QDialog& dialog) {
+            auto& form = static_cast<TTIEntryForm&>(dialog);
+            form.QuestID->setText(id);
+            form.qEdit[0]->setText("q");
+            form.CorrectEdit->setText("a");
+            form.AEdit[0]->setText("a");
+            form.Button1->click();
+            EXPECT_FALSE(form.Panel1->text().isEmpty());
+            (save ? form.BitBtn1 : form.BitBtn2)->click();
+        });
+    };
+    manager = std::make_unique<TTImainform>(platform, state, services);
+    ChooseFolder(root / "Q", "INFO");
+    manager->StartBtn->click();
+    attachAndPress("DROPPED", false);
+    attachAndPress("KEPT", true);
+    EnterQuestion("PLAIN", "p");
+    platform.expectYesNo(kAnother, true);
+    platform.expectYesNo(kAnother, true);
+    platform.expectYesNo(kAnother, false);
+    manager->AddBtn->click();
+
+    std::vector<std::string> topics;
+    ListTopicsForSource(topics, state.topicFile, "HYPER");
+    EXPECT_EQ(topics, std::vector<std::string>{"KEPT"});
+    EXPECT_TRUE(
+        QuestionFile(QuestionFilePath(state), QuizKind::TI).ReadTMRecord(0).hasInformation());
+
+    PickFromList(1, "Select a Question to Delete");
+    platform.expectYesNo("Question \"PLAIN\" will be deleted.\n\r\n\rContinue?", true);
+    manager->DeleteBtn->click();
+    topics.clear();
+    ListTopicsForSource(topics, state.topicFile, "HYPER");
+    EXPECT_EQ(topics, std::vector<std::string>{"KEPT"});
+
+    PickFromList(0, "Select a Question to Delete");
+    platform.expectYesNo("Question \"KEPT\" will be deleted.\n\r\n\rContinue?", true);
+    manager->DeleteBtn->click();
+    topics.clear();
+    ListTopicsForSource(topics, state.topicFile, "HYPER");
+    EXPECT_TRUE(topics.empty());
 }
 
 TEST_F(ManagerFlowTest, LaterFunctionsSayTheyAreNotAvailableYet) {
