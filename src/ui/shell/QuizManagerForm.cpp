@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 #include <exception>
@@ -73,7 +74,6 @@ QuizManagerForm::QuizManagerForm(Platform& platform, ProjectState& state,
       CaptionLbl(new QLabel(QStringLiteral("  Current Quiz  :"), StatusPnl)),
       ProjectLbl(new QLabel(QStringLiteral("None Selected"), StatusPnl)), waitpnl(new QLabel(this)),
       platform_(platform), state_(state), services_(services), kind_(kind) {
-    setWindowState(Qt::WindowMaximized);
     setWindowTitle(ManagerTitle(state));
     QuestionsGroup->setTitle(kind == QuizKind::QA ? QStringLiteral("  Create Quiz  ")
                                                   : QStringLiteral("  Create Questions "));
@@ -82,6 +82,11 @@ QuizManagerForm::QuizManagerForm(Platform& platform, ProjectState& state,
     NameComponents();
     BuildLayout();
     ConnectButtons();
+    // Maximised; filling the screen first gives the same look where no window
+    // manager maximises it.
+    if (QScreen* screen = this->screen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
     SetHelpContext(*MenuPanel, MenuHelpContext(kind));
     InstallHelpKey(*this, platform, MenuHelpContext(kind));
     SetManagerKind(state, kind);
@@ -168,7 +173,6 @@ void QuizManagerForm::BuildLayout() {
     waitpnl->setFont(bold);
     waitpnl->resize(260, 60);
     waitpnl->hide();
-    resize(644, 465);
 }
 
 void QuizManagerForm::ConnectButtons() {

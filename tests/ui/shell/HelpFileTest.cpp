@@ -2,6 +2,7 @@
 #include "core/ProjectState.h"
 #include "core/TQARecord.h"
 #include "core/TTMRecord.h"
+#include "platform/HelpViewer.h"
 #include "platform/ScriptedPlatform.h"
 #include "ui/questions/TMCEntryForm.h"
 #include "ui/questions/TQAEntryForm.h"
@@ -14,7 +15,10 @@
 #include "ui/shell/TQuizaboutform.h"
 #include "ui/shell/TTImainform.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -32,7 +36,7 @@ fs::path ManualPath() {
 
 std::set<int> AnchorsOf(const std::string& html) {
     std::set<int> anchors;
-    const QRegularExpression anchor(QStringLiteral("<a name=\"(\\d+)\"></a>"));
+    const QRegularExpression anchor(QStringLiteral("<a name=\"context-(\\d+)\"></a>"));
     auto matches = anchor.globalMatch(QString::fromStdString(html));
     while (matches.hasNext())
         anchors.insert(matches.next().captured(1).toInt());
@@ -75,7 +79,7 @@ TEST(HelpFileTest, ManualHasAPageForEveryContextTheFormsCarry) {
 TEST(HelpFileTest, EveryLinkInTheManualLeadsToAPage) {
     const std::string html = ReadFileText(ManualPath());
     const std::set<int> anchors = AnchorsOf(html);
-    const QRegularExpression link(QStringLiteral("href=\"#(\\d+)\""));
+    const QRegularExpression link(QStringLiteral("href=\"#context-(\\d+)\""));
     auto matches = link.globalMatch(QString::fromStdString(html));
     int links = 0;
     while (matches.hasNext()) {
@@ -84,6 +88,31 @@ TEST(HelpFileTest, EveryLinkInTheManualLeadsToAPage) {
         ++links;
     }
     EXPECT_GT(links, 20);
+}
+
+// The viewer opens the manual at the page of a context: the page's heading is
+// the first line in view.
+QString HeadingInView(HelpViewer& viewer) {
+    return viewer.Browser->cursorForPosition(QPoint(4, 4)).block().text();
+}
+
+TEST(HelpFileTest, ViewerOpensTheManualAtTheRightPage) {
+    HelpViewer viewer;
+    viewer.resize(600, 400);
+    viewer.show();
+    const QString manual = QString::fromStdString(ManualPath().string());
+    const std::pair<int, const char*> pages[] = {{100, "Start New Quiz"},
+                                                 {120, "Select a Quiz"},
+                                                 {141, "The question and answer form"},
+                                                 {290, "Prepare Distribution"},
+                                                 {1, "Tavrin Author's Manual"},
+                                                 {9999, "Tavrin Author's Manual"}};
+    for (auto [context, heading] : pages) {
+        QString error;
+        ASSERT_TRUE(viewer.ShowContext(manual, context, error)) << error.toStdString();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(HeadingInView(viewer), QString::fromLatin1(heading)) << context;
+    }
 }
 
 } // namespace

@@ -1,0 +1,44 @@
+#include "TavrinApplication.h"
+
+#include "platform/Platform.h"
+#include "ui/shell/QuizProjects.h"
+#include "ui/shell/TNquizMainForm.h"
+
+#include <QApplication>
+#include <QScreen>
+
+namespace tavrin {
+
+TavrinApplication::TavrinApplication(Platform& platform, const QString& programPath)
+    : platform_(platform) {
+    StartUpProjectState(state_, programPath.toStdString(), platform.ScreenColourDepth());
+    platform.SetHelpFile(QString::fromStdString(state_.helpFile));
+    QApplication::setApplicationName(QStringLiteral("Tavrin"));
+
+    TNquizMainForm::Actions actions;
+    actions.openManager = [this](QuizKind kind) { OpenManager(kind); };
+    actions.showTutorial = [this] {
+        ShowTutorial(platform_, state_, services_.showTutorial, mainForm_.get());
+    };
+    mainForm_ = std::make_unique<TNquizMainForm>(
+        platform, QString::fromStdString(state_.programTitle), std::move(actions));
+
+    // The design area sits centred in the top menu's outer window as it is
+    // before being maximised; it is not moved afterwards.
+    const int outerWidth = TNquizMainForm::kClientWidth + 2 * kFrameBorder;
+    const int outerHeight = TNquizMainForm::kClientHeight + 2 * kFrameBorder + kCaptionHeight;
+    state_.designOriginX = (outerWidth - 640) / 2;
+    state_.designOriginY = (outerHeight - 480) / 2;
+}
+
+TavrinApplication::~TavrinApplication() = default;
+
+void TavrinApplication::Show() {
+    mainForm_->showMaximized();
+}
+
+void TavrinApplication::OpenManager(QuizKind kind) {
+    RunQuizManager(platform_, state_, services_, kind, mainForm_.get());
+}
+
+} // namespace tavrin

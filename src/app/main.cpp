@@ -1,0 +1,12 @@
+#include "TavrinApplication.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tavrin::QtPlatform platform;
+    tavrin::TavrinApplication tavrin(platform, QCoreApplication::applicationFilePath());
+    tavrin.Show();
+    return app.exec();
+}
