@@ -72,8 +72,16 @@ RtfWriter::RtfWriter(const RichDocument& document) : document_(document) {
 
 std::string RtfWriter::run() {
     writeHeader();
-    for (const Paragraph& paragraph : document_.paragraphs)
-        writeParagraph(paragraph);
+    const ParagraphFormat* previous = nullptr;
+    for (const Paragraph& paragraph : document_.paragraphs) {
+        // Paragraph properties last until the next \pard, so repeating them is noise.
+        if (previous == nullptr || !(*previous == paragraph.format))
+            writeParagraphFormat(paragraph.format);
+        previous = &paragraph.format;
+        for (const TextRun& run : paragraph.runs)
+            writeRun(run);
+        out_ += "\\par\r\n";
+    }
     out_ += "}\r\n";
     return std::move(out_);
 }
@@ -94,8 +102,7 @@ void RtfWriter::writeHeader() {
     out_ += "}\r\n";
 }
 
-void RtfWriter::writeParagraph(const Paragraph& paragraph) {
-    const ParagraphFormat& format = paragraph.format;
+void RtfWriter::writeParagraphFormat(const ParagraphFormat& format) {
     out_ += "\\pard";
     out_ += alignmentWord(format.alignment);
     if (format.leftIndentTwips != 0)
@@ -108,9 +115,6 @@ void RtfWriter::writeParagraph(const Paragraph& paragraph) {
         out_ += tabKindWord(tab.kind);
         writeWord("\\tx", tab.positionTwips);
     }
-    for (const TextRun& run : paragraph.runs)
-        writeRun(run);
-    out_ += "\\par\r\n";
 }
 
 void RtfWriter::writeRun(const TextRun& run) {

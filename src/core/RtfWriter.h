@@ -24,7 +24,7 @@ private:
     std::string run();
 
     void writeHeader();
-    void writeParagraph(const Paragraph& paragraph);
+    void writeParagraphFormat(const ParagraphFormat& format);
     void writeRun(const TextRun& run);
     void writeText(std::string_view utf8);
     void writeCodePoint(char32_t cp);
