@@ -9,8 +9,10 @@
 namespace tavrin {
 
 // Loads the pictures a quiz shows: .BMP through Qt's reader, .JPG and .JPEG
-// through our own JPEG decoder. Every failure, including a format that is not
-// offered (.WMF and the rest), throws FileError naming the file.
+// through our own JPEG decoder; the content decides between the two, so a
+// picture saved under the other extension still shows. Every failure,
+// including a format that is not offered (.WMF and the rest), throws
+// FileError naming the file.
 class PictureLoader {
 public:
     static QImage Load(const QString& path);

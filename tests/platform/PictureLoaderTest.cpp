@@ -86,6 +86,19 @@ TEST(PictureLoader, LoadsBitmap) {
     EXPECT_EQ(QColor(image.pixel(7, 3)), QColor(255, 255, 255));
 }
 
+TEST(PictureLoader, PictureUnderTheOtherExtensionStillShows) {
+    QTemporaryDir folder;
+    const QString jpegAsBitmap = folder.filePath("photo.bmp");
+    WriteFileAtomically(jpegAsBitmap.toStdString(), encodeJpeg());
+    EXPECT_EQ(PictureLoader::Load(jpegAsBitmap).size(), QSize(20, 10));
+
+    const QString bitmapAsJpeg = folder.filePath("drawing.jpg");
+    QImage source(3, 2, QImage::Format_RGB32);
+    source.fill(Qt::red);
+    ASSERT_TRUE(source.save(bitmapAsJpeg, "BMP"));
+    EXPECT_EQ(PictureLoader::Load(bitmapAsJpeg).size(), QSize(3, 2));
+}
+
 TEST(PictureLoader, FailuresNameTheFile) {
     QTemporaryDir folder;
     std::vector<std::uint8_t> truncated = encodeJpeg();
