@@ -5,7 +5,6 @@
 #include "ui/shell/TNquizMainForm.h"
 
 #include <QApplication>
-#include <QScreen>
 
 namespace tavrin {
 

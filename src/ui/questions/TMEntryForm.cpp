@@ -120,6 +120,14 @@ void TMEntryForm::BuildLayout() {
     for (QPushButton* button : {Button1, Button2, BitBtn2})
         button->setAutoDefault(false);
     BitBtn1->setDefault(true);
+    QList<QWidget*> order{QuestID};
+    order.append({qEdit.begin(), qEdit.end()});
+    order << CorrectEdit;
+    order.append({AEdit.begin(), AEdit.end()});
+    order << PreviewEdit << Button1 << Button2 << BitBtn1 << BitBtn2;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    QuestID->setFocus();
     resize(640, 480);
     if (QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -68,6 +68,14 @@ TQAEntryForm::TQAEntryForm(const EntryContext& context, const TQARecord& record)
     layout->addLayout(buttons);
     resize(600, 260);
 
+    const QList<QWidget*> order{QuestID, QuestEdit, AnswerEdit, Button1, Button2, BitBtn2, BitBtn1};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    for (QPushButton* button : {Button1, Button2, BitBtn1})
+        button->setAutoDefault(false);
+    BitBtn2->setDefault(true);
+    QuestID->setFocus();
+
     connect(BitBtn2, &QPushButton::clicked, this, &TQAEntryForm::SaveClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 

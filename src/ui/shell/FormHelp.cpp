@@ -39,7 +39,8 @@ protected:
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
             return false;
         QWidget* focused = form_.focusWidget();
-        platform_.ShowHelp(HelpContextOf(focused && form_.isAncestorOf(focused) ? focused : &form_));
+        platform_.ShowHelp(
+            HelpContextOf(focused && form_.isAncestorOf(focused) ? focused : &form_));
         return true;
     }
 

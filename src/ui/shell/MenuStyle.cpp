@@ -2,6 +2,8 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
+#include <QTimer>
 
 namespace tavrin {
 
@@ -28,6 +30,17 @@ void StyleMenuPanel(QFrame& panel, QLabel& title) {
     font.setPointSize(font.pointSize() + 3);
     title.setFont(font);
     title.setMinimumHeight(36);
+}
+
+void FillScreenWhenNotMaximised(QWidget& window) {
+    QTimer::singleShot(200, &window, [&window] {
+        QScreen* screen = window.screen();
+        if (!screen || !window.isVisible())
+            return;
+        const QRect available = screen->availableGeometry();
+        if (window.frameGeometry().width() < available.width() * 9 / 10)
+            window.setGeometry(available);
+    });
 }
 
 } // namespace tavrin

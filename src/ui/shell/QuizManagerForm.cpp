@@ -82,10 +82,6 @@ QuizManagerForm::QuizManagerForm(Platform& platform, ProjectState& state,
     NameComponents();
     BuildLayout();
     ConnectButtons();
-    // Maximised; filling the screen first gives the same look where no window
-    // manager maximises it.
-    if (QScreen* screen = this->screen())
-        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
     SetHelpContext(*MenuPanel, MenuHelpContext(kind));
     InstallHelpKey(*this, platform, MenuHelpContext(kind));
@@ -324,6 +320,8 @@ void QuizManagerForm::resizeEvent(QResizeEvent* event) {
 void QuizManagerForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentrePanels();
+    if (windowState() & Qt::WindowMaximized)
+        FillScreenWhenNotMaximised(*this);
 }
 
 void QuizManagerForm::CentrePanels() {

@@ -75,6 +75,7 @@ TMakeDirForm::TMakeDirForm(Platform& platform, const QString& mask, const QStrin
     FillDrives();
     SetDirectory(startFolder.isEmpty() ? QDir::currentPath() : startFolder);
     connect(DriveComboBox1, &QComboBox::activated, this, &TMakeDirForm::DriveComboBox1Change);
+    NameEdit->setFocus();
 }
 
 void TMakeDirForm::FillDrives() {

@@ -134,6 +134,8 @@ void TNquizMainForm::resizeEvent(QResizeEvent* event) {
 void TNquizMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     CentreMenuPanel();
+    if (windowState() & Qt::WindowMaximized)
+        FillScreenWhenNotMaximised(*this);
 }
 
 void TNquizMainForm::CentreMenuPanel() {
