@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace tavrin {
+
+// Colours, fonts and texts of the quiz screens as the settings store them.
+
+// A stored colour 0x00BBGGRR; a system-colour code (high byte set) maps to
+// the platform palette's nearest role.
+QColor StoredColour(std::uint32_t value);
+
+// Fills the widget's background with the colour (its own, not inherited).
+void PaintBackground(QWidget& widget, std::uint32_t colour);
+void PaintText(QWidget& widget, std::uint32_t colour);
+
+// The font stored as "size colour style face"; `colour` receives its colour.
+QFont StoredFont(std::string_view spec, QColor& colour);
+
+// Stored single-byte text to and from what the screens show.
+QString ShownText(std::string_view stored);
+std::string StoredText(const QString& shown);
+
+// " text " as the boxes' captions put it.
+QString BoxCaption(std::string_view stored);
+
+} // namespace tavrin

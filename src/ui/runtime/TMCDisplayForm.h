@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+
+#include "core/QuizRunRules.h"
+#include "ui/runtime/QuizDisplayBase.h"
+
+namespace tavrin {
+
+class ChoiceLabel;
+
+// One question of a multiple-choice quiz: the correct answer among the wrong
+// ones, in a fresh random order each time it is shown. The first choice is
+// final.
+class TMCDisplayForm : public QuizDisplayBase {
+    Q_OBJECT
+
+public:
+    static constexpr int kOptions = 6;
+
+    TMCDisplayForm(RunContext& run, QWidget* parent = nullptr);
+
+    std::array<QLabel*, 6> questionLabels;           // QuestLbl1..QuestLbl6
+    std::array<ChoiceLabel*, kOptions> optionLabels; // AnsLbl1, AnsLbl2, Anslbl3, anslbl4..6
+    QPushButton* Button1;                            // Information
+    QPushButton* continuebitbtn;
+
+    void AnsLblClick(int tag);
+    void AnsLblDblClick(int tag);
+    void Button1Click();
+
+    int optionCount() const { return layout_.optionCount; }
+    int correctTag() const { return layout_.correctTag; }
+    int highlightedTag() const { return highlighted_; }
+    bool answered() const { return answered_; }
+
+protected:
+    bool PreviewKey(int key) override;
+
+private:
+    void ColourOptions();
+    void Choose(int tag);
+
+    ChoiceLayout layout_;
+    int highlighted_ = 1;
+    int selected_ = 0;
+    bool answered_ = false;
+};
+
+} // namespace tavrin

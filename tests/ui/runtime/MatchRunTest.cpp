@@ -1,0 +1,342 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <map>
+#include <set>
+
+#include "RunTestSupport.h"
+#include "support/GuiTestSupport.h"
+#include "ui/runtime/ChoiceLabel.h"
+#include "ui/runtime/PreviewQuiz.h"
+#include "ui/runtime/TDispQForm.h"
+#include "ui/runtime/TResultsForm.h"
+
+namespace tavrin::test {
+namespace {
+
+// The answer tag that shows the answer of question `questionTag`.
+int AnswerTagFor(const TDispQForm& form, int questionTag) {
+    const auto& permutation = form.answerPermutation();
+    for (int tag = 1; tag <= static_cast<int>(permutation.size()); ++tag)
+        if (permutation[static_cast<std::size_t>(tag - 1)] == questionTag)
+            return tag;
+    ADD_FAILURE() << "no answer for question " << questionTag;
+    return 1;
+}
+
+int WrongAnswerTagFor(const TDispQForm& form, int questionTag) {
+    const int right = AnswerTagFor(form, questionTag);
+    return right == 1 ? 2 : 1;
+}
+
+void DoubleClick(QWidget* widget) {
+    QTest::mouseDClick(widget, Qt::LeftButton);
+}
+
+// Matches by mouse: double-click the question, then the answer.
+void MatchByMouse(TDispQForm& form, int questionTag, int answerTag) {
+    DoubleClick(form.questionLabels[static_cast<std::size_t>(questionTag - 1)]);
+    ASSERT_TRUE(form.answering());
+    DoubleClick(form.answerLabels[static_cast<std::size_t>(answerTag - 1)]);
+}
+
+// Matches by keyboard: Enter on the highlighted question, Down to the
+// answer wanted, Enter.
+void MatchByKeyboard(TDispQForm& form, int answerTag) {
+    QTest::keyClick(&form, Qt::Key_Return);
+    ASSERT_TRUE(form.answering());
+    ASSERT_EQ(form.highlightedAnswer(), 1);
+    for (int step = 1; step < answerTag; ++step)
+        QTest::keyClick(&form, Qt::Key_Down);
+    QTest::keyClick(&form, Qt::Key_Return);
+}
+
+class MatchRunTest : public GuiTest {
+protected:
+    MatchRunTest() : source(QuizKind::QA) {}
+
+    void AddQuestions(int count) {
+        for (int i = 1; i <= count; ++i)
+            source.add(QAQuestion("Q" + std::to_string(i), "Question " + std::to_string(i),
+                                  "Answer " + std::to_string(i)));
+    }
+
+    MemoryQuizSource source;
+    RecordingPresenter presenter;
+    KeepOrder random;
+};
+
+TEST_F(MatchRunTest, TwentyOneQuestionsOnThreePagesScoredByMouseAndKeyboard) {
+    AddQuestions(21);
+    auto& settings = source.editSettings();
+    settings.setTitleBarText("Matching");
+    settings.setSaveResultsToDisk(true);
+    auto window = settings.programWindow();
+    window.setProgramTitle("Quiz Program");
+    settings.setProgramWindow(window);
+
+    ClockRandom shuffled; // answer orders really shuffled
+    std::vector<int> pageSizes;
+    std::vector<int> expectedCorrect;
+    int correct = 0;
+    const auto playPage = [&](QDialog& dialog) {
+        auto& form = dynamic_cast<TDispQForm&>(dialog);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Quiz Program"));
+        int size = 0;
+        for (auto* label : form.questionLabels)
+            size += label->isVisible() ? 1 : 0;
+        pageSizes.push_back(size);
+        EXPECT_EQ(form.QuestionGrpBox->title(), QStringLiteral(" Select a Question "));
+        for (int tag = 1; tag <= size; ++tag) {
+            const bool right = tag % 3 != 0;
+            if (tag % 2 == 1) {
+                MatchByMouse(form, tag,
+                             right ? AnswerTagFor(form, tag) : WrongAnswerTagFor(form, tag));
+            } else {
+                // The highlight stands on the first unanswered question: this one.
+                ASSERT_EQ(form.highlightedQuestion(), tag);
+                MatchByKeyboard(form,
+                                right ? AnswerTagFor(form, tag) : WrongAnswerTagFor(form, tag));
+            }
+            correct += right ? 1 : 0;
+            EXPECT_FALSE(form.questionLabels[static_cast<std::size_t>(tag - 1)]->isEnabled());
+            EXPECT_EQ(form.QrightLbl->text(), QString::number(correct));
+        }
+        EXPECT_TRUE(form.pageDone());
+        EXPECT_EQ(form.QuestionGrpBox->title(), QString());
+        if (pageSizes.size() < 3) {
+            EXPECT_TRUE(form.BitBtn1->isVisible());
+            click(form, QStringLiteral("NextBitBtn"));
+        } else {
+            EXPECT_FALSE(form.BitBtn1->isVisible());
+            EXPECT_FALSE(form.NextBitBtn->isVisible());
+            click(form, QStringLiteral("BitBtn2"));
+        }
+        EXPECT_FALSE(form.isVisible());
+    };
+    for (int page = 0; page < 3; ++page)
+        platform.onDialog(QStringLiteral("TDispQForm"), playPage);
+    platform.onDialog(QStringLiteral("TResultsForm"), [&](QDialog& dialog) {
+        auto& form = dynamic_cast<TResultsForm&>(dialog);
+        EXPECT_EQ(form.Label2->text(), QStringLiteral("21"));
+        EXPECT_EQ(form.Label4->text(), QString::number(correct));
+        click(form, QStringLiteral("OKBtn"));
+    });
+    platform.expectInfo(QStringLiteral("The Quiz results have been saved to MATCH.QAD"));
+
+    PreviewQuiz(platform, source, "C:\\QUIZ\\MATCH.QAJ", presenter, shuffled);
+
+    EXPECT_EQ(pageSizes, (std::vector<int>{10, 6, 5}));
+    // Every third question was matched wrongly: 3 + 2 + 1 of 21.
+    EXPECT_EQ(correct, 15);
+    const std::string results = source.readFile("MATCH.QAD");
+    EXPECT_NE(results.find("Questions Answered = 21\r\nQuestions Correct = 15\r\n"
+                           "Percentage Correct = 71%\r\n"),
+              std::string::npos);
+}
+
+TEST_F(MatchRunTest, ChoosingAnswersFollowsTheKeyboardAndMouseRules) {
+    AddQuestions(3);
+    source.add(QAQuestion("Q4", "Question 4", "Answer 1")); // same text as Q1's answer
+    source.editSettings().setTakeAllQuestions(true);
+    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
+        auto& form = dynamic_cast<TDispQForm&>(dialog);
+        ASSERT_EQ(form.answerPermutation(), (std::vector<int>{1, 2, 3, 4}));
+        // A click only moves the highlight; clicks on answers are ignored until
+        // a question is chosen.
+        QTest::mouseClick(form.questionLabels[2], Qt::LeftButton);
+        EXPECT_EQ(form.highlightedQuestion(), 3);
+        QTest::mouseClick(form.answerLabels[1], Qt::LeftButton);
+        EXPECT_FALSE(form.answering());
+        // Up from 1 wraps to the last question.
+        QTest::mouseClick(form.questionLabels[0], Qt::LeftButton);
+        QTest::keyClick(&form, Qt::Key_Up);
+        EXPECT_EQ(form.highlightedQuestion(), 4);
+        // While answering, the chosen question cannot change.
+        QTest::keyClick(&form, Qt::Key_Return);
+        QTest::mouseDClick(form.questionLabels[0], Qt::LeftButton);
+        EXPECT_EQ(form.highlightedQuestion(), 4);
+        EXPECT_EQ(form.AnswerGrpBox->title(), QStringLiteral(" Select an Answer "));
+        // Up wraps over the answers; Q4 matched to Q1's copy of "Answer 1" is wrong.
+        QTest::keyClick(&form, Qt::Key_Up);
+        EXPECT_EQ(form.highlightedAnswer(), 4);
+        QTest::keyClick(&form, Qt::Key_Down);
+        EXPECT_EQ(form.highlightedAnswer(), 1);
+        QTest::keyClick(&form, Qt::Key_Return);
+        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("0"));
+        EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("1"));
+        // Down skips the answered question: from 3 it wraps to 1.
+        QTest::mouseClick(form.questionLabels[2], Qt::LeftButton);
+        QTest::keyClick(&form, Qt::Key_Down);
+        EXPECT_EQ(form.highlightedQuestion(), 1);
+        // The same answer label may serve another question, and is right for Q1.
+        MatchByMouse(form, 1, 1);
+        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("1"));
+        MatchByMouse(form, 2, 3);
+        MatchByMouse(form, 3, 3);
+        EXPECT_TRUE(form.pageDone());
+        // After the last pair the keys change nothing.
+        QTest::keyClick(&form, Qt::Key_Down);
+        QTest::keyClick(&form, Qt::Key_Return);
+        EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("4"));
+        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("2"));
+        click(form, QStringLiteral("BitBtn2"));
+    });
+    platform.onDialog(QStringLiteral("TResultsForm"),
+                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    PreviewQuiz(platform, source, "RULES.QAJ", presenter, random);
+}
+
+TEST_F(MatchRunTest, AOneQuestionPageEndsWithContinue) {
+    AddQuestions(1);
+    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
+        auto& form = dynamic_cast<TDispQForm&>(dialog);
+        EXPECT_FALSE(form.questionLabels[1]->isVisible());
+        MatchByMouse(form, 1, 1);
+        EXPECT_TRUE(form.BitBtn2->isVisible());
+        EXPECT_FALSE(form.BitBtn1->isVisible());
+        click(form, QStringLiteral("BitBtn2"));
+    });
+    platform.onDialog(QStringLiteral("TResultsForm"),
+                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    PreviewQuiz(platform, source, "ONE.QAJ", presenter, random);
+}
+
+TEST_F(MatchRunTest, ClosingThePageAsksTheQuitQuestion) {
+    AddQuestions(12);
+    auto& settings = source.editSettings();
+    auto screens = settings.programScreens();
+    screens.setShowAboutBox(true);
+    auto about = screens.aboutBox();
+    about.setWhenToShow(AboutBoxDesign::kAtEnd);
+    screens.setAboutBox(about);
+    settings.setProgramScreens(screens);
+    platform.expectYesNo(QuitText(), false);
+    platform.expectYesNo(QuitText(), false);
+    platform.expectYesNo(QuitText(), true);
+    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
+        MatchByMouse(dynamic_cast<TDispQForm&>(dialog), 1, 1);
+        dialog.close(); // the close box: No keeps it open
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible());
+        click(dialog, QStringLiteral("BitBtn1"));
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    // No second page, no results: only the about box at the end.
+    PreviewQuiz(platform, source, "QUIT.QAJ", presenter, random);
+    EXPECT_EQ(presenter.calls.back(), "about 1");
+}
+
+TEST_F(MatchRunTest, ReviewListsFilterIncorrectAnswersAndOpenTheLaterOfTwoEqualTexts) {
+    source.add(QAQuestion("A", "Same question", "first answer"));
+    source.add(QAQuestion("B", "Other question", "other answer", true));
+    source.add(QAQuestion("C", "Same question", "later answer"));
+    source.addTopic("B", {"B", "source=HYPER", "type=1", "]"});
+    auto& settings = source.editSettings();
+    settings.setAllowQuestionPreview(true);
+    settings.setAllowPostQuizReview(true);
+
+    platform.expectYesNo(QStringLiteral("Would you like to preview the Questions?\n\r"), true);
+    platform.onDialog(QStringLiteral("TQuestListForm"), [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select a Question to View"));
+        auto* list = findChild<QListWidget>(dialog, QStringLiteral("ListBox1"));
+        ASSERT_EQ(list->count(), 3);
+        EXPECT_EQ(list->currentRow(), 0);
+        // The pre-quiz list opens by position: the first "Same question" is A.
+        click(dialog, QStringLiteral("OKBtn"));
+        EXPECT_TRUE(dialog.isVisible());
+        click(dialog, QStringLiteral("CloseBtn"));
+    });
+    platform.onDialog(QStringLiteral("TPrevAnsForm"), [&](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLineEdit>(dialog, QStringLiteral("Edit2"))->text(),
+                  QStringLiteral("first answer"));
+        EXPECT_FALSE(findChild<QPushButton>(dialog, QStringLiteral("Button1"))->isEnabled());
+        click(dialog, QStringLiteral("CloseBtn"));
+    });
+    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
+        auto& form = dynamic_cast<TDispQForm&>(dialog);
+        MatchByMouse(form, 1, 2); // A wrong
+        MatchByMouse(form, 2, 1); // B wrong
+        MatchByMouse(form, 3, 3); // C right
+        click(form, QStringLiteral("BitBtn2"));
+    });
+    platform.onDialog(QStringLiteral("TResultsForm"),
+                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"), true);
+    platform.onDialog(QStringLiteral("TPostListForm"), [&](QDialog& dialog) {
+        auto* list = findChild<QListWidget>(dialog, QStringLiteral("ListBox1"));
+        EXPECT_EQ(findChild<QPushButton>(dialog, QStringLiteral("Button1"))->text(),
+                  QStringLiteral("&All Questions"));
+        click(dialog, QStringLiteral("Button2"));
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(0)->text(), QStringLiteral("Same question"));
+        EXPECT_EQ(list->item(1)->text(), QStringLiteral("Other question"));
+        // A was answered wrongly, but its text equals C's: the later opens.
+        QTest::keyClick(list, Qt::Key_Return);
+        list->setCurrentRow(1);
+        click(dialog, QStringLiteral("OKBtn"));
+        click(dialog, QStringLiteral("Button1"));
+        EXPECT_EQ(list->count(), 3);
+        click(dialog, QStringLiteral("CloseBtn"));
+    });
+    platform.onDialog(QStringLiteral("TPrevAnsForm"), [&](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLineEdit>(dialog, QStringLiteral("Edit2"))->text(),
+                  QStringLiteral("later answer"));
+        click(dialog, QStringLiteral("CloseBtn"));
+    });
+    platform.onDialog(QStringLiteral("TPrevAnsForm"), [&](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLineEdit>(dialog, QStringLiteral("Edit1"))->text(),
+                  QStringLiteral("Other question"));
+        click(dialog, QStringLiteral("Button1"));
+        click(dialog, QStringLiteral("CloseBtn"));
+    });
+    PreviewQuiz(platform, source, "REVIEW.QAJ", presenter, random);
+    EXPECT_EQ(presenter.calls.back(), "topic||source=HYPER|type=1|]");
+}
+
+TEST_F(MatchRunTest, IncorrectOnlyIsDisabledWhenEverythingWasRight) {
+    AddQuestions(2);
+    source.editSettings().setAllowPostQuizReview(true);
+    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
+        auto& form = dynamic_cast<TDispQForm&>(dialog);
+        MatchByMouse(form, 1, 1);
+        MatchByMouse(form, 2, 2);
+        click(form, QStringLiteral("BitBtn2"));
+    });
+    platform.onDialog(QStringLiteral("TResultsForm"),
+                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"), true);
+    platform.onDialog(QStringLiteral("TPostListForm"), [&](QDialog& dialog) {
+        EXPECT_FALSE(findChild<QPushButton>(dialog, QStringLiteral("Button2"))->isEnabled());
+        click(dialog, QStringLiteral("CloseBtn"));
+    });
+    PreviewQuiz(platform, source, "RIGHT.QAJ", presenter, random);
+}
+
+TEST_F(MatchRunTest, EveryOrderOfASmallPageOccursWithTheRealGenerator) {
+    AddQuestions(3);
+    QuizRunState state(QuizKind::QA);
+    for (const auto& record : source.questionRecords())
+        state.RunList.Add(record);
+    state.QuestionsToTake = 3;
+    state.Pages = PlanPages(3);
+    state.CurrentPage = 1;
+    const QuizSettings settings = source.settings();
+    ClockRandom clock;
+    RunContext run(platform, state, settings, clock, presenter, source);
+    std::map<std::vector<int>, int> seen;
+    for (int showing = 0; showing < 600; ++showing) {
+        TDispQForm form(run);
+        ++seen[form.answerPermutation()];
+    }
+    ASSERT_EQ(seen.size(), 6u);
+    for (const auto& [order, count] : seen)
+        EXPECT_GT(count, 50) << "an order of the answers comes up far too rarely";
+}
+
+} // namespace
+} // namespace tavrin::test

@@ -1,0 +1,106 @@
+#include "RunTestSupport.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace tavrin::test {
+
+MemoryQuizSource::MemoryQuizSource(QuizKind kind) : kind_(kind) {
+    InitQuizSettings(settings_);
+    std::random_device random;
+    folder_ = std::filesystem::temp_directory_path() /
+              ("tavrin-run-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(folder_);
+}
+
+MemoryQuizSource::~MemoryQuizSource() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+std::optional<std::vector<std::string>> MemoryQuizSource::findTopic(std::string_view name,
+                                                                    std::string_view) const {
+    const auto found = topics_.find(std::string(name));
+    if (found == topics_.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::string MemoryQuizSource::readFile(const std::string& name) const {
+    std::ifstream in(folder_ / name, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void RecordingPresenter::PrepareMediaWindows(const QString& caption, const std::string& instruction,
+                                             bool advisory) {
+    calls.push_back("media " + caption.toStdString() + " / " + instruction +
+                    (advisory ? " / advisory" : ""));
+}
+
+void RecordingPresenter::ShowTopic(const std::vector<std::string>& lines) {
+    std::string joined = "topic";
+    for (const auto& line : lines)
+        joined += "|" + line;
+    calls.push_back(joined);
+}
+
+void RecordingPresenter::ShowMultimedia(const QString& caption, const std::string& command) {
+    calls.push_back("multimedia " + caption.toStdString() + " " + command);
+}
+
+void RecordingPresenter::RunProgram(int linkType, const std::string& command) {
+    calls.push_back("program " + std::to_string(linkType) + " " + command);
+}
+
+void RecordingPresenter::OpenDocument(const std::string& command) {
+    calls.push_back("document " + command);
+}
+
+void RecordingPresenter::ShowAboutBox(const AboutBoxDesign& design) {
+    calls.push_back("about " + std::to_string(design.whenToShow()));
+}
+
+void RecordingPresenter::ShowIntroduction(const std::vector<std::string>& lines,
+                                          const ProgramScreens&, const ProgramWindow&) {
+    calls.push_back("introduction " + std::to_string(lines.size()));
+}
+
+TQARecord QAQuestion(const std::string& id, const std::string& question, const std::string& answer,
+                     bool information) {
+    TQARecord record;
+    record.setIdentifier(id);
+    record.setQuestion(question);
+    record.setAnswer(answer);
+    record.setHasInformation(information);
+    return record;
+}
+
+TTMRecord TIQuestion(const std::string& id, const std::string& line1,
+                     const std::vector<std::string>& matches, const std::string& shown) {
+    TTMRecord record;
+    record.setIdentifier(id);
+    record.setQuestionLine(1, line1);
+    record.setCorrectAnswer(shown);
+    for (std::size_t k = 0; k < matches.size(); ++k)
+        record.setMatch(static_cast<int>(k + 1), matches[k]);
+    return record;
+}
+
+TTMRecord MCQuestion(const std::string& id, const std::string& line1, const std::string& correct,
+                     const std::vector<std::string>& wrong) {
+    TTMRecord record;
+    record.setIdentifier(id);
+    record.setQuestionLine(1, line1);
+    record.setCorrectAnswer(correct);
+    for (std::size_t k = 0; k < wrong.size(); ++k)
+        record.setWrongAnswer(static_cast<int>(k + 1), wrong[k]);
+    return record;
+}
+
+QString QuitText() {
+    return QStringLiteral("All results will be lost. Quit anyway?\r\n");
+}
+
+} // namespace tavrin::test

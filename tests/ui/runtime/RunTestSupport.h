@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/QuizSettings.h"
+#include "core/QuizSource.h"
+#include "core/RandomSource.h"
+#include "core/TQARecord.h"
+#include "core/TTMRecord.h"
+#include "ui/runtime/TopicPresenter.h"
+
+namespace tavrin::test {
+
+// Draws the top of every range: every shuffle leaves its order as it was, so
+// questions are asked in stored order and the correct choice is the last option.
+class KeepOrder : public RandomSource {
+public:
+    int Uniform(int, int high) override { return high; }
+};
+
+// A quiz held in memory, with a real folder for the files a run writes.
+class MemoryQuizSource : public QuizSource {
+public:
+    explicit MemoryQuizSource(QuizKind kind);
+    ~MemoryQuizSource() override;
+
+    QuizKind kind() const override { return kind_; }
+    QuizSettings settings() const override { return settings_; }
+    std::vector<std::vector<std::uint8_t>> questionRecords() const override { return records_; }
+    std::optional<std::vector<std::string>> findTopic(std::string_view name,
+                                                      std::string_view source) const override;
+    std::optional<std::vector<std::string>> introduction() const override { return intro_; }
+    std::filesystem::path mediaFolder() const override { return folder_; }
+
+    // Settings of a new quiz that asks every question and saves nothing.
+    QuizSettings& editSettings() { return settings_; }
+    void add(const TQARecord& record) {
+        records_.emplace_back(record.view().begin(), record.view().end());
+    }
+    void add(const TTMRecord& record) {
+        records_.emplace_back(record.view().begin(), record.view().end());
+    }
+    void addRaw(std::vector<std::uint8_t> bytes) { records_.push_back(std::move(bytes)); }
+    void addTopic(const std::string& name, std::vector<std::string> lines) {
+        topics_[name] = lines;
+    }
+    void setIntroduction(std::vector<std::string> lines) { intro_ = std::move(lines); }
+    std::string readFile(const std::string& name) const;
+
+private:
+    QuizKind kind_;
+    QuizSettings settings_;
+    std::vector<std::vector<std::uint8_t>> records_;
+    std::map<std::string, std::vector<std::string>> topics_;
+    std::optional<std::vector<std::string>> intro_;
+    std::filesystem::path folder_;
+};
+
+// Records what the run asked of the topic windows.
+class RecordingPresenter : public TopicPresenter {
+public:
+    std::vector<std::string> calls;
+
+    void PrepareMediaWindows(const QString& caption, const std::string& instruction,
+                             bool advisory) override;
+    void ShowTopic(const std::vector<std::string>& lines) override;
+    void ShowMultimedia(const QString& caption, const std::string& command) override;
+    void RunProgram(int linkType, const std::string& command) override;
+    void OpenDocument(const std::string& command) override;
+    void ShowAboutBox(const AboutBoxDesign& design) override;
+    void ShowIntroduction(const std::vector<std::string>& lines, const ProgramScreens&,
+                          const ProgramWindow&) override;
+};
+
+TQARecord QAQuestion(const std::string& id, const std::string& question, const std::string& answer,
+                     bool information = false);
+TTMRecord TIQuestion(const std::string& id, const std::string& line1,
+                     const std::vector<std::string>& matches, const std::string& shown = "shown");
+TTMRecord MCQuestion(const std::string& id, const std::string& line1, const std::string& correct,
+                     const std::vector<std::string>& wrong);
+
+// The quit question as the displays ask it.
+QString QuitText();
+
+} // namespace tavrin::test

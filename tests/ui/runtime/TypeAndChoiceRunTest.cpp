@@ -1,0 +1,347 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTest>
+#include <array>
+
+#include "RunTestSupport.h"
+#include "support/GuiTestSupport.h"
+#include "ui/runtime/ChoiceLabel.h"
+#include "ui/runtime/PreviewQuiz.h"
+#include "ui/runtime/TMCDisplayForm.h"
+#include "ui/runtime/TQTotakeForm.h"
+#include "ui/runtime/TResultsForm.h"
+#include "ui/runtime/TTIDispForm.h"
+
+namespace tavrin::test {
+namespace {
+
+// Types the answer and confirms it with Enter, as a learner would.
+void Answer(QDialog& dialog, const QString& typed) {
+    typeInto(dialog, QStringLiteral("Edit1"), typed);
+    pressKey(dialog, QStringLiteral("Edit1"), Qt::Key_Return);
+}
+
+class TypeRunTest : public GuiTest {
+protected:
+    TypeRunTest() : source(QuizKind::TI) {
+        source.add(TIQuestion("CAPITAL", "Capital of France?", {"", "PARIS"}, "Paris"));
+        source.add(TIQuestion("CITY", "Largest US city?", {"New York"}, "New York"));
+        // "ETE" with accented capitals: an accented letter keeps its case.
+        source.add(TIQuestion("SUMMER", "Summer in French?", {"\xC9T\xC9"}, "\xC9t\xE9"));
+        auto last = TIQuestion("AGAIN", "Capital of France again?", {"PARIS"}, "Paris");
+        last.setHasInformation(true);
+        source.add(last);
+        source.addTopic("AGAIN", {"AGAIN", "source=HYPER", "type=1", "text", "]"});
+        auto& settings = source.editSettings();
+        settings.setTitleBarText("Capitals");
+        settings.setSaveResultsToDisk(true);
+        settings.setUseDataSwapFile(true);
+        settings.setGroupHasFeedback(5, true);
+        source.addTopic("GROUP 5 FEEDBACK",
+                        {"GROUP 5 FEEDBACK", "source=HYPER", "type=13", "command=well.txt", "]"});
+    }
+
+    MemoryQuizSource source;
+    RecordingPresenter presenter;
+    KeepOrder random;
+};
+
+TEST_F(TypeRunTest, ContainmentAndCaseOfAToZDecideAndTheFilesRecordTheRun) {
+    const std::vector<QString> typed = {
+        QStringLiteral("the capital is paris"), QStringLiteral("new  york"),
+        QStringLiteral("\u00e9t\u00e9"), QStringLiteral("Parisian")};
+    const std::vector<int> rightSoFar = {1, 1, 1, 2};
+    for (int i = 0; i < 4; ++i) {
+        platform.onDialog(QStringLiteral("TTIDispForm"), [&, i](QDialog& dialog) {
+            auto& form = dynamic_cast<TTIDispForm&>(dialog);
+            EXPECT_FALSE(form.AnswerGrpBox->isVisible());
+            EXPECT_FALSE(form.Button1->isVisible());
+            EXPECT_EQ(form.QDoneLbl->text(), QString::number(i));
+            EXPECT_EQ(form.GroupBox1->title(), QStringLiteral(" Answer "));
+            Answer(form, typed[static_cast<std::size_t>(i)]);
+            EXPECT_TRUE(form.AnswerGrpBox->isVisible());
+            EXPECT_FALSE(form.BitBtn2->isEnabled());
+            EXPECT_EQ(form.QrightLbl->text(),
+                      QString::number(rightSoFar[static_cast<std::size_t>(i)]));
+            EXPECT_EQ(form.QDoneLbl->text(), QString::number(i + 1));
+            // A second Enter moves on instead of checking again.
+            if (i < 3) {
+                EXPECT_TRUE(form.BitBtn1->isVisible());
+                EXPECT_FALSE(form.Button1->isVisible());
+                pressKey(form, QStringLiteral("Edit1"), Qt::Key_Return);
+            } else {
+                EXPECT_FALSE(form.BitBtn1->isVisible());
+                EXPECT_TRUE(form.Button1->isVisible());
+                click(form, QStringLiteral("Button1"));
+                click(form, QStringLiteral("continuebitbtn"));
+            }
+            EXPECT_FALSE(form.isVisible());
+        });
+    }
+    platform.onDialog(QStringLiteral("TResultsForm"), [&](QDialog& dialog) {
+        auto& form = dynamic_cast<TResultsForm&>(dialog);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Quiz Results"));
+        EXPECT_EQ(form.barColour(), QColor(0, 255, 0)) << "50 % passes at 50 %";
+        click(form, QStringLiteral("OKBtn"));
+    });
+    platform.expectInfo(QStringLiteral("The Quiz results have been saved to CAPS.TID"));
+
+    PreviewQuiz(platform, source, "/quizzes/CAPS.TIJ", presenter, random);
+
+    EXPECT_EQ(source.readFile("CAPS.TID"), "Capitals\r\n"
+                                           "\r\n"
+                                           "Questions Answered = 4\r\n"
+                                           "Questions Correct = 2\r\n"
+                                           "Percentage Correct = 50%\r\n"
+                                           "\r\n"
+                                           "CORRECT\r\n"
+                                           "CAPITAL\r\n"
+                                           "AGAIN\r\n"
+                                           "\r\n"
+                                           "WRONG\r\n"
+                                           "CITY\r\n"
+                                           "SUMMER\r\n");
+    EXPECT_EQ(source.readFile("CAPS.TIS"), "5\r\n");
+    ASSERT_GE(presenter.calls.size(), 2u);
+    EXPECT_EQ(presenter.calls[presenter.calls.size() - 2], "topic||source=HYPER|type=1|text|]");
+    EXPECT_EQ(presenter.calls.back(), "topic||source=HYPER|type=13|command=well.txt|]");
+}
+
+TEST_F(TypeRunTest, AskedCountComesFromTheDialogAndResultsArePrinted) {
+    auto& settings = source.editSettings();
+    settings.setTakeAllQuestions(false);
+    settings.setSaveResultsToDisk(false);
+    settings.setUseDataSwapFile(false);
+    settings.setSaveResultsToPrinter(true);
+    settings.setResultsFileName("");
+    platform.onDialog(QStringLiteral("TQTotakeForm"), [](QDialog& dialog) {
+        auto& form = dynamic_cast<TQTotakeForm&>(dialog);
+        EXPECT_EQ(form.Label2->text(), QStringLiteral("4"));
+        EXPECT_EQ(form.Label3->text(), QStringLiteral("Questions to take"));
+        typeInto(form, QStringLiteral("qt_spinbox_lineedit"), QStringLiteral("9"));
+        EXPECT_EQ(form.SpinEdit1->value(), 4);
+        typeInto(form, QStringLiteral("qt_spinbox_lineedit"), QStringLiteral("0"));
+        EXPECT_EQ(form.SpinEdit1->value(), 1);
+        typeInto(form, QStringLiteral("qt_spinbox_lineedit"), QStringLiteral("2"));
+        click(form, QStringLiteral("OKBtn"));
+    });
+    for (int i = 0; i < 2; ++i)
+        platform.onDialog(QStringLiteral("TTIDispForm"), [i](QDialog& dialog) {
+            Answer(dialog, i == 0 ? QStringLiteral("Paris") : QStringLiteral("Boston"));
+            click(dialog, i == 0 ? QStringLiteral("NextBitBtn") : QStringLiteral("continuebitbtn"));
+        });
+    platform.onDialog(QStringLiteral("TResultsForm"), [](QDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<TResultsForm&>(dialog).Label2->text(), QStringLiteral("2"));
+        click(dialog, QStringLiteral("OKBtn"));
+    });
+    platform.expectYesNo(QStringLiteral("Do you want to print the Results?\n\r"), true);
+    const QString pdf = QString::fromStdString((source.mediaFolder() / "results.pdf").string());
+    platform.expectPrint(pdf);
+
+    PreviewQuiz(platform, source, "CAPS.TIJ", presenter, random);
+
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        GTEST_SKIP() << "pdftotext is needed to read the printed page back";
+    QProcess reader;
+    reader.start(tool, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished(20000));
+    const QString printed = QString::fromUtf8(reader.readAllStandardOutput());
+    QStringList lines = printed.split(QLatin1Char('\n'));
+    for (auto& line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    EXPECT_EQ(lines,
+              (QStringList{"Capitals", "Questions Answered = 2", "Questions Correct = 1",
+                           "Percentage Correct = 50%", "CORRECT", "CAPITAL", "WRONG", "CITY"}));
+}
+
+TEST_F(TypeRunTest, CancellingTheCountAsksEveryQuestionAndAQuitShowsNoResults) {
+    auto& settings = source.editSettings();
+    settings.setTakeAllQuestions(false);
+    auto screens = settings.programScreens();
+    screens.setRunClosingCommand(true);
+    CommandRecord closing;
+    closing.setCommandType(4);
+    closing.setRunCommand("finish.exe");
+    screens.setClosingCommand(closing);
+    screens.setShowAboutBox(true);
+    auto about = screens.aboutBox();
+    about.setWhenToShow(AboutBoxDesign::kAtStartAndEnd);
+    screens.setAboutBox(about);
+    settings.setProgramScreens(screens);
+    platform.onDialog(QStringLiteral("TQTotakeForm"),
+                      [](QDialog& dialog) { click(dialog, QStringLiteral("CancelBtn")); });
+    platform.expectYesNo(QuitText(), true);
+    platform.onDialog(QStringLiteral("TTIDispForm"), [](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLabel>(dialog, QStringLiteral("ShowTquestlbl"))->text(),
+                  QStringLiteral("4"));
+        click(dialog, QStringLiteral("BitBtn1"));
+    });
+    PreviewQuiz(platform, source, "CAPS.TIJ", presenter, random);
+    EXPECT_EQ(presenter.calls,
+              (std::vector<std::string>{"media  / Press the Start button", "about 2", "about 2",
+                                        "program 4 finish.exe"}));
+    EXPECT_EQ(source.readFile("CAPS.TID"), "");
+}
+
+class ChoiceRunTest : public GuiTest {
+protected:
+    ChoiceRunTest() : source(QuizKind::MC) {}
+
+    MemoryQuizSource source;
+    RecordingPresenter presenter;
+    KeepOrder random;
+};
+
+TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAreFinal) {
+    auto first = MCQuestion("GAPS", "Pick one", "right", {"wrong one", "", "wrong three"});
+    first.setPreviewEntry("Gaps");
+    source.add(first);
+    source.add(MCQuestion("ALONE", "Only one", "the only answer", {}));
+    source.editSettings().setAllowPostQuizReview(true);
+
+    platform.onDialog(QStringLiteral("TMCDisplayForm"), [](QDialog& dialog) {
+        auto& form = dynamic_cast<TMCDisplayForm&>(dialog);
+        ASSERT_EQ(form.optionCount(), 4);
+        EXPECT_EQ(form.correctTag(), 4) << "the order is kept: the correct answer comes last";
+        EXPECT_TRUE(form.optionLabels[3]->isVisible());
+        EXPECT_FALSE(form.optionLabels[4]->isVisible());
+        EXPECT_EQ(form.optionLabels[1]->text(), QString());
+        // Down from the last wraps to the first; Up from the first to the last.
+        QTest::keyClick(&form, Qt::Key_Up);
+        EXPECT_EQ(form.highlightedTag(), 4);
+        QTest::keyClick(&form, Qt::Key_Down);
+        EXPECT_EQ(form.highlightedTag(), 1);
+        QTest::mouseDClick(form.optionLabels[1], Qt::LeftButton); // the empty option
+        EXPECT_TRUE(form.answered());
+        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("0"));
+        QTest::mouseDClick(form.optionLabels[3], Qt::LeftButton);
+        QTest::keyClick(&form, Qt::Key_Down);
+        QTest::keyClick(&form, Qt::Key_Return);
+        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("0"));
+        EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("1"));
+        EXPECT_TRUE(form.BitBtn1->isVisible());
+        click(form, QStringLiteral("NextBitBtn"));
+    });
+    platform.onDialog(QStringLiteral("TMCDisplayForm"), [](QDialog& dialog) {
+        auto& form = dynamic_cast<TMCDisplayForm&>(dialog);
+        ASSERT_EQ(form.optionCount(), 1);
+        QTest::keyClick(&form, Qt::Key_Return);
+        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("1"));
+        EXPECT_FALSE(form.BitBtn1->isVisible());
+        click(form, QStringLiteral("continuebitbtn"));
+    });
+    platform.onDialog(QStringLiteral("TResultsForm"), [](QDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<TResultsForm&>(dialog).barColour(), QColor(0, 255, 0));
+        click(dialog, QStringLiteral("OKBtn"));
+    });
+    platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"), true);
+    platform.onDialog(QStringLiteral("TTMPostForm"), [](QDialog& dialog) {
+        auto* list = findChild<QListWidget>(dialog, QStringLiteral("ListBox1"));
+        ASSERT_EQ(list->count(), 1) << "a question without a preview entry is not listed";
+        EXPECT_TRUE(findChild<QPushButton>(dialog, QStringLiteral("Button2"))->isEnabled());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualItemRect(list->item(0)).center());
+        click(dialog, QStringLiteral("CloseBtn"));
+    });
+    platform.onDialog(QStringLiteral("TTMViewForm"), [](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLabel>(dialog, QStringLiteral("AnsLbl"))->text(),
+                  QStringLiteral("right"));
+        EXPECT_EQ(findChild<QLabel>(dialog, QStringLiteral("QuestLbl1"))->text(),
+                  QStringLiteral("Pick one"));
+        click(dialog, QStringLiteral("CloseBtn"));
+    });
+    PreviewQuiz(platform, source, "GAPS.MCJ", presenter, random);
+}
+
+TEST_F(ChoiceRunTest, EachOfSixPositionsHoldsTheCorrectAnswerAboutEquallyOften) {
+    source.add(MCQuestion("SIX", "Six options", "right", {"a", "b", "c", "d", "e"}));
+    QuizRunState state(QuizKind::MC);
+    state.tmRecord.assignBytes(source.questionRecords().front());
+    state.PrepareRunOfOne();
+    const QuizSettings settings = source.settings();
+    ClockRandom clock;
+    RunContext run(platform, state, settings, clock, presenter, source);
+    constexpr int kShowings = 3000;
+    std::array<int, 6> atTag{};
+    for (int showing = 0; showing < kShowings; ++showing) {
+        TMCDisplayForm form(run);
+        ASSERT_EQ(form.optionCount(), 6);
+        const int tag = form.correctTag();
+        ASSERT_EQ(form.optionLabels[static_cast<std::size_t>(tag - 1)]->text(),
+                  QStringLiteral("right"));
+        ++atTag[static_cast<std::size_t>(tag - 1)];
+    }
+    // 500 expected at each; the standard deviation is about 20.
+    for (int count : atTag) {
+        EXPECT_GT(count, 400);
+        EXPECT_LT(count, 600);
+    }
+}
+
+TEST_F(ChoiceRunTest, ViewingOneQuestionRunsItAsARunOfOne) {
+    auto record = MCQuestion("ONE", "Alone", "yes", {"no"});
+    record.setHasInformation(true);
+    source.addTopic("ONE", {"ONE", "source=HYPER", "type=2", "command=pic.bmp,0", "]"});
+    platform.onDialog(QStringLiteral("TMCDisplayForm"), [](QDialog& dialog) {
+        auto& form = dynamic_cast<TMCDisplayForm&>(dialog);
+        EXPECT_EQ(form.ShowTquestlbl->text(), QStringLiteral("1"));
+        EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("0"));
+        QTest::mouseDClick(form.optionLabels[static_cast<std::size_t>(form.correctTag() - 1)],
+                           Qt::LeftButton);
+        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("1"));
+        click(form, QStringLiteral("Button1"));
+        click(form, QStringLiteral("continuebitbtn"));
+    });
+    std::vector<std::uint8_t> bytes(record.view().begin(), record.view().end());
+    ViewStoredQuestion(platform, source, bytes, presenter, random);
+    EXPECT_EQ(presenter.calls,
+              (std::vector<std::string>{"topic||source=HYPER|type=2|command=pic.bmp,0|]"}));
+}
+
+TEST_F(ChoiceRunTest, AQuizWithoutQuestionsIsRefusedBeforeTheRun) {
+    platform.expectError(
+        QStringLiteral("This quiz has no questions. Add a question before running the quiz."));
+    PreviewQuiz(platform, source, "EMPTY.MCJ", presenter, random);
+    source.addRaw(std::vector<std::uint8_t>(100, 0)); // a cut-short record is not a question
+    platform.expectError(
+        QStringLiteral("This quiz has no questions. Add a question before running the quiz."));
+    PreviewQuiz(platform, source, "EMPTY.MCJ", presenter, random);
+    EXPECT_TRUE(presenter.calls.empty());
+}
+
+TEST_F(ChoiceRunTest, AResultsFileThatCannotBeWrittenEndsTheRunWithAnError) {
+    source.add(MCQuestion("ONE", "Alone", "yes", {}));
+    auto& settings = source.editSettings();
+    settings.setSaveResultsToDisk(true);
+    settings.setUseDataSwapFile(true);
+    auto window = settings.programWindow();
+    window.setUseHelpFile(true);
+    window.setHelpFile("quiz.hlp");
+    settings.setProgramWindow(window);
+    std::filesystem::create_directories(source.mediaFolder() / "BLOCKED.MCD" / "inside");
+    platform.onDialog(QStringLiteral("TMCDisplayForm"), [this](QDialog& dialog) {
+        EXPECT_TRUE(platform.HelpFile().endsWith(QStringLiteral("quiz.hlp")));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        click(dialog, QStringLiteral("continuebitbtn"));
+    });
+    platform.onDialog(QStringLiteral("TResultsForm"),
+                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    platform.SetHelpFile(QStringLiteral("/program/help.html"));
+    QString shownError;
+    platform.setFailureHandler([&](const QString& message) { shownError = message; });
+    PreviewQuiz(platform, source, "BLOCKED.MCJ", presenter, random);
+    EXPECT_TRUE(shownError.contains(QStringLiteral("BLOCKED.MCD"))) << shownError.toStdString();
+    EXPECT_EQ(source.readFile("BLOCKED.MCS"), "") << "the steps after the error are skipped";
+    EXPECT_EQ(platform.HelpFile(), QStringLiteral("/program/help.html"));
+}
+
+} // namespace
+} // namespace tavrin::test
