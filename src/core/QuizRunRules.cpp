@@ -59,7 +59,7 @@ PagePlan PlanPages(int n) {
         std::vector<int> page(static_cast<std::size_t>(size));
         std::iota(page.begin(), page.end(), next);
         next += size;
-        plan.slots.push_back(std::move(page));
+        plan.pageSlots.push_back(std::move(page));
     }
     return plan;
 }

@@ -31,7 +31,7 @@ int QuestionsToTakeFromText(std::string_view text, int total);
 // and which run-list indices (0-based) each page shows.
 struct PagePlan {
     std::vector<int> sizes;
-    std::vector<std::vector<int>> slots;
+    std::vector<std::vector<int>> pageSlots; // "slots" would clash with a Qt macro
 };
 PagePlan PlanPages(int questionsToTake);
 

@@ -47,9 +47,9 @@ TEST(PlanPages, SplitsTheRemainderOverTheLastTwoPages) {
 
 TEST(PlanPages, GivesOutRunListIndicesInOrder) {
     const auto plan = PlanPages(21);
-    ASSERT_EQ(plan.slots.size(), 3u);
-    EXPECT_EQ(plan.slots[1].front(), 10);
-    EXPECT_EQ(plan.slots[2], (std::vector<int>{16, 17, 18, 19, 20}));
+    ASSERT_EQ(plan.pageSlots.size(), 3u);
+    EXPECT_EQ(plan.pageSlots[1].front(), 10);
+    EXPECT_EQ(plan.pageSlots[2], (std::vector<int>{16, 17, 18, 19, 20}));
     for (int n = 5; n <= 5000; n += 7)
         for (int size : sizesFor(n))
             ASSERT_TRUE(size >= 5 && size <= 10) << n;

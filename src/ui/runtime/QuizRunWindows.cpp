@@ -168,6 +168,9 @@ void QuizRunWindows::OfferPrintResults() {
         text.chop(1);
     QTextDocument document;
     document.setPlainText(text);
+    // A page size of its own keeps the printout to the results text alone
+    // (no page numbers added by the printer's layout).
+    document.setPageSize(QSizeF(595, 842));
     run_.platform.PrintDocument(document, run_.text(CustomTexts::kResultsHeading));
 }
 

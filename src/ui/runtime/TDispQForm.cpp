@@ -56,14 +56,15 @@ TDispQForm::TDispQForm(RunContext& run, QWidget* parent)
 
 void TDispQForm::FillPage() {
     const auto& state = run_.state;
-    const auto& slots = state.Pages.slots.at(static_cast<std::size_t>(state.CurrentPage - 1));
-    pageSize_ = static_cast<int>(slots.size());
+    const auto& pageSlots =
+        state.Pages.pageSlots.at(static_cast<std::size_t>(state.CurrentPage - 1));
+    pageSize_ = static_cast<int>(pageSlots.size());
     matched_ = 0;
     pageDone_ = false;
     permutation_ = RandomPermutation(pageSize_, run_.random);
 
     std::vector<TQARecord> page;
-    for (int index : slots) {
+    for (int index : pageSlots) {
         TQARecord record;
         record.assignBytes(state.RunList.At(index));
         page.push_back(record);
@@ -176,8 +177,9 @@ void TDispQForm::ChooseAnswer(int tag) {
     ++state.QuestionNumber;
     ++matched_;
     if (MatchIsCorrect(permutation_, selectedAnswer_, selectedQuestion_)) {
-        const auto& slots = state.Pages.slots.at(static_cast<std::size_t>(state.CurrentPage - 1));
-        state.ScoreCorrect(slots[static_cast<std::size_t>(selectedQuestion_ - 1)]);
+        const auto& pageSlots =
+            state.Pages.pageSlots.at(static_cast<std::size_t>(state.CurrentPage - 1));
+        state.ScoreCorrect(pageSlots[static_cast<std::size_t>(selectedQuestion_ - 1)]);
     }
     ShowScore(state.QuestionNumber);
     if (matched_ < pageSize_) {

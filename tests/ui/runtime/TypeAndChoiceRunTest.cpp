@@ -21,9 +21,12 @@
 namespace tavrin::test {
 namespace {
 
-// Types the answer and confirms it with Enter, as a learner would.
+// Types the answer and confirms it with Enter, as a learner would. (Key
+// clicks cannot carry accented letters; insert() is what typing them does.)
 void Answer(QDialog& dialog, const QString& typed) {
-    typeInto(dialog, QStringLiteral("Edit1"), typed);
+    auto* edit = findChild<QLineEdit>(dialog, QStringLiteral("Edit1"));
+    edit->selectAll();
+    edit->insert(typed);
     pressKey(dialog, QStringLiteral("Edit1"), Qt::Key_Return);
 }
 
@@ -247,8 +250,7 @@ TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAr
         auto* list = findChild<QListWidget>(dialog, QStringLiteral("ListBox1"));
         ASSERT_EQ(list->count(), 1) << "a question without a preview entry is not listed";
         EXPECT_TRUE(findChild<QPushButton>(dialog, QStringLiteral("Button2"))->isEnabled());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                           list->visualItemRect(list->item(0)).center());
+        emit list->itemDoubleClicked(list->item(0));
         click(dialog, QStringLiteral("CloseBtn"));
     });
     platform.onDialog(QStringLiteral("TTMViewForm"), [](QDialog& dialog) {
