@@ -13,10 +13,8 @@
 #include "ui/runtime/TTIDispForm.h"
 
 // Pictures of the run windows for the documentation. Runs only when
-// TAVRIN_SCREENSHOT_DIR names a folder and a real display is in use:
-//   xvfb-run -a -s "-screen 0 800x600x24" env QT_QPA_PLATFORM=xcb \
-//     TAVRIN_SCREENSHOT_DIR=docs/screenshots build/tests/tavrin_ui_tests \
-//     --gtest_filter='RuntimeScreenshot*'
+// TAVRIN_SCREENSHOT_DIR names a folder and a real display is in use; see
+// scripts/runtime-screenshots.
 namespace tavrin::test {
 namespace {
 
@@ -34,7 +32,7 @@ protected:
         window.show();
         window.raise();
         window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         QTest::qWait(400);
         const QString file = folder_ + QStringLiteral("/runtime-") + name + QStringLiteral(".png");
         const int status =
