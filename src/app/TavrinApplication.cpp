@@ -1,6 +1,11 @@
 #include "TavrinApplication.h"
 
+#include "core/RandomSource.h"
 #include "platform/Platform.h"
+#include "ui/runtime/PreviewQuiz.h"
+#include "ui/runtime/ProjectQuizSource.h"
+#include "ui/runtime/TopicPresenter.h"
+#include "ui/shell/QuizManagerForm.h"
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TNquizMainForm.h"
 
@@ -18,6 +23,19 @@ TavrinApplication::TavrinApplication(Platform& platform, const QString& programP
     actions.openManager = [this](QuizKind kind) { OpenManager(kind); };
     actions.showTutorial = [this] {
         ShowTutorial(platform_, state_, services_.showTutorial, mainForm_.get());
+    };
+    services_.previewQuiz = [this](QuizManagerForm& manager) {
+        const ProjectQuizSource source(state_);
+        PendingTopicPresenter topics(platform_);
+        ClockRandom random;
+        PreviewQuiz(platform_, source, state_.quizFile.string(), topics, random, &manager);
+    };
+    services_.viewQuestion = [this](QuizManagerForm& manager,
+                                    const std::vector<std::uint8_t>& record) {
+        const ProjectQuizSource source(state_);
+        PendingTopicPresenter topics(platform_);
+        ClockRandom random;
+        ViewStoredQuestion(platform_, source, record, topics, random, &manager);
     };
     mainForm_ = std::make_unique<TNquizMainForm>(
         platform, QString::fromStdString(state_.programTitle), std::move(actions));
