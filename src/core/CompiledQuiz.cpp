@@ -54,6 +54,8 @@ void CompiledQuiz::validate() {
         throw FormatError(number(directory_.questionCount()) + " question records of " +
                           number(recordSize()) + " bytes do not fit after offset " +
                           number(questionOffset) + " in " + number(size) + " bytes");
+    if (hasTopics())
+        topics_.emplace(topicBlock());
 }
 
 std::span<const std::uint8_t> CompiledQuiz::settingsBytes() const {

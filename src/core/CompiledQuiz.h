@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "core/CompiledQuizDirectory.h"
 #include "core/QuizKind.h"
+#include "core/TopicIndex.h"
 
 namespace tavrin {
 
@@ -15,11 +17,17 @@ namespace tavrin {
 // directory, the topic block and the question records all lie inside the data.
 // Every accessor returns a view into the owned bytes. Data that does not have
 // this layout is refused with FormatError, so nothing later reads out of range.
+// Move-only: the topic index points into the bytes it owns.
 class CompiledQuiz {
 public:
     // Takes the bytes of a compiled quiz (a .QAC/.TIC/.MCC file, or the part of
     // an executable quiz after its stub). Bytes after the last record are ignored.
     explicit CompiledQuiz(std::vector<std::uint8_t> data);
+
+    CompiledQuiz(CompiledQuiz&&) = default;
+    CompiledQuiz& operator=(CompiledQuiz&&) = default;
+    CompiledQuiz(const CompiledQuiz&) = delete;
+    CompiledQuiz& operator=(const CompiledQuiz&) = delete;
 
     static CompiledQuiz fromFile(const std::filesystem::path& path);
 
@@ -30,6 +38,8 @@ public:
     bool hasTopics() const { return directory_.topicOffset() != 0; }
     // The whole indexed topic block; empty when the quiz has no topic file.
     std::span<const std::uint8_t> topicBlock() const;
+    // The checked index over the topic block; null when there is none.
+    const TopicIndex* topics() const { return topics_ ? &*topics_ : nullptr; }
 
     std::size_t questionCount() const { return directory_.questionCount(); }
     std::size_t recordSize() const { return QuestionRecordSize(kind_); }
@@ -44,6 +54,7 @@ private:
     std::vector<std::uint8_t> data_;
     CompiledQuizDirectory directory_;
     QuizKind kind_ = QuizKind::QA;
+    std::optional<TopicIndex> topics_;
 };
 
 } // namespace tavrin

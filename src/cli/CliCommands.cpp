@@ -1,0 +1,208 @@
+#include "cli/CliCommands.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "cli/FileReports.h"
+#include "cli/Report.h"
+#include "core/CompiledQuizBuilder.h"
+#include "core/Distribution.h"
+#include "core/FileError.h"
+#include "core/FolderNames.h"
+#include "core/QuizSettings.h"
+#include "core/SharedRoutines.h"
+
+namespace tavrin::cli {
+namespace fs = std::filesystem;
+namespace {
+
+void requireCount(const std::vector<std::string>& args, std::size_t count, const char* command) {
+    if (args.size() != count)
+        throw UsageError(std::string(command) + " takes " + std::to_string(count) +
+                         (count == 1 ? " argument" : " arguments"));
+}
+
+QuizKind kindNamed(const std::string& name) {
+    const std::string upper = UpperAscii(name);
+    if (upper == "QA")
+        return QuizKind::QA;
+    if (upper == "TI")
+        return QuizKind::TI;
+    if (upper == "MC")
+        return QuizKind::MC;
+    throw UsageError("unknown quiz kind \"" + name + "\" (qa, ti or mc)");
+}
+
+// The quiz a quiz file (NAME.QAJ, NAME.TIJ or NAME.MCJ) belongs to.
+QuizFileSet quizOf(const std::string& quizFile) {
+    const fs::path path = fs::absolute(quizFile);
+    const std::string extension = UpperAscii(path.extension().string());
+    for (const QuizKind kind : {QuizKind::QA, QuizKind::TI, QuizKind::MC}) {
+        if (extension == ExtensionsOf(kind).quiz)
+            return QuizFileSet::named(path.parent_path(), kind, path.filename().string());
+    }
+    throw UsageError(quizFile + " is not a quiz file (.QAJ, .TIJ or .MCJ)");
+}
+
+QuizSettings loadCurrentSettings(const QuizFileSet& files) {
+    const fs::path quizFile = files.quizFolder / files.quizFile;
+    if (IsEarlierQuizFile(quizFile))
+        throw CommandFailure(quizFile.string() +
+                             ": created with an earlier version of Tavrin; convert it first");
+    return LoadQuizSettings(quizFile);
+}
+
+fs::path defaultStub(const CommandContext& context) {
+    const fs::path folder = context.programFolder;
+    return ResolveStoredFile(folder, "dravlen.bin").value_or(folder / "dravlen.bin");
+}
+
+} // namespace
+
+const char* UsageText() {
+    return "usage: tavrin-cli COMMAND ARGUMENTS\n"
+           "  new qa|ti|mc FOLDER NAME       create a quiz with the settings of a new quiz\n"
+           "  convert QUIZFILE               convert a quiz of the earlier format\n"
+           "  compile QUIZFILE               write NAME.QAC, NAME.TIC or NAME.MCC beside it\n"
+           "  build-exe QUIZFILE [--stub FILE]\n"
+           "                                 compile, then write the executable quiz NAME.EXE\n"
+           "  distribute QUIZFILE DEST --exe|--compiled [--no-programs]\n"
+           "                                 copy everything a learner needs into DEST\n"
+           "  inspect FILE [--json]          show every field of any quiz file\n";
+}
+
+int RunNew(const std::vector<std::string>& args, const CommandContext& context) {
+    requireCount(args, 3, "new");
+    const QuizKind kind = kindNamed(args[0]);
+    const fs::path folder = fs::absolute(args[1]);
+    const std::string& name = args[2];
+    if (!IsValidFileName(name))
+        throw CommandFailure("A correct filename must be entered.");
+    if (name.empty())
+        throw CommandFailure("A filename must be entered.");
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!fs::is_directory(folder, ec))
+        throw CommandFailure(folder.string() + ": Unable to create the directory");
+    const std::string quizFile = ReplaceExtension(name, ExtensionsOf(kind).quiz);
+    if (const auto existing = ResolveStoredFile(folder, quizFile))
+        throw CommandFailure(existing->string() +
+                             ": the quiz already exists; it was left as it is");
+    QuizSettings settings;
+    InitQuizSettings(settings);
+    SaveQuizSettings(folder / quizFile, settings);
+    context.out << "Created " << (folder / quizFile).string() << '\n';
+    return kSuccess;
+}
+
+int RunConvert(const std::vector<std::string>& args, const CommandContext& context) {
+    requireCount(args, 1, "convert");
+    const QuizFileSet files = quizOf(args[0]);
+    const fs::path quizFile = files.quizFolder / files.quizFile;
+    if (!IsEarlierQuizFile(quizFile)) {
+        context.out << quizFile.string() << " is already in the current format\n";
+        return kSuccess;
+    }
+    throw CommandFailure(quizFile.string() + ": converting the earlier format is not available");
+}
+
+int RunCompile(const std::vector<std::string>& args, const CommandContext& context) {
+    requireCount(args, 1, "compile");
+    const QuizFileSet files = quizOf(args[0]);
+    const fs::path compiled = CompileQuiz(files, loadCurrentSettings(files));
+    context.out << "Compiled " << compiled.string() << '\n';
+    return kSuccess;
+}
+
+int RunBuildExe(const std::vector<std::string>& args, const CommandContext& context) {
+    std::optional<fs::path> stub;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--stub") {
+            if (i + 1 == args.size())
+                throw UsageError("--stub needs a file");
+            stub = fs::absolute(args[++i]);
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    requireCount(positional, 1, "build-exe");
+    const QuizFileSet files = quizOf(positional[0]);
+    const fs::path executable =
+        BuildExecutableQuiz(files, loadCurrentSettings(files), stub ? *stub : defaultStub(context));
+    context.out << "Built " << executable.string() << '\n';
+    return kSuccess;
+}
+
+int RunDistribute(const std::vector<std::string>& args, const CommandContext& context) {
+    std::optional<bool> executable;
+    bool programFiles = true;
+    std::vector<std::string> positional;
+    for (const auto& arg : args) {
+        if (arg == "--exe" || arg == "--compiled") {
+            if (executable && *executable != (arg == "--exe"))
+                throw UsageError("choose either --exe or --compiled");
+            executable = arg == "--exe";
+        } else if (arg == "--no-programs") {
+            programFiles = false;
+        } else if (arg.starts_with("--")) {
+            throw UsageError("unknown option " + arg);
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    requireCount(positional, 2, "distribute");
+    if (!executable && programFiles)
+        throw UsageError("distribute needs --exe or --compiled");
+
+    DistributionRequest request;
+    request.files = quizOf(positional[0]);
+    request.settings = loadCurrentSettings(request.files);
+    request.programFolder = context.programFolder;
+    request.destination = fs::absolute(positional[1]);
+    request.executable = executable.value_or(true);
+    request.includeProgramFiles = programFiles;
+    const DistributionOutcome outcome = PrepareDistribution(request);
+    if (!outcome.copied) {
+        std::string message;
+        for (const auto& line : outcome.messages)
+            message += (message.empty() ? "" : "\n") + line;
+        throw CommandFailure(message);
+    }
+    for (const auto& file : outcome.copiedFiles)
+        context.out << "copied " << file.string() << '\n';
+    for (const auto& line : outcome.messages)
+        context.out << line << '\n';
+    return kSuccess;
+}
+
+int RunInspect(const std::vector<std::string>& args, const CommandContext& context) {
+    bool json = false;
+    std::vector<std::string> positional;
+    for (const auto& arg : args) {
+        if (arg == "--json")
+            json = true;
+        else if (arg.starts_with("--"))
+            throw UsageError("unknown option " + arg);
+        else
+            positional.push_back(arg);
+    }
+    requireCount(positional, 1, "inspect");
+    const fs::path file = fs::absolute(positional[0]);
+    Report report;
+    try {
+        ReportQuizFile(file, report);
+    } catch (const FormatError& error) {
+        const std::string reason = error.what();
+        throw CommandFailure(reason.find(file.string()) == std::string::npos
+                                 ? file.string() + ": " + reason
+                                 : reason);
+    }
+    if (json)
+        report.printJson(context.out);
+    else
+        report.printText(context.out);
+    return kSuccess;
+}
+
+} // namespace tavrin::cli

@@ -1,0 +1,102 @@
+#include "core/CompiledQuizBuilder.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "core/CompiledQuizDirectory.h"
+#include "core/Distribution.h"
+#include "core/ExecutableQuiz.h"
+#include "core/FileError.h"
+#include "core/FileIO.h"
+#include "core/SharedRoutines.h"
+#include "core/TopicIndexBuilder.h"
+
+namespace tavrin {
+namespace fs = std::filesystem;
+namespace {
+
+std::optional<std::vector<std::uint8_t>> topicBlockOf(const QuizFileSet& files) {
+    const auto topicFile = ResolveStoredFile(files.quizFolder, files.topicFile);
+    if (!topicFile)
+        return std::nullopt;
+    try {
+        return BuildTopicIndexBytes(ReadFileText(*topicFile));
+    } catch (const FormatError& error) {
+        throw FileError(*topicFile, error.what());
+    }
+}
+
+// The whole records of the question file; bytes after the last whole record
+// (a file cut short) are not part of any question and are left out.
+std::vector<std::uint8_t> questionRecordsOf(const QuizFileSet& files) {
+    const auto questionFile = ResolveStoredFile(files.quizFolder, files.questionFile);
+    if (!questionFile)
+        return {};
+    auto records = ReadFileBytes(*questionFile);
+    const std::size_t recordSize = QuestionRecordSize(files.kind);
+    records.resize(records.size() / recordSize * recordSize);
+    return records;
+}
+
+std::uint32_t offsetField(std::uint64_t value, const fs::path& target) {
+    if (value > std::numeric_limits<std::uint32_t>::max())
+        throw FileError(target, "the quiz is too large for a compiled quiz");
+    return static_cast<std::uint32_t>(value);
+}
+
+} // namespace
+
+QuizFileSet QuizFileSet::named(fs::path quizFolder, QuizKind kind, std::string_view quizFile) {
+    const auto& extensions = ExtensionsOf(kind);
+    QuizFileSet files;
+    files.quizFolder = std::move(quizFolder);
+    files.kind = kind;
+    files.quizFile = std::string(quizFile);
+    files.questionFile = ReplaceExtension(quizFile, extensions.questions);
+    files.topicFile = ReplaceExtension(quizFile, extensions.topics);
+    return files;
+}
+
+std::string QuizFileSet::baseName() const {
+    return QuizBaseName(quizFile);
+}
+
+fs::path QuizFileSet::besideQuiz(std::string_view extension) const {
+    return quizFolder / (baseName() + std::string(extension));
+}
+
+fs::path CompileQuiz(const QuizFileSet& files, const QuizSettings& settings) {
+    const fs::path target = files.besideQuiz(ExtensionsOf(files.kind).compiled);
+    const auto topicBlock = topicBlockOf(files);
+    const auto records = questionRecordsOf(files);
+
+    const std::uint64_t topicSize = topicBlock ? topicBlock->size() : 0;
+    CompiledQuizDirectory directory;
+    directory.setKind(static_cast<std::uint32_t>(files.kind));
+    directory.setTopicOffset(topicBlock ? static_cast<std::uint32_t>(kCompiledHeadSize) : 0);
+    directory.setQuestionOffset(offsetField(kCompiledHeadSize + topicSize, target));
+    directory.setQuestionCount(
+        offsetField(records.size() / QuestionRecordSize(files.kind), target));
+    offsetField(kCompiledHeadSize + topicSize + records.size(), target);
+
+    AtomicFileWriter out(target);
+    out.write(settings.bytes().data(), settings.bytes().size());
+    out.write(directory.bytes().data(), directory.bytes().size());
+    if (topicBlock)
+        out.write(topicBlock->data(), topicBlock->size());
+    out.write(records.data(), records.size());
+    out.commit();
+    return target;
+}
+
+fs::path BuildExecutableQuiz(const QuizFileSet& files, const QuizSettings& settings,
+                             const fs::path& stub) {
+    const fs::path compiled = CompileQuiz(files, settings);
+    const fs::path executable = files.besideQuiz(".EXE");
+    WriteExecutableQuiz(stub, compiled, executable);
+    return executable;
+}
+
+} // namespace tavrin

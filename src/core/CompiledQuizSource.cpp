@@ -1,0 +1,85 @@
+#include "core/CompiledQuizSource.h"
+
+#include "core/ExecutableQuiz.h"
+#include "core/FolderNames.h"
+
+namespace tavrin {
+namespace fs = std::filesystem;
+namespace {
+
+std::string topicKey(std::string_view name, std::string_view source) {
+    return UpperAscii(name) + '\t' + UpperAscii(source);
+}
+
+bool isIntroductionHead(const std::string& line) {
+    return line.starts_with("[^INTRO");
+}
+
+} // namespace
+
+CompiledQuizSource::CompiledQuizSource(CompiledQuiz quiz, fs::path mediaFolder)
+    : quiz_(std::move(quiz)), mediaFolder_(std::move(mediaFolder)) {
+    if (const TopicIndex* topics = quiz_.topics()) {
+        for (std::size_t i = 0; i < topics->size(); ++i)
+            lastTopic_[topicKey(topics->topicName(i), topics->topicSource(i))] = i;
+    }
+}
+
+CompiledQuizSource CompiledQuizSource::fromCompiledFile(const fs::path& path) {
+    return CompiledQuizSource(CompiledQuiz::fromFile(path), path.parent_path());
+}
+
+CompiledQuizSource CompiledQuizSource::fromExecutable(const fs::path& path) {
+    return CompiledQuizSource(ReadAppendedQuiz(path), path.parent_path());
+}
+
+QuizSettings CompiledQuizSource::settings() const {
+    QuizSettings settings;
+    settings.assignBytes(quiz_.settingsBytes());
+    return settings;
+}
+
+std::vector<std::vector<std::uint8_t>> CompiledQuizSource::questionRecords() const {
+    std::vector<std::vector<std::uint8_t>> records;
+    records.reserve(quiz_.questionCount());
+    for (std::size_t i = 0; i < quiz_.questionCount(); ++i) {
+        const auto record = quiz_.questionRecord(i);
+        records.emplace_back(record.begin(), record.end());
+    }
+    return records;
+}
+
+std::optional<std::vector<std::string>>
+CompiledQuizSource::findTopic(std::string_view name, std::string_view source) const {
+    const auto found = lastTopic_.find(topicKey(name, source));
+    if (found == lastTopic_.end())
+        return std::nullopt;
+    const TopicIndex& topics = *quiz_.topics();
+    auto lines = topics.blockLines(found->second);
+    lines.resize(std::max<std::size_t>(lines.size(), 2));
+    lines[0] = topics.topicName(found->second);
+    lines[1] = "source=" + topics.topicSource(found->second);
+    lines.emplace_back("]");
+    return lines;
+}
+
+// Every introduction topic contributes its text, in stored order; each block
+// holds the head line, the source and the "text=" line before the text.
+std::optional<std::vector<std::string>> CompiledQuizSource::introduction() const {
+    const TopicIndex* topics = quiz_.topics();
+    if (!topics)
+        return std::nullopt;
+    std::optional<std::vector<std::string>> text;
+    for (std::size_t i = 0; i < topics->size(); ++i) {
+        const auto lines = topics->blockLines(i);
+        if (lines.empty() || !isIntroductionHead(lines[0]))
+            continue;
+        if (!text)
+            text.emplace();
+        if (lines.size() > 3)
+            text->insert(text->end(), lines.begin() + 3, lines.end());
+    }
+    return text;
+}
+
+} // namespace tavrin

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/wait.h>
+
+#include "CompiledQuizFixtures.h"
+
+namespace tavrin {
+namespace {
+
+using testing::Append;
+using testing::Bytes;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+using testing::WriteText;
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& arg) {
+    std::string quoted = "'";
+    for (const char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string Slurp(const fs::path& path) {
+    const auto bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// Runs the tool with the arguments and collects its exit code and output.
+ToolRun Tool(const ScratchFolder& scratch, const std::vector<std::string>& args) {
+    std::string command = Quote(TAVRIN_CLI_PATH);
+    for (const auto& arg : args)
+        command += " " + Quote(arg);
+    const fs::path out = scratch / "stdout.txt";
+    const fs::path err = scratch / "stderr.txt";
+    command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
+    const int status = std::system(command.c_str());
+    ToolRun run;
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = Slurp(out);
+    run.err = Slurp(err);
+    return run;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class CliTool : public ::testing::Test {
+protected:
+    fs::path quizFolder() const { return scratch / "quiz folder"; }
+    fs::path quizFile() const { return quizFolder() / "RIVERS.TIJ"; }
+
+    void MakeQuizWithQuestions(int count) {
+        ASSERT_EQ(Tool(scratch, {"new", "ti", quizFolder().string(), "RIVERS"}).code, 0);
+        Bytes records;
+        for (int i = 0; i < count; ++i)
+            Append(records, testing::SampleRecord(1367, "R" + std::to_string(i)));
+        WriteBytes(quizFolder() / "RIVERS.TIQ", records);
+    }
+
+    ScratchFolder scratch{"cli"};
+};
+
+TEST_F(CliTool, NewCreatesTheQuizFileOfANewQuiz) {
+    const ToolRun run = Tool(scratch, {"new", "ti", quizFolder().string(), "RIVERS"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const Bytes settings = ReadBytes(quizFile());
+    ASSERT_EQ(settings.size(), 4958u);
+    EXPECT_EQ(Bytes(settings.begin(), settings.begin() + 4), (Bytes{0x03, '2', '.', '1'}));
+    EXPECT_EQ(settings[5], 1);    // take all questions
+    EXPECT_EQ(settings[213], 1);  // use score bar
+    EXPECT_EQ(settings[266], 50); // pass percentage
+
+    const ToolRun again = Tool(scratch, {"new", "ti", quizFolder().string(), "rivers"});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_TRUE(Contains(again.err, "already exists")) << again.err;
+    EXPECT_EQ(ReadBytes(quizFile()), settings);
+}
+
+TEST_F(CliTool, NewRefusesBadNamesWithTheAuthorsMessages) {
+    const ToolRun wrong = Tool(scratch, {"new", "qa", quizFolder().string(), "A?B"});
+    EXPECT_EQ(wrong.code, 1);
+    EXPECT_EQ(wrong.err, "A correct filename must be entered.\n");
+    const ToolRun empty = Tool(scratch, {"new", "qa", quizFolder().string(), ""});
+    EXPECT_EQ(empty.code, 1);
+    EXPECT_EQ(empty.err, "A filename must be entered.\n");
+    EXPECT_FALSE(fs::exists(quizFolder()));
+}
+
+TEST_F(CliTool, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(Tool(scratch, {}).code, 2);
+    EXPECT_EQ(Tool(scratch, {"frobnicate"}).code, 2);
+    EXPECT_EQ(Tool(scratch, {"new", "xx", "folder", "NAME"}).code, 2);
+    EXPECT_EQ(Tool(scratch, {"compile"}).code, 2);
+    EXPECT_EQ(Tool(scratch, {"compile", "notes.txt"}).code, 2);
+    EXPECT_EQ(Tool(scratch, {"distribute", "A.TIJ", "out"}).code, 2);
+    EXPECT_EQ(Tool(scratch, {"distribute", "A.TIJ", "out", "--exe", "--compiled"}).code, 2);
+    EXPECT_EQ(Tool(scratch, {"inspect", "A.TIJ", "--yaml"}).code, 2);
+    EXPECT_EQ(Tool(scratch, {"--help"}).code, 0);
+}
+
+TEST_F(CliTool, CompileWritesTheCompiledQuizBesideTheQuizFile) {
+    MakeQuizWithQuestions(3);
+    const ToolRun run = Tool(scratch, {"compile", quizFile().string()});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const Bytes compiled = ReadBytes(quizFolder() / "RIVERS.TIC");
+    ASSERT_EQ(compiled.size(), 4974u + 3 * 1367);
+    EXPECT_EQ(Bytes(compiled.begin() + 4958, compiled.begin() + 4974),
+              (Bytes{0x02, 0, 0, 0, 0, 0, 0, 0, 0x6E, 0x13, 0, 0, 0x03, 0, 0, 0}));
+    EXPECT_EQ(Bytes(compiled.begin(), compiled.begin() + 4958), Bytes(ReadBytes(quizFile())));
+
+    const ToolRun missing = Tool(scratch, {"compile", (quizFolder() / "NONE.TIJ").string()});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(Contains(missing.err, "NONE.TIJ")) << missing.err;
+}
+
+TEST_F(CliTool, BuildExeAppendsTheQuizToTheGivenStub) {
+    MakeQuizWithQuestions(1);
+    WriteBytes(scratch / "stub.bin", testing::TinyElfStub());
+    const ToolRun run = Tool(
+        scratch, {"build-exe", quizFile().string(), "--stub", (scratch / "stub.bin").string()});
+    ASSERT_EQ(run.code, 0) << run.err;
+    Bytes expected = testing::TinyElfStub();
+    Append(expected, ReadBytes(quizFolder() / "RIVERS.TIC"));
+    EXPECT_EQ(ReadBytes(quizFolder() / "RIVERS.EXE"), expected);
+
+    const ToolRun noStub = Tool(
+        scratch, {"build-exe", quizFile().string(), "--stub", (scratch / "missing.bin").string()});
+    EXPECT_EQ(noStub.code, 1);
+    EXPECT_TRUE(Contains(noStub.err, "missing.bin")) << noStub.err;
+}
+
+TEST_F(CliTool, DistributeListsEveryMissingFileAndCopiesNothing) {
+    MakeQuizWithQuestions(1);
+    WriteText(quizFolder() / "RIVERS.TIR",
+              "[R0]\r\nsource=HYPER\r\ntype=3\r\ncommand=river.wav\r\n]\r\n\r\n"
+              "[R1]\r\nsource=HYPER\r\ntype=2\r\ncommand=delta.bmp,10\r\n]\r\n\r\n");
+    WriteBytes(scratch / "stub.bin", testing::TinyElfStub());
+    ASSERT_EQ(
+        Tool(scratch, {"build-exe", quizFile().string(), "--stub", (scratch / "stub.bin").string()})
+            .code,
+        0);
+    const fs::path destination = scratch / "learners";
+
+    const ToolRun missing =
+        Tool(scratch, {"distribute", quizFile().string(), destination.string(), "--exe"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, "The file river.wav is missing.\nThe file delta.bmp is missing.\n");
+    EXPECT_FALSE(fs::exists(destination));
+
+    WriteText(quizFolder() / "River.WAV", "sound");
+    WriteText(quizFolder() / "delta.bmp", "picture");
+    const ToolRun run =
+        Tool(scratch, {"distribute", quizFile().string(), destination.string(), "--exe"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_TRUE(fs::exists(destination / "River.WAV"));
+    EXPECT_TRUE(fs::exists(destination / "delta.bmp"));
+    EXPECT_EQ(ReadBytes(destination / "RIVERS.EXE"), ReadBytes(quizFolder() / "RIVERS.EXE"));
+
+    const ToolRun media = Tool(scratch, {"distribute", quizFile().string(),
+                                         (scratch / "media").string(), "--no-programs"});
+    ASSERT_EQ(media.code, 0) << media.err;
+    EXPECT_FALSE(fs::exists(scratch / "media" / "RIVERS.EXE"));
+
+    const ToolRun intoQuiz =
+        Tool(scratch, {"distribute", quizFile().string(), quizFolder().string(), "--exe"});
+    EXPECT_EQ(intoQuiz.code, 1);
+    EXPECT_EQ(intoQuiz.err, "Files cannot be copied to Project directory.\n");
+}
+
+TEST_F(CliTool, InspectNamesEveryFieldOfEachKindOfFile) {
+    MakeQuizWithQuestions(2);
+    WriteText(quizFolder() / "RIVERS.TIR",
+              "[R0]\r\nsource=HYPER\r\ntype=3\r\ncommand=a.wav\r\n]\r\n");
+    WriteBytes(scratch / "stub.bin", testing::TinyElfStub());
+    ASSERT_EQ(
+        Tool(scratch, {"build-exe", quizFile().string(), "--stub", (scratch / "stub.bin").string()})
+            .code,
+        0);
+
+    const ToolRun quiz = Tool(scratch, {"inspect", quizFile().string()});
+    ASSERT_EQ(quiz.code, 0) << quiz.err;
+    EXPECT_TRUE(Contains(quiz.out, "settings.settingsVersion = \"2.1\"\n")) << quiz.out;
+    EXPECT_TRUE(Contains(quiz.out, "settings.passPercentage = 50\n"));
+    EXPECT_TRUE(
+        Contains(quiz.out, "settings.programScreens.introScreen.textWindow.VPLeft = 120\n"));
+    EXPECT_TRUE(Contains(quiz.out, "settings.customTexts.resultsHeading = \"Quiz Results\"\n"));
+
+    const ToolRun questions = Tool(scratch, {"inspect", (quizFolder() / "RIVERS.TIQ").string()});
+    EXPECT_TRUE(Contains(questions.out, "questions.1.identifier = \"R1\"\n")) << questions.out;
+    EXPECT_TRUE(Contains(questions.out, "recordCount = 2\n"));
+
+    const ToolRun topics = Tool(scratch, {"inspect", (quizFolder() / "RIVERS.TIR").string()});
+    EXPECT_TRUE(Contains(topics.out, "topics.0.lines.3 = \"command=a.wav\"\n")) << topics.out;
+
+    const ToolRun compiled =
+        Tool(scratch, {"inspect", (quizFolder() / "RIVERS.TIC").string(), "--json"});
+    ASSERT_EQ(compiled.code, 0) << compiled.err;
+    EXPECT_TRUE(Contains(compiled.out, "\"questionCount\": 2")) << compiled.out;
+    EXPECT_TRUE(Contains(compiled.out, "\"topicOffset\": 4974"));
+    EXPECT_TRUE(Contains(compiled.out, "\"signature\": \"WR1\""));
+
+    const ToolRun executable = Tool(scratch, {"inspect", (quizFolder() / "RIVERS.EXE").string()});
+    ASSERT_EQ(executable.code, 0) << executable.err;
+    EXPECT_TRUE(Contains(executable.out, "stubLength = 432\n")) << executable.out;
+    EXPECT_TRUE(Contains(executable.out, "compiled.directory.kind = 2\n"));
+
+    Bytes damaged = ReadBytes(quizFolder() / "RIVERS.TIC");
+    damaged.resize(5000);
+    WriteBytes(quizFolder() / "BROKEN.TIC", damaged);
+    const ToolRun broken = Tool(scratch, {"inspect", (quizFolder() / "BROKEN.TIC").string()});
+    EXPECT_EQ(broken.code, 1);
+    EXPECT_TRUE(Contains(broken.err, "BROKEN.TIC")) << broken.err;
+}
+
+} // namespace
+} // namespace tavrin

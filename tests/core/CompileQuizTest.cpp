@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CompiledQuizFixtures.h"
+#include "core/CompiledQuiz.h"
+#include "core/CompiledQuizBuilder.h"
+#include "core/ExecutableQuiz.h"
+#include "core/FileError.h"
+#include "core/FileIO.h"
+#include "core/QuizSettings.h"
+
+namespace tavrin {
+namespace {
+
+using testing::Append;
+using testing::Bytes;
+using testing::ReadBytes;
+using testing::SampleRecord;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+namespace fs = std::filesystem;
+
+QuizSettings SettingsWithTitle(const std::string& title) {
+    QuizSettings settings;
+    InitQuizSettings(settings);
+    settings.setTitleBarText(title);
+    return settings;
+}
+
+Bytes SettingsBytes(const QuizSettings& settings) {
+    return Bytes(settings.bytes().begin(), settings.bytes().end());
+}
+
+// One command topic, and its indexed form written out by hand.
+const char* const kOneTopicFile = "[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=ding.wav\r\n]\r\n\r\n";
+
+Bytes OneTopicIndex() {
+    Bytes index = {0x03, 'W',  'R',  '1',  0x00, // signature "WR1"
+                   0x01, 0x00, 0x00, 0x00,       // one topic
+                   0x34, 0x00, 0x00, 0x00};      // entries at 13 + 39 = 52
+    const std::string block = "[Q1]\r\nHYPER\r\ntype=3\r\ncommand=ding.wav\r\n"; // 39 bytes
+    index.insert(index.end(), block.begin(), block.end());
+    Bytes entry(80, 0);
+    entry[0] = 4; // name string[60]: "[Q1]"
+    std::copy_n("[Q1]", 4, entry.begin() + 1);
+    entry[61] = 0x0D; // start: 13
+    entry[65] = 0x27; // length: 39
+    entry[69] = 5;    // source string[10]: "HYPER"
+    std::copy_n("HYPER", 5, entry.begin() + 70);
+    Append(index, entry);
+    return index;
+}
+
+TEST(CompileQuiz, WritesSettingsDirectoryAndRecordsOfAQuizWithoutTopics) {
+    ScratchFolder folder("compile-ti");
+    const auto settings = SettingsWithTitle("Rivers");
+    Bytes questions = SampleRecord(1367, "R1");
+    Append(questions, SampleRecord(1367, "R2"));
+    WriteBytes(folder / "RIVERS.TIQ", questions);
+
+    const auto files = QuizFileSet::named(folder.path(), QuizKind::TI, "RIVERS.TIJ");
+    const fs::path compiled = CompileQuiz(files, settings);
+    EXPECT_EQ(compiled, folder / "RIVERS.TIC");
+
+    Bytes expected = SettingsBytes(settings);
+    Append(expected, {0x02, 0x00, 0x00, 0x00,   // kind TI
+                      0x00, 0x00, 0x00, 0x00,   // no topic block
+                      0x6E, 0x13, 0x00, 0x00,   // records at 4974
+                      0x02, 0x00, 0x00, 0x00}); // two records
+    Append(expected, questions);
+    EXPECT_EQ(ReadBytes(compiled), expected);
+}
+
+TEST(CompileQuiz, EmbedsTheIndexedTopicsBeforeTheRecords) {
+    ScratchFolder folder("compile-qa");
+    const auto settings = SettingsWithTitle("Capitals");
+    Bytes questions;
+    for (const char* id : {"Q1", "Q2", "Q3"})
+        Append(questions, SampleRecord(217, id));
+    WriteBytes(folder / "CAPS.QAQ", questions);
+    testing::WriteText(folder / "CAPS.QAR", kOneTopicFile);
+
+    const fs::path compiled =
+        CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::QA, "CAPS.QAJ"), settings);
+    const Bytes topics = OneTopicIndex();
+    ASSERT_EQ(topics.size(), 132u);
+    Bytes expected = SettingsBytes(settings);
+    Append(expected, {0x01, 0x00, 0x00, 0x00,   // kind QA
+                      0x6E, 0x13, 0x00, 0x00,   // topics at 4974
+                      0xF2, 0x13, 0x00, 0x00,   // records at 4974 + 132 = 5106
+                      0x03, 0x00, 0x00, 0x00}); // three records
+    Append(expected, topics);
+    Append(expected, questions);
+    const Bytes written = ReadBytes(compiled);
+    EXPECT_EQ(written.size(), 4974u + 132 + 651);
+    EXPECT_EQ(written, expected);
+    EXPECT_FALSE(fs::exists(folder / "CAPS.$$$")) << "no index left beside the quiz";
+
+    // Compiling again with nothing changed gives the same bytes.
+    CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::QA, "CAPS.QAJ"), settings);
+    EXPECT_EQ(ReadBytes(compiled), expected);
+}
+
+TEST(CompileQuiz, TopicFileWithoutTopicsGivesTheHeaderAlone) {
+    ScratchFolder folder("compile-empty-topics");
+    testing::WriteText(folder / "E.MCR", "\r\n\r\n");
+    const fs::path compiled =
+        CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::MC, "E.MCJ"), QuizSettings());
+    const Bytes written = ReadBytes(compiled);
+    ASSERT_EQ(written.size(), 4974u + 13);
+    EXPECT_EQ(Bytes(written.begin() + 4958, written.end()),
+              (Bytes{0x03, 0x00, 0x00, 0x00, 0x6E, 0x13, 0x00, 0x00, 0x7B, 0x13,
+                     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03, 'W',  'R',  '1',
+                     0x00, 0,    0,    0,    0,    0,    0,    0,    0}));
+}
+
+TEST(CompileQuiz, FindsFilesWhoseNamesDifferInCaseAndDropsAPartialRecord) {
+    ScratchFolder folder("compile-case");
+    Bytes questions = SampleRecord(217, "A");
+    Append(questions, Bytes(100, 0xEE)); // a record cut short by a crash
+    WriteBytes(folder / "quiz.qaq", questions);
+    testing::WriteText(folder / "Quiz.Qar", kOneTopicFile);
+
+    const CompiledQuiz quiz = CompiledQuiz::fromFile(
+        CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::QA, "QUIZ.QAJ"), QuizSettings()));
+    EXPECT_EQ(quiz.questionCount(), 1u);
+    EXPECT_EQ(quiz.size(), 4974u + 132 + 217);
+    ASSERT_NE(quiz.topics(), nullptr);
+    EXPECT_EQ(quiz.topics()->size(), 1u);
+}
+
+TEST(CompileQuiz, AFailedWriteKeepsTheEarlierCompiledQuiz) {
+    ScratchFolder folder("compile-fail");
+    WriteBytes(folder / "OLD.TIQ", SampleRecord(1367, "X"));
+    WriteBytes(folder / "OLD.TIC", Bytes{9, 9, 9});
+    const auto files = QuizFileSet::named(folder.path(), QuizKind::TI, "OLD.TIJ");
+    for (const char* failingStep : {"write", "flush", "rename"}) {
+        SetFileFaultHook(
+            [&](std::string_view step, const fs::path&) { return step != failingStep; });
+        EXPECT_THROW(CompileQuiz(files, QuizSettings()), FileError) << failingStep;
+        SetFileFaultHook(nullptr);
+        EXPECT_EQ(ReadBytes(folder / "OLD.TIC"), (Bytes{9, 9, 9})) << failingStep;
+    }
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.path()))
+        ++entries;
+    EXPECT_EQ(entries, 2u) << "no temporary file is left behind";
+}
+
+TEST(BuildExecutableQuiz, AppendsTheFreshlyCompiledQuizToTheStub) {
+    ScratchFolder folder("build-exe");
+    WriteBytes(folder / "dravlen.bin", testing::TinyElfStub());
+    WriteBytes(folder / "GO.MCQ", SampleRecord(1367, "M"));
+    const auto files = QuizFileSet::named(folder.path(), QuizKind::MC, "GO.MCJ");
+
+    const fs::path executable =
+        BuildExecutableQuiz(files, SettingsWithTitle("Go"), folder / "dravlen.bin");
+    EXPECT_EQ(executable, folder / "GO.EXE");
+    Bytes expected = testing::TinyElfStub();
+    Append(expected, ReadBytes(folder / "GO.MCC"));
+    EXPECT_EQ(ReadBytes(executable), expected);
+    EXPECT_EQ(ReadAppendedQuiz(executable).kind(), QuizKind::MC);
+
+    fs::remove(folder / "dravlen.bin");
+    EXPECT_THROW(BuildExecutableQuiz(files, QuizSettings(), folder / "dravlen.bin"), FileError);
+    EXPECT_EQ(ReadBytes(executable), expected) << "a failed build keeps the earlier executable";
+}
+
+} // namespace
+} // namespace tavrin

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CompiledQuizFixtures.h"
+#include "core/CompiledQuizBuilder.h"
+#include "core/CompiledQuizSource.h"
+#include "core/ExecutableQuiz.h"
+#include "core/FolderQuizSource.h"
+#include "core/QuizSettings.h"
+
+namespace tavrin {
+namespace {
+
+using testing::Append;
+using testing::Bytes;
+using testing::ScratchFolder;
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+std::string Command(const std::string& name, int type, const std::string& value) {
+    return "[" + name + "]\r\nsource=HYPER\r\ntype=" + std::to_string(type) +
+           "\r\ncommand=" + value + "\r\n]\r\n\r\n";
+}
+
+std::string Display(const std::string& name, int type) {
+    return "[" + name + "]\r\nsource=HYPER\r\ntype=" + std::to_string(type) +
+           "\r\ndisplaytype=1\r\nfullscreen=true\r\nSbackcolor=$00c0c0c0\r\nSGraphic=back.bmp\r\n"
+           "SWallpaper=\r\nVPBack=clWhite\r\nVPLeft=120\r\nVPTop=80\r\nVPWidth=400\r\n"
+           "VPHeight=200\r\nRLTop=1\r\nRLLeft=1\r\nprint=false\r\ntext=\r\n"
+           "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\r\n\\f0 Rivers \\b "
+           "flow\\b0\\par\r\n}\r\n]\r\n\r\n";
+}
+
+// Every kind of topic, feedback, an introduction, a topic given twice and
+// lines outside any topic.
+std::string EveryKindOfTopic() {
+    std::string text = "stray line before the first topic\r\n";
+    text += Command("C2", 2, "map.bmp,50") + Command("C3", 3, "bell.wav") +
+            Command("C4", 4, "calc.exe,-x") + Command("C6", 6, "a.bmp,b.wav,20") +
+            Command("C7", 7, "film.avi") + Command("C8", 8, "tune.mid") +
+            Command("C9", 9, "write.exe notes.txt") + Command("C10", 10, "page.htm") +
+            Command("GROUP 3 FEEDBACK", 13, "well.txt") + Display("D1", 1) + Display("D5", 5) +
+            Command("TWICE", 3, "first.wav") + Command("twice", 3, "second.wav");
+    text += "[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\n{\\rtf1 Welcome\r\n\\par}\r\n]\r\n";
+    return text;
+}
+
+class QuizSources : public ::testing::Test {
+protected:
+    QuizSources() {
+        InitQuizSettings(settings);
+        settings.setTitleBarText("Geography");
+        SaveQuizSettings(folder / "GEO.MCJ", settings);
+        Bytes records = testing::SampleRecord(1367, "C2");
+        Append(records, testing::SampleRecord(1367, "D5"));
+        testing::WriteBytes(folder / "GEO.MCQ", records);
+        testing::WriteText(folder / "GEO.MCR", EveryKindOfTopic());
+        files = QuizFileSet::named(folder.path(), QuizKind::MC, "GEO.MCJ");
+    }
+
+    void ExpectSame(const QuizSource& expected, const QuizSource& actual) const {
+        EXPECT_EQ(actual.kind(), expected.kind());
+        EXPECT_EQ(actual.settings(), expected.settings());
+        EXPECT_EQ(actual.questionRecords(), expected.questionRecords());
+        for (const char* name : {"C2", "C3", "C4", "C6", "C7", "C8", "C9", "C10",
+                                 "GROUP 3 FEEDBACK", "D1", "D5", "Twice", "c2", "absent"}) {
+            EXPECT_EQ(actual.findTopic(name, "HYPER"), expected.findTopic(name, "HYPER")) << name;
+        }
+        EXPECT_EQ(actual.findTopic("C2", "INTRO"), std::nullopt);
+        EXPECT_EQ(actual.introduction(), expected.introduction());
+    }
+
+    ScratchFolder folder{"sources"};
+    QuizSettings settings;
+    QuizFileSet files;
+};
+
+TEST_F(QuizSources, CompiledDataAnswersLikeTheQuizFolder) {
+    const FolderQuizSource fromFolder(files);
+    const auto compiled = CompiledQuizSource::fromCompiledFile(CompileQuiz(files, settings));
+    ExpectSame(fromFolder, compiled);
+
+    EXPECT_EQ(fromFolder.findTopic("twice", "hyper"),
+              (Lines{"twice", "source=HYPER", "type=3", "command=second.wav", "]"}));
+    EXPECT_EQ(fromFolder.introduction(), (Lines{"{\\rtf1 Welcome", "\\par}"}));
+    const auto display = compiled.findTopic("D5", "HYPER");
+    ASSERT_TRUE(display);
+    EXPECT_EQ(display->size(), 21u);
+    EXPECT_EQ(display->back(), "]");
+    EXPECT_EQ(compiled.mediaFolder(), folder.path());
+}
+
+TEST_F(QuizSources, AnExecutableQuizAnswersLikeTheQuizFolder) {
+    testing::WriteBytes(folder / "stub.bin", testing::TinyElfStub());
+    const fs::path executable = BuildExecutableQuiz(files, settings, folder / "stub.bin");
+    ExpectSame(FolderQuizSource(files), CompiledQuizSource::fromExecutable(executable));
+}
+
+TEST_F(QuizSources, AQuizWithoutTopicsHasNoneInEitherForm) {
+    fs::remove(folder / "GEO.MCR");
+    const FolderQuizSource fromFolder(files);
+    const auto compiled = CompiledQuizSource::fromCompiledFile(CompileQuiz(files, settings));
+    ExpectSame(fromFolder, compiled);
+    EXPECT_EQ(compiled.introduction(), std::nullopt);
+    EXPECT_EQ(compiled.findTopic("C2", "HYPER"), std::nullopt);
+}
+
+TEST_F(QuizSources, FolderSourcePrefersTheSettingsItIsGiven) {
+    QuizSettings edited = settings;
+    edited.setTitleBarText("Edited, not saved");
+    EXPECT_EQ(FolderQuizSource(files, edited).settings().titleBarText(), "Edited, not saved");
+    EXPECT_EQ(FolderQuizSource(files).settings().titleBarText(), "Geography");
+}
+
+} // namespace
+} // namespace tavrin
