@@ -9,8 +9,10 @@
 #include "core/Distribution.h"
 #include "core/FileError.h"
 #include "core/FolderNames.h"
+#include "core/ProjectState.h"
 #include "core/QuizSettings.h"
 #include "core/SharedRoutines.h"
+#include "core/TopicFile.h"
 
 namespace tavrin::cli {
 namespace fs = std::filesystem;
@@ -103,7 +105,15 @@ int RunConvert(const std::vector<std::string>& args, const CommandContext& conte
         context.out << quizFile.string() << " is already in the current format\n";
         return kSuccess;
     }
-    throw CommandFailure(quizFile.string() + ": converting the earlier format is not available");
+    ProjectState state;
+    state.quizKind = files.kind;
+    state.quizFolder = files.quizFolder;
+    state.quizFile = quizFile;
+    state.topicFile = ResolveStoredFile(files.quizFolder, files.topicFile)
+                          .value_or(files.quizFolder / files.topicFile);
+    state.ConvertEarlierQuiz(UpgradeTopicFile);
+    context.out << "Converted " << quizFile.string() << '\n';
+    return kSuccess;
 }
 
 int RunCompile(const std::vector<std::string>& args, const CommandContext& context) {

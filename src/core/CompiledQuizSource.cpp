@@ -54,13 +54,7 @@ CompiledQuizSource::findTopic(std::string_view name, std::string_view source) co
     const auto found = lastTopic_.find(topicKey(name, source));
     if (found == lastTopic_.end())
         return std::nullopt;
-    const TopicIndex& topics = *quiz_.topics();
-    auto lines = topics.blockLines(found->second);
-    lines.resize(std::max<std::size_t>(lines.size(), 2));
-    lines[0] = topics.topicName(found->second);
-    lines[1] = "source=" + topics.topicSource(found->second);
-    lines.emplace_back("]");
-    return lines;
+    return quiz_.topics()->topicLines(found->second);
 }
 
 // Every introduction topic contributes its text, in stored order; each block

@@ -92,16 +92,6 @@ bool wanted(const TopicFileName& file, std::int32_t linkType, const fs::path& qu
     return true;
 }
 
-// A topic's lines as a lookup by name gives them: name, source line, body, "]".
-std::vector<std::string> topicLines(const TopicIndex& topics, std::size_t index) {
-    auto lines = topics.blockLines(index);
-    lines.resize(std::max<std::size_t>(lines.size(), 2));
-    lines[0] = topics.topicName(index);
-    lines[1] = "source=" + topics.topicSource(index);
-    lines.emplace_back("]");
-    return lines;
-}
-
 std::string withTrailingSeparator(const fs::path& folder) {
     std::string text = folder.string();
     if (text.empty() || text.back() != fs::path::preferred_separator)
@@ -175,7 +165,7 @@ void GatherTopicFiles(const TopicIndex& topics, const fs::path& quizFolder,
     }
     for (const std::size_t firstIndex : order) {
         const std::size_t topic = lastOfName.at(UpperAscii(topics.topicName(firstIndex)));
-        const auto lines = topicLines(topics, topic);
+        const auto lines = topics.topicLines(topic);
         std::int32_t linkType = 0;
         try {
             linkType = TopicLinkType(lines);

@@ -80,15 +80,7 @@ std::optional<std::vector<std::string>> TopicIndex::findTopic(std::string_view n
     for (std::size_t i = entries_.size(); i-- > 0;) {
         if (!EqualNoCase(entries_[i].source(), source) || !EqualNoCase(topicName(i), name))
             continue;
-        auto lines = blockLines(i);
-        if (lines.empty())
-            lines.emplace_back();
-        lines[0] = topicName(i);
-        if (lines.size() < 2)
-            lines.emplace_back();
-        lines[1] = "source=" + entries_[i].source();
-        lines.emplace_back("]");
-        return lines;
+        return topicLines(i);
     }
     return std::nullopt;
 }
@@ -106,6 +98,18 @@ bool TopicIndex::readIntroduction(std::vector<std::string>& lines) const {
                          std::make_move_iterator(block.end()));
     }
     return found;
+}
+
+std::vector<std::string> TopicIndex::topicLines(std::size_t index) const {
+    auto lines = blockLines(index);
+    if (lines.empty())
+        lines.emplace_back();
+    lines[0] = topicName(index);
+    if (lines.size() < 2)
+        lines.emplace_back();
+    lines[1] = "source=" + entry(index).source();
+    lines.emplace_back("]");
+    return lines;
 }
 
 std::vector<std::string> TopicIndex::listTopicsForSource(std::string_view source) const {

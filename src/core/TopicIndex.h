@@ -40,6 +40,8 @@ public:
     // the topic and a closing "]".
     std::optional<std::vector<std::string>> findTopic(std::string_view name,
                                                       std::string_view source) const;
+    // Topic `index` in that same form.
+    std::vector<std::string> topicLines(std::size_t index) const;
 
     // Appends the text lines of every introduction, in stored order (its
     // block without head, source and "text=" lines); true when there was one.

@@ -123,6 +123,34 @@ TEST_F(CliTool, CompileWritesTheCompiledQuizBesideTheQuizFile) {
     EXPECT_TRUE(Contains(missing.err, "NONE.TIJ")) << missing.err;
 }
 
+TEST_F(CliTool, ConvertRewritesAQuizOfTheEarlierFormat) {
+    fs::create_directories(quizFolder());
+    Bytes earlier(2278, 0);
+    const Bytes version = {0x04, '2', '.', '0', '1'}; // string[4] "2.01"
+    std::copy(version.begin(), version.end(), earlier.begin());
+    earlier[266] = 75; // pass percentage, kept at the same place
+    WriteBytes(quizFile(), earlier);
+    WriteText(quizFolder() / "RIVERS.TIR",
+              "[R0]\r\nsource=HYPER\r\ntype=2\r\ncommand=delta.bmp 50\r\n]\r\n");
+
+    const ToolRun refused = Tool(scratch, {"compile", quizFile().string()});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(Contains(refused.err, "convert it first")) << refused.err;
+
+    const ToolRun run = Tool(scratch, {"convert", quizFile().string()});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const Bytes converted = ReadBytes(quizFile());
+    ASSERT_EQ(converted.size(), 4958u);
+    EXPECT_EQ(Bytes(converted.begin(), converted.begin() + 4), (Bytes{0x03, '2', '.', '1'}));
+    EXPECT_EQ(converted[266], 75);
+    EXPECT_TRUE(Contains(Slurp(quizFolder() / "RIVERS.TIR"), "command=delta.bmp,50\r\n"));
+
+    const ToolRun again = Tool(scratch, {"convert", quizFile().string()});
+    EXPECT_EQ(again.code, 0);
+    EXPECT_TRUE(Contains(again.out, "already in the current format"));
+    EXPECT_EQ(ReadBytes(quizFile()), converted);
+}
+
 TEST_F(CliTool, BuildExeAppendsTheQuizToTheGivenStub) {
     MakeQuizWithQuestions(1);
     WriteBytes(scratch / "stub.bin", testing::TinyElfStub());

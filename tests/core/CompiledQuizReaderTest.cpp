@@ -106,6 +106,14 @@ TEST(CompiledQuizReader, RefusesDamagedData) {
     Put32(topicsAfterRecords, 4962, 5000);
     ExpectRefused(topicsAfterRecords, "topic block");
 
+    Bytes badSignature = QaQuizWithEmptyTopicBlock();
+    badSignature[4974 + 1] = 'X'; // "XR1"
+    ExpectRefused(badSignature, "topic index");
+    Bytes entriesOutside = QaQuizWithEmptyTopicBlock();
+    Put32(entriesOutside, 4974 + 5, 1); // one topic, but no entry follows
+    Put32(entriesOutside, 4974 + 9, 13);
+    ExpectRefused(entriesOutside, "topic index");
+
     Bytes topicsInHead = QaQuizWithEmptyTopicBlock();
     Put32(topicsInHead, 4962, 10);
     ExpectRefused(topicsInHead, "topic block");
