@@ -1,7 +1,11 @@
 #include "core/CompiledQuizBuilder.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,16 +32,37 @@ std::optional<std::vector<std::uint8_t>> topicBlockOf(const QuizFileSet& files) 
     }
 }
 
-// The whole records of the question file; bytes after the last whole record
-// (a file cut short) are not part of any question and are left out.
-std::vector<std::uint8_t> questionRecordsOf(const QuizFileSet& files) {
-    const auto questionFile = ResolveStoredFile(files.quizFolder, files.questionFile);
+// Bytes in the whole records of the question file; bytes after the last whole
+// record (a file cut short) are not part of any question and are left out.
+std::uint64_t recordBytesOf(const std::optional<fs::path>& questionFile, QuizKind kind) {
     if (!questionFile)
-        return {};
-    auto records = ReadFileBytes(*questionFile);
-    const std::size_t recordSize = QuestionRecordSize(files.kind);
-    records.resize(records.size() / recordSize * recordSize);
-    return records;
+        return 0;
+    std::error_code ec;
+    const std::uint64_t size = fs::file_size(*questionFile, ec);
+    if (ec)
+        throw FileError(*questionFile, "cannot read: " + ec.message());
+    return size / QuestionRecordSize(kind) * QuestionRecordSize(kind);
+}
+
+// Streams the first `count` bytes of the question file through a small buffer:
+// the records can be many megabytes and are copied unchanged.
+void appendRecords(const fs::path& questionFile, std::uint64_t count, AtomicFileWriter& out) {
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> in(std::fopen(questionFile.c_str(), "rb"));
+    if (!in)
+        throw FileError::fromErrno(questionFile, "cannot open");
+    std::array<std::uint8_t, 65536> buffer{};
+    while (count > 0) {
+        const std::size_t wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(count, buffer.size()));
+        const std::size_t got = std::fread(buffer.data(), 1, wanted, in.get());
+        if (got != wanted)
+            throw FileError::fromErrno(questionFile, "cannot read");
+        out.write(buffer.data(), got);
+        count -= got;
+    }
 }
 
 std::uint32_t offsetField(std::uint64_t value, const fs::path& target) {
@@ -70,23 +95,23 @@ fs::path QuizFileSet::besideQuiz(std::string_view extension) const {
 fs::path CompileQuiz(const QuizFileSet& files, const QuizSettings& settings) {
     const fs::path target = files.besideQuiz(ExtensionsOf(files.kind).compiled);
     const auto topicBlock = topicBlockOf(files);
-    const auto records = questionRecordsOf(files);
+    const auto questionFile = ResolveStoredFile(files.quizFolder, files.questionFile);
+    const std::uint64_t recordBytes = recordBytesOf(questionFile, files.kind);
 
     const std::uint64_t topicSize = topicBlock ? topicBlock->size() : 0;
     CompiledQuizDirectory directory;
     directory.setKind(static_cast<std::uint32_t>(files.kind));
     directory.setTopicOffset(topicBlock ? static_cast<std::uint32_t>(kCompiledHeadSize) : 0);
     directory.setQuestionOffset(offsetField(kCompiledHeadSize + topicSize, target));
-    directory.setQuestionCount(
-        offsetField(records.size() / QuestionRecordSize(files.kind), target));
-    offsetField(kCompiledHeadSize + topicSize + records.size(), target);
+    directory.setQuestionCount(offsetField(recordBytes / QuestionRecordSize(files.kind), target));
 
     AtomicFileWriter out(target);
     out.write(settings.bytes().data(), settings.bytes().size());
     out.write(directory.bytes().data(), directory.bytes().size());
     if (topicBlock)
         out.write(topicBlock->data(), topicBlock->size());
-    out.write(records.data(), records.size());
+    if (questionFile)
+        appendRecords(*questionFile, recordBytes, out);
     out.commit();
     return target;
 }

@@ -88,8 +88,8 @@ std::string ReadFileText(const std::filesystem::path& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-AtomicFileWriter::AtomicFileWriter(std::filesystem::path target)
-    : target_(std::move(target)), temp_(temporaryBeside(target_)) {
+AtomicFileWriter::AtomicFileWriter(std::filesystem::path target, DiskSync sync)
+    : target_(std::move(target)), temp_(temporaryBeside(target_)), sync_(sync) {
     file_ = std::fopen(temp_.c_str(), "wb");
     if (!file_)
         throw FileError::fromErrno(target_, "cannot create a temporary file beside it");
@@ -120,8 +120,8 @@ void AtomicFileWriter::write(const std::uint8_t* data, std::size_t size) {
 void AtomicFileWriter::commit() {
     if (!file_)
         throw FileError(target_, "commit after the file was closed");
-    const bool flushed =
-        stepAllowed("flush", target_) && std::fflush(file_) == 0 && ::fsync(fileno(file_)) == 0;
+    const bool flushed = stepAllowed("flush", target_) && std::fflush(file_) == 0 &&
+                         (sync_ == DiskSync::kNoSync || ::fsync(fileno(file_)) == 0);
     const int flushError = errno;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;

@@ -26,12 +26,17 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view con
 void WriteFileAtomically(const std::filesystem::path& path,
                          const std::vector<std::uint8_t>& content);
 
+// Whether a finished file is forced to the disk before it takes its name.
+// Copies that can simply be made again (a distribution folder) skip it: a
+// crash of the program still never leaves a half file under the name.
+enum class DiskSync { kSync, kNoSync };
+
 // Streams a new version of a file into a temporary file beside it; commit()
 // flushes and renames it over the target. Without commit() the temporary file
 // is removed and the target stays untouched.
 class AtomicFileWriter {
 public:
-    explicit AtomicFileWriter(std::filesystem::path target);
+    explicit AtomicFileWriter(std::filesystem::path target, DiskSync sync = DiskSync::kSync);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -46,6 +51,7 @@ private:
     std::filesystem::path target_;
     std::filesystem::path temp_;
     std::FILE* file_ = nullptr;
+    DiskSync sync_ = DiskSync::kSync;
     bool committed_ = false;
 };
 

@@ -208,7 +208,7 @@ int AppendFileTo(const fs::path& source, AtomicFileWriter& output) {
     return kCopied;
 }
 
-void CopyFileInto(const fs::path& source, const fs::path& destination) {
+void CopyFileInto(const fs::path& source, const fs::path& destination, DiskSync sync) {
     std::error_code ec;
     const fs::path target =
         fs::is_directory(destination, ec) ? destination / source.filename() : destination;
@@ -217,7 +217,7 @@ void CopyFileInto(const fs::path& source, const fs::path& destination) {
     auto in = openForReading(source);
     if (!in)
         throw FileError::fromErrno(source, "cannot open");
-    AtomicFileWriter out(target);
+    AtomicFileWriter out(target, sync);
     std::array<std::uint8_t, 8192> buffer{};
     for (;;) {
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in.get());

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace tavrin {
+#include "core/FileIO.h"
 
-class AtomicFileWriter;
+namespace tavrin {
 
 // The file name without folder (after the last `\`, `/` or `:`) and without
 // the part from its last point on: "C:\QUIZ\MY.TEST.QAJ" gives "MY.TEST".
@@ -68,6 +68,7 @@ int AppendFileTo(const std::filesystem::path& source, AtomicFileWriter& output);
 
 // Copies source into destination, or into destination/<source name> when
 // destination is an existing folder. Throws FileError naming the file at fault.
-void CopyFileInto(const std::filesystem::path& source, const std::filesystem::path& destination);
+void CopyFileInto(const std::filesystem::path& source, const std::filesystem::path& destination,
+                  DiskSync sync = DiskSync::kSync);
 
 } // namespace tavrin
