@@ -11,10 +11,6 @@ std::string topicKey(std::string_view name, std::string_view source) {
     return UpperAscii(name) + '\t' + UpperAscii(source);
 }
 
-bool isIntroductionHead(const std::string& line) {
-    return line.starts_with("[^INTRO");
-}
-
 } // namespace
 
 CompiledQuizSource::CompiledQuizSource(CompiledQuiz quiz, fs::path mediaFolder)
@@ -57,22 +53,11 @@ CompiledQuizSource::findTopic(std::string_view name, std::string_view source) co
     return quiz_.topics()->topicLines(found->second);
 }
 
-// Every introduction topic contributes its text, in stored order; each block
-// holds the head line, the source and the "text=" line before the text.
 std::optional<std::vector<std::string>> CompiledQuizSource::introduction() const {
     const TopicIndex* topics = quiz_.topics();
-    if (!topics)
+    std::vector<std::string> text;
+    if (!topics || !topics->readIntroduction(text))
         return std::nullopt;
-    std::optional<std::vector<std::string>> text;
-    for (std::size_t i = 0; i < topics->size(); ++i) {
-        const auto lines = topics->blockLines(i);
-        if (lines.empty() || !isIntroductionHead(lines[0]))
-            continue;
-        if (!text)
-            text.emplace();
-        if (lines.size() > 3)
-            text->insert(text->end(), lines.begin() + 3, lines.end());
-    }
     return text;
 }
 
