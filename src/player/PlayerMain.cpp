@@ -1,0 +1,19 @@
+#include "player/PlayerMain.h"
+
+#include <QApplication>
+
+#include "platform/QtPlatform.h"
+
+namespace tavrin {
+
+int PlayerMain(int argc, char** argv, PlayerProgram program) {
+    QApplication application(argc, argv);
+    QtPlatform platform;
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    // The stub reads its own file; media lie in the folder it was started from.
+    const std::filesystem::path self(QApplication::applicationFilePath().toStdString());
+    return RunPlayer(platform, program, arguments, self);
+}
+
+} // namespace tavrin

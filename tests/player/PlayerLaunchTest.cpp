@@ -1,0 +1,176 @@
+#include <QDialog>
+#include <filesystem>
+
+#include "core/CompiledQuizBuilder.h"
+#include "core/ExecutableQuiz.h"
+#include "core/FileIO.h"
+#include "player/PlayerLaunch.h"
+#include "ui/build/BuildQuizFixture.h"
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const fs::path kBuiltStub = fs::path(TAVRIN_PROGRAM_DIR) / "dravlen.bin";
+
+class PlayerLaunchTest : public test::BuildQuizTest {
+protected:
+    fs::path compile() {
+        return CompileQuiz(QuizFileSet::named(state.quizFolder, state.quizKind,
+                                              state.quizFile.filename().string()),
+                           state.settings);
+    }
+    void writeBytes(const fs::path& path, const Bytes& bytes) const {
+        writeFile(path, std::string(bytes.begin(), bytes.end()));
+    }
+    // The refusal a player shows for a file it cannot play.
+    void expectRefusal(const fs::path& file) {
+        platform.setFailureHandler({});
+        refusedFile = file;
+    }
+    void checkRefusal() const {
+        ASSERT_EQ(platform.calls().size(), 1);
+        const QString shown = platform.calls().front();
+        EXPECT_TRUE(shown.startsWith("error: The quiz in " +
+                                     QString::fromStdString(refusedFile.string()) +
+                                     " cannot be played."))
+            << shown.toStdString();
+    }
+    QuizToPlay openCompiled(const fs::path& file) {
+        return OpenQuizToPlay(platform, PlayerProgram::kQuizRunner,
+                              {QString::fromStdString(file.string())}, {});
+    }
+
+    fs::path refusedFile;
+};
+
+// Directory of a compiled QA quiz with two 217-byte records and no topics:
+// kind 1, no topic block, questions right after the 4974-byte head, count 2.
+const Bytes kGoodDirectory = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                              0x6E, 0x13, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00};
+
+TEST_F(PlayerLaunchTest, CompiledQuizNamedOnTheCommandLineIsOpened) {
+    const fs::path compiled = compile();
+    const Bytes bytes = ReadFileBytes(compiled);
+    ASSERT_EQ(Bytes(bytes.begin() + 4958, bytes.begin() + 4974), kGoodDirectory);
+    QuizToPlay quiz = openCompiled(compiled);
+    ASSERT_TRUE(quiz.source);
+    EXPECT_EQ(quiz.source->questionRecords().size(), 2u);
+    EXPECT_EQ(quiz.source->mediaFolder(), state.quizFolder);
+    EXPECT_EQ(quiz.quizFile, state.quizFolder / "DEMO.QAJ");
+}
+
+TEST_F(PlayerLaunchTest, WithoutArgumentTheRunnerAsksAndCancelEndsQuietly) {
+    platform.expectOpenFile(std::nullopt);
+    QuizToPlay quiz = OpenQuizToPlay(platform, PlayerProgram::kQuizRunner, {}, {});
+    EXPECT_FALSE(quiz.source);
+    EXPECT_FALSE(quiz.refused);
+}
+
+TEST_F(PlayerLaunchTest, WithoutArgumentTheChosenFileIsPlayed) {
+    const fs::path compiled = compile();
+    platform.expectOpenFile(QString::fromStdString(compiled.string()));
+    EXPECT_TRUE(OpenQuizToPlay(platform, PlayerProgram::kQuizRunner, {}, {}).source);
+}
+
+TEST_F(PlayerLaunchTest, DamagedCompiledQuizzesAreRefusedNamingTheFile) {
+    const Bytes good = ReadFileBytes(compile());
+    const fs::path damaged = state.quizFolder / "BAD.QAC";
+
+    struct Damage {
+        const char* what;
+        std::function<Bytes(Bytes)> apply;
+    };
+    const std::vector<Damage> damages = {
+        {"truncated inside the settings",
+         [](Bytes b) {
+             b.resize(100);
+             return b;
+         }},
+        {"truncated inside the records",
+         [](Bytes b) {
+             b.resize(b.size() - 10);
+             return b;
+         }},
+        {"questions beyond the end",
+         [](Bytes b) {
+             b[4966] = 0xFF;
+             b[4967] = 0xFF;
+             return b;
+         }},
+        {"topics beyond the end",
+         [](Bytes b) {
+             b[4962] = 0x00;
+             b[4963] = 0x00;
+             b[4964] = 0x01;
+             return b;
+         }},
+        {"unknown kind",
+         [](Bytes b) {
+             b[4958] = 0x07;
+             return b;
+         }},
+        {"count larger than the records",
+         [](Bytes b) {
+             b[4970] = 0x09;
+             return b;
+         }},
+        {"empty file", [](Bytes) { return Bytes{}; }},
+    };
+    for (const auto& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        writeBytes(damaged, damage.apply(good));
+        ScriptedPlatform local;
+        QuizToPlay quiz = OpenQuizToPlay(local, PlayerProgram::kQuizRunner,
+                                         {QString::fromStdString(damaged.string())}, {});
+        EXPECT_FALSE(quiz.source);
+        EXPECT_TRUE(quiz.refused);
+        ASSERT_EQ(local.calls().size(), 1);
+        EXPECT_TRUE(local.calls().front().startsWith("error: The quiz in " +
+                                                     QString::fromStdString(damaged.string()) +
+                                                     " cannot be played."))
+            << local.calls().front().toStdString();
+    }
+}
+
+TEST_F(PlayerLaunchTest, MissingCompiledQuizIsRefused) {
+    expectRefusal(state.quizFolder / "NONE.QAC");
+    EXPECT_FALSE(openCompiled(refusedFile).source);
+    checkRefusal();
+}
+
+TEST_F(PlayerLaunchTest, StubPlaysTheQuizAppendedToItself) {
+    ASSERT_TRUE(fs::exists(kBuiltStub));
+    const fs::path executable = state.quizFolder / "DEMO.EXE";
+    WriteExecutableQuiz(kBuiltStub, compile(), executable);
+    QuizToPlay quiz = OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, executable);
+    ASSERT_TRUE(quiz.source);
+    EXPECT_EQ(quiz.source->questionRecords().size(), 2u);
+    EXPECT_EQ(quiz.source->mediaFolder(), state.quizFolder);
+    EXPECT_EQ(quiz.quizFile, state.quizFolder / "DEMO.QAJ");
+}
+
+TEST_F(PlayerLaunchTest, BareStubSaysItHoldsNoQuiz) {
+    platform.expectError("dravlen.bin holds no quiz.\nAn executable quiz is made with \"Create "
+                         "Executable\" in the quiz manager.");
+    QuizToPlay quiz = OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, kBuiltStub);
+    EXPECT_FALSE(quiz.source);
+    EXPECT_TRUE(quiz.refused);
+}
+
+TEST_F(PlayerLaunchTest, StubWithDamagedQuizIsRefusedNamingItself) {
+    Bytes executable = ReadFileBytes(kBuiltStub);
+    Bytes quiz = ReadFileBytes(compile());
+    quiz.resize(quiz.size() - 1);
+    executable.insert(executable.end(), quiz.begin(), quiz.end());
+    const fs::path damaged = state.quizFolder / "DEMO.EXE";
+    writeBytes(damaged, executable);
+    expectRefusal(damaged);
+    EXPECT_FALSE(OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, damaged).source);
+    checkRefusal();
+}
+
+} // namespace
+} // namespace tavrin

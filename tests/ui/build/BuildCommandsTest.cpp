@@ -1,0 +1,203 @@
+#include <QLineEdit>
+#include <QRadioButton>
+#include <filesystem>
+
+#include "BuildQuizFixture.h"
+#include "core/ExecutableQuiz.h"
+#include "core/FileIO.h"
+#include "ui/build/BuildCommands.h"
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+using test::BuildQuizTest;
+
+// Fills the distribution form: the destination typed in, the kind chosen, OK.
+ScriptedPlatform::DialogHandler ChooseFolder(const fs::path& folder, bool executable) {
+    return [folder, executable](QDialog& form) {
+        test::typeInto(form, "Edit1", QString::fromStdString(folder.string()));
+        test::findChild<QRadioButton>(form, executable ? "RadioButton2" : "RadioButton1")
+            ->setChecked(true);
+        test::click(form, "BitBtn1");
+    };
+}
+
+using CompileCommandTest = BuildQuizTest;
+
+TEST_F(CompileCommandTest, WritesTheCompiledQuizAndNamesTheRunner) {
+    platform.expectInfo("The Quiz DEMO.QAC has been created\r\n\r\nTo run it use VORLANDT.EXE "
+                        "DEMO.QAC");
+    EXPECT_TRUE(CompileQuizCommand(platform, state));
+    EXPECT_EQ(fs::file_size(state.quizFolder / "DEMO.QAC"), 4974u + 2 * 217u);
+}
+
+TEST_F(CompileCommandTest, UnwritableCompiledFileIsReportedAndNothingClaimed) {
+    fs::create_directory(state.quizFolder / "DEMO.QAC"); // cannot be replaced by a file
+    platform.setFailureHandler({});
+    EXPECT_FALSE(CompileQuizCommand(platform, state));
+    ASSERT_EQ(platform.calls().size(), 1);
+    EXPECT_TRUE(platform.calls().front().startsWith("error: "));
+    EXPECT_TRUE(platform.calls().front().contains("DEMO.QAC"));
+}
+
+using ExecutableCommandTest = BuildQuizTest;
+
+TEST_F(ExecutableCommandTest, BuildsStubPlusQuizAndStartsItOnYes) {
+    installStub();
+    platform.expectYesNo("The Executable Quiz DEMO.EXE has been created.\n\r\n\rDo you want to "
+                         "try it now?",
+                         true);
+    platform.expectRunProgram({true, 0, {}});
+    EXPECT_TRUE(CreateExecutableCommand(platform, state));
+    EXPECT_EQ(platform.lastWorkingFolder().toStdString(), state.quizFolder.string());
+
+    const auto executable = ReadFileBytes(state.quizFolder / "DEMO.EXE");
+    const auto compiled = ReadFileBytes(state.quizFolder / "DEMO.QAC");
+    const auto stub = ReadFileBytes(state.programFolder / "dravlen.bin");
+    ASSERT_EQ(executable.size(), stub.size() + compiled.size());
+    EXPECT_TRUE(std::equal(compiled.begin(), compiled.end(), executable.end() - compiled.size()));
+    EXPECT_TRUE(std::equal(stub.begin(), stub.end(), executable.begin()));
+}
+
+TEST_F(ExecutableCommandTest, NoLeavesTheExecutableUnstartedAndRebuildIsIdentical) {
+    installStub();
+    const QString question =
+        "The Executable Quiz DEMO.EXE has been created.\n\r\n\rDo you want to try it now?";
+    platform.expectYesNo(question, false);
+    platform.expectYesNo(question, false);
+    EXPECT_TRUE(CreateExecutableCommand(platform, state));
+    const auto first = ReadFileBytes(state.quizFolder / "DEMO.EXE");
+    EXPECT_TRUE(CreateExecutableCommand(platform, state));
+    EXPECT_EQ(ReadFileBytes(state.quizFolder / "DEMO.EXE"), first);
+}
+
+TEST_F(ExecutableCommandTest, MissingStubIsAFileErrorAndNoQuestion) {
+    platform.setFailureHandler({});
+    EXPECT_FALSE(CreateExecutableCommand(platform, state));
+    ASSERT_EQ(platform.calls().size(), 1);
+    EXPECT_TRUE(platform.calls().front().startsWith("error: "));
+    EXPECT_TRUE(platform.calls().front().contains("dravlen.bin"));
+    EXPECT_FALSE(fs::exists(state.quizFolder / "DEMO.EXE"));
+}
+
+TEST_F(ExecutableCommandTest, FailedCompileSaysTheExecutableCannotBeMade) {
+    installStub();
+    fs::create_directory(state.quizFolder / "DEMO.QAC");
+    platform.setFailureHandler({});
+    EXPECT_FALSE(CreateExecutableCommand(platform, state));
+    ASSERT_EQ(platform.calls().size(), 2);
+    EXPECT_EQ(platform.calls().back(), "error: Unable to create the Executable Quiz.");
+}
+
+TEST_F(ExecutableCommandTest, ProgramThatCannotStartIsReported) {
+    installStub();
+    platform.expectYesNo("The Executable Quiz DEMO.EXE has been created.\n\r\n\rDo you want to "
+                         "try it now?",
+                         true);
+    platform.expectRunProgram({false, 0, "Permission denied"});
+    platform.expectError("Unable to start DEMO.EXE: Permission denied");
+    EXPECT_TRUE(CreateExecutableCommand(platform, state));
+}
+
+class DistributionCommandTest : public BuildQuizTest {
+protected:
+    fs::path destination() const { return root / "learners"; }
+};
+
+TEST_F(DistributionCommandTest, MissingExecutableIsReported) {
+    platform.onDialog("TDistribForm", ChooseFolder(destination(), true));
+    platform.expectError("DEMO.EXE was not found.\r\nPlease create the Executable program.");
+    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
+    EXPECT_FALSE(fs::exists(destination()));
+}
+
+TEST_F(DistributionCommandTest, MissingCompiledQuizIsReported) {
+    platform.onDialog("TDistribForm", ChooseFolder(destination(), false));
+    platform.expectError("DEMO.QAC was not found.\r\nPlease compile the Quiz.");
+    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
+}
+
+TEST_F(DistributionCommandTest, QuizFolderIsRefusedAndTheFormStaysOpen) {
+    platform.onDialog("TDistribForm", [this](QDialog& form) {
+        test::typeInto(form, "Edit1", QString::fromStdString(state.quizFolder.string()));
+        test::click(form, "BitBtn1");
+        EXPECT_TRUE(form.isVisible());
+        test::click(form, "BitBtn2");
+    });
+    platform.expectError("Files cannot be copied to Project directory.");
+    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
+}
+
+TEST_F(DistributionCommandTest, CancelChangesNothing) {
+    platform.onDialog("TDistribForm", [](QDialog& form) { test::click(form, "BitBtn2"); });
+    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
+}
+
+TEST_F(DistributionCommandTest, MissingMediaStopsTheCopyNamingEachFile) {
+    addTopic("Q1", 2, "gone.bmp,5");
+    addTopic("Q2", 3, "lost.wav");
+    writeFile(state.programFolder / "vorlandt.exe", "runner");
+    platform.expectInfo("The Quiz DEMO.QAC has been created\r\n\r\nTo run it use VORLANDT.EXE "
+                        "DEMO.QAC");
+    ASSERT_TRUE(CompileQuizCommand(platform, state));
+    platform.onDialog("TDistribForm", ChooseFolder(destination(), false));
+    platform.expectError("The file gone.bmp is missing.");
+    platform.expectError("The file lost.wav is missing.");
+    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
+    EXPECT_FALSE(fs::exists(destination() / "DEMO.QAC"));
+}
+
+TEST_F(DistributionCommandTest, CompiledQuizGoesWithTheRunnerAndSharedPictureOnce) {
+    writeFile(state.quizFolder / "pic.bmp", "BM picture");
+    writeFile(state.quizFolder / "tool", "program");
+    writeFile(state.programFolder / "vorlandt.exe", "runner");
+    addTopic("Q1", 2, "pic.bmp,5");
+    addTopic("Q2", 6, "pic.bmp,");
+    addTopic("Q3", 4, "tool,-x");
+    ProgramWindow window = state.settings.programWindow();
+    window.setBackgroundKind(2);
+    window.setBackgroundGraphic("pic.bmp");
+    state.settings.setProgramWindow(window);
+    platform.expectInfo("The Quiz DEMO.QAC has been created\r\n\r\nTo run it use VORLANDT.EXE "
+                        "DEMO.QAC");
+    ASSERT_TRUE(CompileQuizCommand(platform, state));
+
+    platform.onDialog("TDistribForm", ChooseFolder(destination(), false));
+    platform.expectYesNoHelp("Do you want to include the executable program tool. See Help for "
+                             "information",
+                             false);
+    platform.expectInfo(QString::fromStdString("All the files have been copied to the Directory " +
+                                               (destination() / "").string()));
+    EXPECT_TRUE(PrepareDistributionCommand(platform, state));
+
+    std::vector<std::string> copied;
+    for (const auto& entry : fs::directory_iterator(destination()))
+        copied.push_back(entry.path().filename().string());
+    std::sort(copied.begin(), copied.end());
+    EXPECT_EQ(copied, (std::vector<std::string>{"DEMO.QAC", "pic.bmp", "vorlandt.exe"}));
+}
+
+TEST_F(DistributionCommandTest, ExecutableQuizAndAcceptedProgram) {
+    installStub();
+    writeFile(state.quizFolder / "tool", "program");
+    addTopic("Q1", 4, "tool");
+    platform.expectYesNo("The Executable Quiz DEMO.EXE has been created.\n\r\n\rDo you want to "
+                         "try it now?",
+                         false);
+    ASSERT_TRUE(CreateExecutableCommand(platform, state));
+    const fs::path inside = destination() / "deeper"; // made on the way
+    platform.onDialog("TDistribForm", ChooseFolder(inside, true));
+    platform.expectYesNoHelp("Do you want to include the executable program tool. See Help for "
+                             "information",
+                             true);
+    platform.expectInfo(QString::fromStdString("All the files have been copied to the Directory " +
+                                               (inside / "").string()));
+    EXPECT_TRUE(PrepareDistributionCommand(platform, state));
+    EXPECT_TRUE(fs::exists(inside / "tool"));
+    EXPECT_TRUE(fs::exists(inside / "DEMO.EXE"));
+    EXPECT_FALSE(fs::exists(inside / "DEMO.QAC"));
+}
+
+} // namespace
+} // namespace tavrin
