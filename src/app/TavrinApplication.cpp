@@ -2,6 +2,7 @@
 
 #include "core/RandomSource.h"
 #include "platform/Platform.h"
+#include "ui/build/BuildCommands.h"
 #include "ui/runtime/PreviewQuiz.h"
 #include "ui/runtime/ProjectQuizSource.h"
 #include "ui/runtime/TopicPresenter.h"
@@ -36,6 +37,13 @@ TavrinApplication::TavrinApplication(Platform& platform, const QString& programP
         PendingTopicPresenter topics(platform_);
         ClockRandom random;
         ViewStoredQuestion(platform_, source, record, topics, random, &manager);
+    };
+    services_.compileQuiz = [this](QuizManagerForm&) { CompileQuizCommand(platform_, state_); };
+    services_.createExecutable = [this](QuizManagerForm&) {
+        CreateExecutableCommand(platform_, state_);
+    };
+    services_.prepareDistribution = [this](QuizManagerForm&) {
+        PrepareDistributionCommand(platform_, state_);
     };
     mainForm_ = std::make_unique<TNquizMainForm>(
         platform, QString::fromStdString(state_.programTitle), std::move(actions));
