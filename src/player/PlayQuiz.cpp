@@ -1,21 +1,17 @@
 #include "player/PlayQuiz.h"
 
-#include <exception>
+#include "core/RandomSource.h"
+#include "ui/runtime/PreviewQuiz.h"
+#include "ui/runtime/TopicPresenter.h"
 
 namespace tavrin {
 
 bool PlayQuiz(Platform& platform, const QuizSource& source, const std::filesystem::path& quizFile) {
-    try {
-        const auto records = source.questionRecords();
-        platform.ShowInfo(QStringLiteral("The quiz %1 holds %2 questions.\nThis player cannot show "
-                                         "quiz screens yet.")
-                              .arg(QString::fromStdString(quizFile.stem().string()))
-                              .arg(records.size()));
-        return true;
-    } catch (const std::exception& error) {
-        platform.ShowError(QString::fromStdString(error.what()));
-        return false;
-    }
+    // The learner's run is the author's preview, played from the compiled data.
+    PendingTopicPresenter topics(platform);
+    ClockRandom random;
+    PreviewQuiz(platform, source, quizFile.string(), topics, random);
+    return true;
 }
 
 } // namespace tavrin
