@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/ViewPortDesign.h"
+
+namespace tavrin {
+
+class Platform;
+
+// The one way the pickers and editors show what a link will look like. The
+// display windows plug in here; until they do, the author is told so.
+void PreviewMultimedia(Platform& platform, const QString& caption, const std::string& command,
+                       const std::filesystem::path& quizFolder);
+void PreviewFormattedText(Platform& platform, const ViewPortDesign& design,
+                          const std::vector<std::string>& textLines);
+void PreviewTextScreen(Platform& platform, const ViewPortDesign& design,
+                       const std::vector<std::string>& textLines);
+void PreviewNotesFile(Platform& platform, const std::filesystem::path& file);
+// LinkType 4 ("program,parameters") and 9 ("program document").
+void RunLinkedProgram(Platform& platform, int linkType, const std::string& value,
+                      const std::filesystem::path& quizFolder);
+
+} // namespace tavrin

@@ -1,0 +1,148 @@
+#include "ui/hyper/PickerKinds.h"
+
+#include <QPalette>
+#include <QWidget>
+
+#include "core/FileError.h"
+#include "core/FolderNames.h"
+#include "core/PickedFile.h"
+#include "platform/Platform.h"
+#include "ui/hyper/TFilePickerForm.h"
+
+namespace tavrin {
+namespace {
+
+constexpr int kOpenDialogHelp = 510;
+
+QString& currentTopic() {
+    static QString name;
+    return name;
+}
+
+} // namespace
+
+const PickerDescription& DescribePicker(PickerKind kind) {
+    static const PickerDescription graphic{
+        "TGetGraphicForm",  " Select .BMP or .JPG Graphic  ",   520,
+        "*.BMP;*.JPG",      "Graphic Files|*.JPG;*.BMP",        "Select a Graphic File",
+        {"*.jpg", "*.bmp"}, "No Graphic file has been selected"};
+    static const PickerDescription voice{"TGetAudioForm",
+                                         " Select a .WAV  Audio  file ",
+                                         530,
+                                         "*.WAV",
+                                         "WAV Files|*.WAV",
+                                         "Select a WAV Voice File",
+                                         {"*.wav"},
+                                         "No Voice file has been selected"};
+    static const PickerDescription midi{
+        "TGetMidiForm",     " Select a MIDI file ", 580,       "*.MID",
+        "MIDI Sound|*.mid", "Copy a MIDI file",     {"*.mid"}, "No MIDI file has been selected"};
+    static const PickerDescription video{"TGetVideoForm",
+                                         " Select .AVI Video file ",
+                                         570,
+                                         "*.AVI",
+                                         "AVI Files|*.avi",
+                                         "Select an AVI File",
+                                         {"*.avi"},
+                                         "No Video file has been selected"};
+    static const PickerDescription program{"TGetExeForm",
+                                           " Enter Executable filename ",
+                                           545,
+                                           "*.exe;*.com;*.bat",
+                                           "Executable Files|*.exe;*.com;*.bat",
+                                           "Select Executable File",
+                                           {"*.exe", "*.com", "*.bat"},
+                                           "No executable file has been selected"};
+    static const PickerDescription html{"TGetHTMForm",
+                                        " Enter HTML filename ",
+                                        547,
+                                        "*.htm",
+                                        "HTML Files|*.HTM",
+                                        "Select HTML Web Browser File",
+                                        {"*.htm"},
+                                        "No HTML file has been selected"};
+    switch (kind) {
+    case PickerKind::Graphic:
+        return graphic;
+    case PickerKind::Voice:
+        return voice;
+    case PickerKind::Midi:
+        return midi;
+    case PickerKind::Video:
+        return video;
+    case PickerKind::Program:
+        return program;
+    case PickerKind::Html:
+        break;
+    }
+    return html;
+}
+
+const PickerDescription& DescribeSoundOfGraphicAndSound() {
+    static const PickerDescription sound{
+        "TGetGrAudioForm",  " Select .WAV or .MID Audio  ",   560,
+        "*.WAV;*.MID",      "Sound Files|*.WAV;*.MID",        "Select a Sound File",
+        {"*.WAV", "*.MID"}, "No Sound file has been selected"};
+    return sound;
+}
+
+void SetPickerLook(QWidget& form) {
+    form.setWindowTitle(QStringLiteral("Press F1 for Help"));
+    form.setToolTip(QStringLiteral(" Press F1 for Help"));
+    QPalette palette = form.palette();
+    palette.setColor(QPalette::Window, QColor(0x00, 0x80, 0x80));
+    form.setPalette(palette);
+    form.setAutoFillBackground(true);
+}
+
+QStringList PickerFolderList(const std::filesystem::path& quizFolder, const QString& masks) {
+    QStringList names;
+    for (const QString& mask : masks.split(';')) {
+        for (const std::string& name : ListMatching(quizFolder, mask.toStdString())) {
+            const QString entry = QString::fromStdString(name);
+            if (!names.contains(entry)) {
+                names.append(entry);
+            }
+        }
+    }
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+std::optional<QString> FindFileIntoQuizFolder(Platform& platform,
+                                              const std::filesystem::path& quizFolder,
+                                              const PickerDescription& picker,
+                                              const QString& nameBox,
+                                              const std::vector<std::string>& presetMasks) {
+    FileDialogRequest request;
+    request.caption = picker.findTitle;
+    request.filter = picker.findFilter;
+    request.startFolder = QString::fromStdString(quizFolder.string());
+    request.helpContext = kOpenDialogHelp;
+    request.mustExist = true;
+    const std::optional<QString> chosen = platform.GetOpenFileName(request);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    const std::filesystem::path path = chosen->toStdString();
+    const bool copy = platform.AskYesNo(QStringLiteral("Copy the file %1 to the Project directory?")
+                                            .arg(QString::fromStdString(path.filename().string())));
+    try {
+        return QString::fromStdString(
+            TakeFoundFile(quizFolder, path, copy, nameBox.toStdString(), presetMasks));
+    } catch (const FileError& error) {
+        platform.ShowError(QString::fromStdString(error.what()));
+        return QString::fromStdString(
+            TakeFoundFile(quizFolder, path, false, nameBox.toStdString(), presetMasks));
+    }
+}
+
+QString CurrentTopicCaption() {
+    return currentTopic();
+}
+
+void SetCurrentTopicCaption(const QString& name) {
+    currentTopic() = name;
+}
+
+} // namespace tavrin

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <string>
+#include <vector>
+#include <optional>
+#include <string_view>
+
+namespace tavrin {
+
+class Platform;
+enum class PickerKind;
+
+// What distinguishes one picker from another: its form name, captions, the
+// quiz folder list's mask, the open dialog's filter and title, the masks a
+// missing name is preset from, and the message for an empty name.
+struct PickerDescription {
+    QString formName;
+    QString groupCaption;
+    int helpContext;
+    QString listMask;
+    QString findFilter;
+    QString findTitle;
+    std::vector<std::string> presetMasks;
+    QString emptyMessage;
+};
+
+const PickerDescription& DescribePicker(PickerKind kind);
+
+// The sound half of the graphic-and-sound picker.
+const PickerDescription& DescribeSoundOfGraphicAndSound();
+
+// Caption, background and window style shared by the pickers and menus.
+void SetPickerLook(QWidget& form);
+
+// Names of the quiz folder's files matching "*.A;*.B", sorted.
+QStringList PickerFolderList(const std::filesystem::path& quizFolder, const QString& masks);
+
+// "Find File": runs the open dialog, asks whether to copy the chosen file into
+// the quiz folder, and returns the name the name box takes; nothing when the
+// dialog was cancelled. Copy failures are reported and leave the name box.
+std::optional<QString> FindFileIntoQuizFolder(Platform& platform,
+                                              const std::filesystem::path& quizFolder,
+                                              const PickerDescription& picker,
+                                              const QString& nameBox,
+                                              const std::vector<std::string>& presetMasks);
+
+// The name of the topic being edited or shown, the display windows' caption.
+QString CurrentTopicCaption();
+void SetCurrentTopicCaption(const QString& name);
+
+} // namespace tavrin

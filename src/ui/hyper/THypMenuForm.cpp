@@ -1,0 +1,59 @@
+#include "ui/hyper/THypMenuForm.h"
+
+#include <QBoxLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "core/Cp1252.h"
+#include "core/TopicFile.h"
+#include "ui/hyper/PickerKinds.h"
+
+namespace tavrin {
+
+THypMenuForm::THypMenuForm(Platform& platform, std::filesystem::path topicFile,
+                           std::filesystem::path quizFolder, const std::string& topicName,
+                           QWidget* parent)
+    : TInfoMenuForm(platform, std::move(topicFile), std::move(quizFolder), topicName, true, parent),
+      Label1(new QLabel(tr("Results Group :"), this)), Edit1(new QLineEdit(this)),
+      topicName_(QString::fromStdString(cp1252::toUtf8(topicName))) {
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(30);
+    Edit1->setReadOnly(true);
+    Edit1->setEnabled(false);
+    Edit1->setText(topicName_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(Label1);
+    row->addWidget(Edit1);
+    static_cast<QBoxLayout*>(layout())->insertLayout(0, row);
+    SetCurrentTopicCaption(topicName_);
+}
+
+void THypMenuForm::LoadFeedback(const std::vector<std::string>& lines) {
+    LoadTopic(lines);
+    Label1->setText(tr("HyperLink Phrase"));
+    GroupBox1->setTitle(tr(" Select HyperLink type "));
+    Edit1->setText(topicName_);
+}
+
+bool EditGroupFeedback(Platform& platform, const std::filesystem::path& topicFile,
+                       const std::filesystem::path& quizFolder, const std::string& topicName,
+                       QWidget* parent) {
+    const bool exists = TopicExists(topicFile, topicName, "", "HYPER");
+    THypMenuForm menu(platform, topicFile, quizFolder, topicName, parent);
+    if (exists) {
+        std::vector<std::string> lines;
+        try {
+            FindTopic(topicFile, topicName, "HYPER", lines);
+            menu.LoadFeedback(lines);
+        } catch (const std::exception& error) {
+            platform.ShowError(QString::fromStdString(error.what()));
+            return true;
+        }
+    }
+    const bool saved = platform.RunModal(menu) == QDialog::Accepted;
+    return saved || exists;
+}
+
+} // namespace tavrin

@@ -1,0 +1,278 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "core/TopicFile.h"
+#include "support/GuiTestSupport.h"
+#include "ui/hyper/THypMenuForm.h"
+#include "ui/hyper/TInfoMenuForm.h"
+#include "ui/hyper/TextEntry.h"
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+using test::click;
+using test::findChild;
+using test::typeInto;
+
+class InformationMenuTest : public test::GuiTest {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("tavrin-menu-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        quiz_ = root_ / "quiz";
+        other_ = root_ / "other";
+        fs::create_directories(quiz_);
+        fs::create_directories(other_);
+        topics_ = quiz_ / "QUIZ.TIR";
+    }
+    void TearDown() override {
+        test::GuiTest::TearDown();
+        fs::remove_all(root_);
+    }
+    static void write(const fs::path& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    static std::string read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    bool runMenu(const std::string& id) { return RunInformationMenu(platform, topics_, quiz_, id); }
+    fs::path root_, quiz_, other_, topics_;
+};
+
+TEST_F(InformationMenuTest, OpensEmptyWithTextOnlySelected) {
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        EXPECT_EQ(menu.windowTitle(), "Press F1 for Help");
+        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton1")->isChecked());
+        EXPECT_TRUE(findChild<QPushButton>(menu, "Button1")->isEnabled());
+        EXPECT_FALSE(findChild<QPushButton>(menu, "Button2")->isEnabled());
+        EXPECT_EQ(menu.findChild<QRadioButton*>("RadioButton9"), nullptr);
+        test::setChecked(menu, "RadioButton7", true);
+        EXPECT_TRUE(findChild<QPushButton>(menu, "Button7")->isEnabled());
+        EXPECT_FALSE(findChild<QPushButton>(menu, "Button1")->isEnabled());
+        click(menu, "SaveBtn");
+        click(menu, "CancelBtn");
+    });
+    platform.expectError("No data has been entered.");
+    EXPECT_FALSE(runMenu("Q1"));
+    EXPECT_FALSE(fs::exists(topics_));
+}
+
+TEST_F(InformationMenuTest, PictureFromElsewhereThenChangedToASound) {
+    write(other_ / "sun.jpg", "jpeg bytes");
+    write(quiz_ / "bell.wav", "wave");
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        test::setChecked(menu, "RadioButton2", true);
+        click(menu, "Button2");
+        click(menu, "SaveBtn");
+    });
+    platform.onDialog("TGetGraphicForm", [](QDialog& picker) {
+        EXPECT_EQ(test::textOf(picker, "Edit1"), "") << "nothing to preset from";
+        click(picker, "FindBtn");
+        EXPECT_EQ(test::textOf(picker, "Edit1"), "sun.jpg");
+        EXPECT_EQ(findChild<QListWidget>(picker, "FileListBox1")->count(), 1);
+        typeInto(picker, "DurationEdit", "25");
+        click(picker, "OKBtn");
+    });
+    platform.expectOpenFile(QString::fromStdString((other_ / "sun.jpg").string()));
+    platform.expectYesNo("Copy the file sun.jpg to the Project directory?", true);
+    EXPECT_TRUE(runMenu("Q1"));
+    EXPECT_EQ(read(quiz_ / "sun.jpg"), "jpeg bytes");
+    EXPECT_EQ(read(topics_), "[Q1]\r\nsource=HYPER\r\ntype=2\r\ncommand=sun.jpg,25\r\n]\r\n\r\n");
+
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton2")->isChecked());
+        test::setChecked(menu, "RadioButton3", true);
+        click(menu, "Button3");
+        click(menu, "SaveBtn");
+    });
+    platform.onDialog("TGetAudioForm", [](QDialog& picker) {
+        EXPECT_EQ(test::textOf(picker, "Edit1"), "bell.wav") << "preset from the quiz folder";
+        click(picker, "OKBtn");
+    });
+    EXPECT_TRUE(runMenu("Q1"));
+    EXPECT_EQ(read(topics_), "[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=bell.wav\r\n]\r\n\r\n");
+}
+
+TEST_F(InformationMenuTest, ChangingTheOptionAfterAddingRefusesToSave) {
+    write(quiz_ / "a.bmp", "b");
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        test::setChecked(menu, "RadioButton2", true);
+        click(menu, "Button2");
+        test::setChecked(menu, "RadioButton3", true);
+        click(menu, "SaveBtn");
+        click(menu, "CancelBtn");
+    });
+    platform.onDialog("TGetGraphicForm", [](QDialog& picker) { click(picker, "OKBtn"); });
+    platform.expectError("No data has been entered.");
+    EXPECT_FALSE(runMenu("Q1"));
+    EXPECT_FALSE(fs::exists(topics_));
+}
+
+TEST_F(InformationMenuTest, WindowsProgramSavesItsOwnLinkType) {
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        test::setChecked(menu, "RadioButton4", true);
+        click(menu, "Button4");
+        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton4")->isChecked());
+        click(menu, "SaveBtn");
+    });
+    platform.onDialog("TExeChoiceForm", [](QDialog& choice) {
+        EXPECT_TRUE(findChild<QRadioButton>(choice, "RadioButton1")->isChecked());
+        test::setChecked(choice, "RadioButton2", true);
+        EXPECT_FALSE(findChild<QPushButton>(choice, "Button1")->isEnabled());
+        click(choice, "Button2");
+        click(choice, "OKBtn");
+    });
+    platform.onDialog("TGetWinExeForm", [](QDialog& dialog) {
+        click(dialog, "OKBtn");
+        typeInto(dialog, "Edit1", "write.exe notes.doc");
+        click(dialog, "OKBtn");
+    });
+    platform.expectError("No executable file has been selected");
+    EXPECT_TRUE(runMenu("Q1"));
+    EXPECT_EQ(read(topics_),
+              "[Q1]\r\nsource=HYPER\r\ntype=9\r\ncommand=write.exe notes.doc\r\n]\r\n\r\n");
+}
+
+TEST_F(InformationMenuTest, ATextTopicOpenedAndSavedAgainIsUnchanged) {
+    ViewPortDesign design = DefaultViewPortDesign();
+    design.setFullscreen(false);
+    design.setVpBack(0x00C0C0C0);
+    design.setVpLeft(50);
+    design.setVpTop(60);
+    design.setVpWidth(300);
+    AppendCommandTopic(topics_, "Q0", 3, "a.wav", "HYPER");
+    AppendDisplayTopic(topics_, "Q1", 1, design, {"{\\rtf1\\ansi hello\\par", "}"}, "HYPER");
+    const std::string before = read(topics_);
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton1")->isChecked());
+        click(menu, "SaveBtn");
+    });
+    EXPECT_TRUE(runMenu("Q1"));
+    EXPECT_EQ(read(topics_), before);
+}
+
+TEST_F(InformationMenuTest, TextOnlyRunsTheEditorWithTheWindowReset) {
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        click(menu, "Button1");
+        click(menu, "SaveBtn");
+    });
+    platform.onDialog("THypEntryForm", [](QDialog& editor) {
+        EXPECT_EQ(test::textOf(editor, "AdjustBtn"), "&Adjust Text Window");
+        typeInto(editor, "RichEdit1", "Paris is the capital.");
+        click(editor, "OKBtn");
+    });
+    EXPECT_TRUE(runMenu("Q1"));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(FindTopic(topics_, "Q1", "HYPER", lines));
+    EXPECT_EQ(lines.at(2), "type=1");
+    std::string all;
+    for (const std::string& line : lines) {
+        all += line;
+    }
+    EXPECT_NE(all.find("Paris is the capital."), std::string::npos);
+    EXPECT_EQ(lines.at(3), "displaytype=0") << "the text window shows no background";
+    EXPECT_EQ(lines.at(4), "fullscreen=false");
+}
+
+TEST_F(InformationMenuTest, AnEmptyEditorKeepsNoTextAndIsRefused) {
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        click(menu, "Button1");
+        click(menu, "SaveBtn");
+        click(menu, "CancelBtn");
+    });
+    platform.onDialog("THypEntryForm", [](QDialog& editor) { click(editor, "OKBtn"); });
+    platform.expectError("No Text information was entered.");
+    EXPECT_FALSE(runMenu("Q1"));
+}
+
+TEST_F(InformationMenuTest, AnExistingTopicReportsTrueEvenWhenCancelled) {
+    AppendCommandTopic(topics_, "Q1", 10, "page.htm", "HYPER");
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton4")->isChecked());
+        click(menu, "CancelBtn");
+    });
+    EXPECT_TRUE(runMenu("Q1"));
+}
+
+TEST_F(InformationMenuTest, AStoredDurationThatIsNoNumberStopsTheMenu) {
+    AppendCommandTopic(topics_, "Q1", 2, "a.jpg,xx", "HYPER");
+    platform.expectError("'xx' is not a valid integer value");
+    EXPECT_TRUE(runMenu("Q1"));
+}
+
+TEST_F(InformationMenuTest, FeedbackMenuSavesANotesFile) {
+    platform.onDialog("THypMenuForm", [](QDialog& menu) {
+        EXPECT_EQ(test::textOf(menu, "Edit1"), "GROUP 3 FEEDBACK");
+        EXPECT_EQ(test::textOf(menu, "Label1"), "Results Group :");
+        EXPECT_EQ(test::textOf(menu, "RadioButton9"), "Tavrin NotePad");
+        test::setChecked(menu, "RadioButton9", true);
+        click(menu, "Button9");
+        click(menu, "SaveBtn");
+    });
+    platform.onDialog("TNoteFileForm", [](QDialog& dialog) {
+        typeInto(dialog, "Edit1", "advice.txt");
+        click(dialog, "OKBtn");
+    });
+    EXPECT_TRUE(EditGroupFeedback(platform, topics_, quiz_, "GROUP 3 FEEDBACK"));
+    EXPECT_EQ(read(topics_),
+              "[GROUP 3 FEEDBACK]\r\nsource=HYPER\r\ntype=13\r\ncommand=advice.txt\r\n]\r\n\r\n");
+    platform.onDialog("THypMenuForm", [](QDialog& menu) {
+        EXPECT_EQ(test::textOf(menu, "Label1"), "HyperLink Phrase");
+        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton9")->isChecked());
+        click(menu, "CancelBtn");
+    });
+    EXPECT_TRUE(EditGroupFeedback(platform, topics_, quiz_, "GROUP 3 FEEDBACK"));
+}
+
+TEST_F(InformationMenuTest, ScreenshotsForTheDocumentation) {
+    const QByteArray folder = qgetenv("TAVRIN_SCREENSHOTS");
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "TAVRIN_SCREENSHOTS is not set";
+    }
+    const auto save = [&folder](QWidget& form, const char* name) {
+        form.adjustSize();
+        QApplication::processEvents();
+        EXPECT_TRUE(form.grab().save(QString::fromUtf8(folder) + "/" + name));
+    };
+    write(quiz_ / "harbour.jpg", "j");
+    write(quiz_ / "lighthouse.bmp", "b");
+    write(quiz_ / "map.jpg", "j");
+    platform.onDialog("TInfoMenuForm", [&](QDialog& menu) {
+        test::setChecked(menu, "RadioButton2", true);
+        save(menu, "hyper-information-menu.png");
+        click(menu, "Button2");
+        click(menu, "CancelBtn");
+    });
+    platform.onDialog("TGetGraphicForm", [&](QDialog& picker) {
+        typeInto(picker, "DurationEdit", "50");
+        save(picker, "hyper-graphic-picker.png");
+        click(picker, "CancelBtn");
+    });
+    platform.onDialog("THypEntryForm", [&](QDialog& editor) {
+        auto* edit = findChild<QTextEdit>(editor, "RichEdit1");
+        edit->setHtml("<p><b>Lighthouses</b></p><p>The first lighthouse on this coast was lit in "
+                      "<i>1791</i>.</p>");
+        editor.resize(640, 440);
+        save(editor, "hyper-text-editor.png");
+        click(editor, "CancelBtn");
+    });
+    EXPECT_FALSE(runMenu("Q1"));
+    std::vector<std::string> lines;
+    ViewPortDesign design = DefaultViewPortDesign();
+    EditHypertext(platform, quiz_, design, lines, 1);
+}
+
+} // namespace
+} // namespace tavrin

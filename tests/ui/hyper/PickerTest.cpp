@@ -1,0 +1,136 @@
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "core/PickedFile.h"
+#include "support/GuiTestSupport.h"
+#include "ui/hyper/Pickers.h"
+#include "ui/hyper/TExeChoiceForm.h"
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+using test::click;
+using test::findChild;
+using test::typeInto;
+
+class PickerTest : public test::GuiTest {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("tavrin-picker-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        quiz_ = root_ / "quiz";
+        other_ = root_ / "other";
+        fs::create_directories(quiz_);
+        fs::create_directories(other_);
+    }
+    void TearDown() override {
+        test::GuiTest::TearDown();
+        fs::remove_all(root_);
+    }
+    static void write(const fs::path& path) { std::ofstream(path, std::ios::binary) << "x"; }
+    fs::path root_, quiz_, other_;
+};
+
+TEST_F(PickerTest, GraphicPickerListsTheQuizFolderAndChecksTheDuration) {
+    write(quiz_ / "b.BMP");
+    write(quiz_ / "a.jpg");
+    write(quiz_ / "c.wav");
+    platform.onDialog("TGetGraphicForm", [](QDialog& picker) {
+        auto* list = findChild<QListWidget>(picker, "FileListBox1");
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(0)->text(), "a.jpg");
+        EXPECT_FALSE(findChild<QPushButton>(picker, "ViewBtn")->isEnabled());
+        click(picker, "OKBtn");
+        list->setCurrentRow(1);
+        emit list->itemClicked(list->item(1));
+        EXPECT_EQ(test::textOf(picker, "Edit1"), "b.BMP");
+        EXPECT_TRUE(findChild<QPushButton>(picker, "ViewBtn")->isEnabled());
+        typeInto(picker, "DurationEdit", "1x");
+        click(picker, "OKBtn");
+        EXPECT_EQ(test::textOf(picker, "DurationEdit"), "0");
+        typeInto(picker, "DurationEdit", "");
+        click(picker, "OKBtn");
+    });
+    platform.expectError("No Graphic file has been selected");
+    platform.expectError("That is not a valid number");
+    QString command, file;
+    int duration = 7;
+    EXPECT_TRUE(PickGraphic(platform, quiz_, command, file, duration));
+    EXPECT_EQ(command, "b.BMP,0");
+    EXPECT_EQ(duration, 0);
+}
+
+TEST_F(PickerTest, NoToTheCopyQuestionKeepsTheNameBox) {
+    write(other_ / "far.wav");
+    platform.onDialog("TGetAudioForm", [](QDialog& picker) {
+        click(picker, "FindBtn");
+        EXPECT_EQ(test::textOf(picker, "Edit1"), "mine.wav");
+        click(picker, "CancelBtn");
+    });
+    platform.expectOpenFile(QString::fromStdString((other_ / "far.wav").string()));
+    platform.expectYesNo("Copy the file far.wav to the Project directory?", false);
+    QString command, file = "mine.wav";
+    EXPECT_FALSE(PickVoice(platform, quiz_, command, file));
+    EXPECT_FALSE(fs::exists(quiz_ / "far.wav"));
+}
+
+TEST_F(PickerTest, ProgramValueSplitsIntoNameAndParameters) {
+    platform.onDialog("TGetExeForm", [](QDialog& picker) {
+        EXPECT_EQ(test::textOf(picker, "Edit1"), "calc.exe");
+        EXPECT_EQ(test::textOf(picker, "ParamEdit"), "-x,y");
+        typeInto(picker, "ParamEdit", "");
+        click(picker, "OKBtn");
+    });
+    QString value = "calc.exe,-x,y";
+    EXPECT_TRUE(PickProgram(platform, quiz_, value));
+    EXPECT_EQ(value, "calc.exe");
+}
+
+TEST_F(PickerTest, ViewOfAPictureGoesToTheDisplayWindows) {
+    write(quiz_ / "a.jpg");
+    platform.onDialog("TGetGraphicForm", [](QDialog& picker) {
+        click(picker, "ViewBtn");
+        click(picker, "CancelBtn");
+    });
+    platform.expectInfo("This function is not available yet.");
+    QString command, file = QString::fromStdString(PresetPickerFile(quiz_, "", {"*.jpg"}));
+    int duration = 0;
+    EXPECT_FALSE(PickGraphic(platform, quiz_, command, file, duration));
+}
+
+TEST_F(PickerTest, ProgramKindChoiceStartsOnTheCurrentKind) {
+    platform.onDialog("TExeChoiceForm", [](QDialog& choice) {
+        EXPECT_TRUE(findChild<QPushButton>(choice, "Button3")->isEnabled());
+        EXPECT_FALSE(findChild<QPushButton>(choice, "Button1")->isEnabled());
+        click(choice, "Button3");
+        click(choice, "OKBtn");
+    });
+    platform.onDialog("TGetHTMForm", [](QDialog& picker) {
+        EXPECT_EQ(test::textOf(picker, "Edit1"), "old.htm");
+        typeInto(picker, "Edit1", "new.htm");
+        click(picker, "OKBtn");
+    });
+    QString command, value = "old.htm";
+    int linkType = 10;
+    EXPECT_TRUE(ChooseProgramKind(platform, quiz_, command, value, linkType));
+    EXPECT_EQ(linkType, 10);
+    EXPECT_EQ(command, "new.htm");
+}
+
+TEST_F(PickerTest, ShortProgramKindChoiceOffersTwoKinds) {
+    platform.onDialog("TExe2ChoiceForm", [](QDialog& choice) {
+        EXPECT_EQ(choice.findChild<QPushButton*>("Button3"), nullptr);
+        click(choice, "CancelBtn");
+    });
+    QString command, value;
+    int linkType = 4;
+    EXPECT_FALSE(ChooseProgramKindShort(platform, quiz_, command, value, linkType));
+}
+
+} // namespace
+} // namespace tavrin
