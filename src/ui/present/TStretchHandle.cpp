@@ -131,8 +131,9 @@ void TStretchHandle::Detach() {
     hide();
     setParent(owner_);
     hide();
-    delete focusRect_;
-    focusRect_ = nullptr;
+    if (focusRect_ != nullptr) {
+        focusRect_->deleteLater();
+    }
 }
 
 void TStretchHandle::setGridX(int grid) {
@@ -254,8 +255,9 @@ void TStretchHandle::mouseReleaseEvent(QMouseEvent* event) {
     if (target != dragStartRect_) {
         SetBounds(target);
     }
-    delete focusRect_;
-    focusRect_ = nullptr;
+    if (focusRect_ != nullptr) {
+        focusRect_->hide();
+    }
     dragging_ = false;
     unsetCursor();
     releaseCapture();
@@ -313,6 +315,8 @@ void TStretchHandle::showFocusRect(const QRect& rect) {
     if (focusRect_ == nullptr) {
         focusRect_ = new QRubberBand(QRubberBand::Rectangle, parentWidget());
         focusRect_->setObjectName(QStringLiteral("FocusRect"));
+    } else if (focusRect_->parentWidget() != parentWidget()) {
+        focusRect_->setParent(parentWidget());
     }
     focusRect_->setGeometry(rect.adjusted(kHandleGrowLeftTop, kHandleGrowLeftTop,
                                           -kHandleGrowRightBottom, -kHandleGrowRightBottom));

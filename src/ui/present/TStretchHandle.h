@@ -75,7 +75,7 @@ private:
     QPoint dragStart_;
     QRect dragStartRect_;
     DragMode dragMode_ = kDragMove;
-    QRubberBand* focusRect_ = nullptr;
+    QPointer<QRubberBand> focusRect_; // the dotted outline shown while dragging
 };
 
 } // namespace tavrin
