@@ -9,7 +9,7 @@
 
 #include "core/HandleGeometry.h"
 
-class QRubberBand;
+#include <QRubberBand>
 
 namespace tavrin {
 
