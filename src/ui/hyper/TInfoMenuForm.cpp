@@ -14,6 +14,7 @@
 #include "ui/hyper/PickerKinds.h"
 #include "ui/hyper/Pickers.h"
 #include "ui/hyper/TExeChoiceForm.h"
+#include "ui/hyper/TGetGrAudioForm.h"
 #include "ui/hyper/TextEntry.h"
 
 namespace tavrin {
@@ -165,7 +166,17 @@ void TInfoMenuForm::addGraphic() {
 }
 
 void TInfoMenuForm::addGraphicAndSound() {
-    platform().ShowInfo(QStringLiteral("This function is not available yet."));
+    QString graphic = shown(PresetPickerFile(quizFolder_, choice_.graphicFile, {"*.jpg", "*.bmp"}));
+    QString sound = shown(PresetPickerFile(quizFolder_, choice_.soundFile, {"*.wav", "*.mid"}));
+    int duration = choice_.duration;
+    QString command;
+    if (PickGraphicAndSound(platform(), quizFolder_, command, graphic, sound, duration, this)) {
+        choice_.graphicFile = stored(graphic);
+        choice_.soundFile = stored(sound);
+        choice_.duration = duration;
+        choice_.command = stored(command);
+        choice_.chosenType = 6;
+    }
 }
 
 void TInfoMenuForm::addOneFile(int option) {

@@ -8,7 +8,9 @@
 #include "core/PickedFile.h"
 #include "support/GuiTestSupport.h"
 #include "ui/hyper/Pickers.h"
+#include "ui/hyper/TCommandTypeForm.h"
 #include "ui/hyper/TExeChoiceForm.h"
+#include "ui/hyper/TGetGrAudioForm.h"
 
 namespace tavrin {
 namespace {
@@ -130,6 +132,74 @@ TEST_F(PickerTest, ShortProgramKindChoiceOffersTwoKinds) {
     QString command, value;
     int linkType = 4;
     EXPECT_FALSE(ChooseProgramKindShort(platform, quiz_, command, value, linkType));
+}
+
+TEST_F(PickerTest, GraphicAndSoundChecksThePictureThenTheSound) {
+    write(quiz_ / "tune.MID");
+    platform.onDialog("TGetGrAudioForm", [](QDialog& picker) {
+        EXPECT_EQ(test::textOf(picker, "FindBtn2"), "Fi&nd File");
+        click(picker, "OKBtn");
+        typeInto(picker, "Edit1", "a.jpg");
+        click(picker, "OKBtn");
+        auto* sounds = findChild<QListWidget>(picker, "FileListBox2");
+        ASSERT_EQ(sounds->count(), 1);
+        emit sounds->itemClicked(sounds->item(0));
+        typeInto(picker, "DurationEdit", "15");
+        click(picker, "OKBtn");
+    });
+    platform.expectError("No Graphic file has been selected");
+    platform.expectError("No Sound file has been selected");
+    QString command, graphic, sound;
+    int duration = 0;
+    EXPECT_TRUE(PickGraphicAndSound(platform, quiz_, command, graphic, sound, duration));
+    EXPECT_EQ(command, "a.jpg,tune.MID,15");
+}
+
+TEST_F(PickerTest, CommandTypeDialogAsksForTheSelectedKindsFile) {
+    write(quiz_ / "a.jpg");
+    CommandRecord record;
+    platform.onDialog("TCommandTypeForm", [](QDialog& dialog) {
+        EXPECT_EQ(test::textOf(dialog, "GroupBox1"), " Opening Command ");
+        EXPECT_TRUE(findChild<QPushButton>(dialog, "DefineBtn3")->isEnabled()) << "type 0 is 4";
+        click(dialog, "OKBtn");
+        test::setChecked(dialog, "RadioButton1", true);
+        click(dialog, "DefineBtn1");
+        test::setChecked(dialog, "RadioButton2", true);
+        click(dialog, "OKBtn");
+        test::setChecked(dialog, "RadioButton4", true);
+        click(dialog, "OKBtn");
+        test::setChecked(dialog, "RadioButton1", true);
+        click(dialog, "OKBtn");
+    });
+    platform.expectError("No Executable File has been defined.");
+    platform.onDialog("TGetGraphicForm", [](QDialog& picker) { click(picker, "OKBtn"); });
+    platform.expectError("No Voice File has been selected.");
+    platform.expectError("No Graphic File has been selected.");
+    EXPECT_TRUE(EditCommand(platform, record, " Opening Command ", 430, false, quiz_));
+    EXPECT_EQ(record.commandType(), 2);
+    EXPECT_EQ(record.graphicFile(), "a.jpg");
+    EXPECT_EQ(record.runCommand(), "a.jpg,0");
+}
+
+TEST_F(PickerTest, CommandTypeDialogTakesTheProgramKindsType) {
+    CommandRecord record;
+    platform.onDialog("TCommandTypeForm", [](QDialog& dialog) {
+        click(dialog, "DefineBtn3");
+        click(dialog, "OKBtn");
+    });
+    platform.onDialog("TExe2ChoiceForm", [](QDialog& choice) {
+        test::setChecked(choice, "RadioButton2", true);
+        click(choice, "Button2");
+        click(choice, "OKBtn");
+    });
+    platform.onDialog("TGetWinExeForm", [](QDialog& dialog) {
+        typeInto(dialog, "Edit1", "viewer.exe a.doc");
+        click(dialog, "OKBtn");
+    });
+    EXPECT_TRUE(EditCommand(platform, record, "", 430, true, quiz_));
+    EXPECT_EQ(record.commandType(), 9);
+    EXPECT_EQ(record.programCommand(), "viewer.exe a.doc");
+    EXPECT_EQ(record.runCommand(), "viewer.exe a.doc");
 }
 
 } // namespace
