@@ -1,3 +1,4 @@
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -159,7 +160,7 @@ TEST_F(PickerTest, CommandTypeDialogAsksForTheSelectedKindsFile) {
     write(quiz_ / "a.jpg");
     CommandRecord record;
     platform.onDialog("TCommandTypeForm", [](QDialog& dialog) {
-        EXPECT_EQ(test::textOf(dialog, "GroupBox1"), " Opening Command ");
+        EXPECT_EQ(findChild<QGroupBox>(dialog, "GroupBox1")->title(), " Opening Command ");
         EXPECT_TRUE(findChild<QPushButton>(dialog, "DefineBtn3")->isEnabled()) << "type 0 is 4";
         click(dialog, "OKBtn");
         test::setChecked(dialog, "RadioButton1", true);
