@@ -3,10 +3,12 @@
 #include <QString>
 #include <QStringList>
 #include <filesystem>
-#include <string>
-#include <vector>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
+
+class QWidget;
 
 namespace tavrin {
 

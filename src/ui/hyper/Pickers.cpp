@@ -1,5 +1,7 @@
 #include "ui/hyper/Pickers.h"
 
+#include <QLineEdit>
+
 #include "platform/Platform.h"
 #include "ui/hyper/TFilePickerForm.h"
 #include "ui/hyper/TTypedNameForm.h"
