@@ -1,12 +1,13 @@
 #include "ui/questions/QuestionInformation.h"
 
-#include "ui/shell/FormHelp.h"
+#include "core/ProjectState.h"
+#include "ui/hyper/TInfoMenuForm.h"
 
 namespace tavrin {
 
-bool EditQuestionInformation(Platform& platform, ProjectState&, const std::string&, QWidget*) {
-    ShowNotAvailableYet(platform, QStringLiteral("Study Information"));
-    return false;
+bool EditQuestionInformation(Platform& platform, ProjectState& state, const std::string& identifier,
+                             QWidget* parent) {
+    return RunInformationMenu(platform, state.topicFile, state.quizFolder, identifier, parent);
 }
 
 } // namespace tavrin
