@@ -36,7 +36,7 @@ protected:
         ADD_FAILURE() << "no menu entry " << text.toStdString();
     }
     ViewPortDesign design = DefaultViewPortDesign();
-    std::vector<std::string> lines{"{\\rtf1\\ansi Hello\\par", "}"};
+    std::vector<std::string> lines{"{\\rtf1\\ansi Hello", "}"};
 };
 
 TEST_F(HypertextEntryTest, TextMovesInAndOutAsRichTextLines) {
