@@ -86,9 +86,15 @@ InformationChoice LoadInformationChoice(const std::vector<std::string>& lines) {
     const std::string& command = choice.command;
     switch (choice.chosenType) {
     case 1:
-    case 5:
-        ParseDisplayTopic(lines, choice.design, choice.textLines);
+    case 5: {
+        // The stored topic ends with its closing "]", which is not text.
+        std::vector<std::string> topic = lines;
+        if (!topic.empty() && topic.back() == "]") {
+            topic.pop_back();
+        }
+        ParseDisplayTopic(topic, choice.design, choice.textLines);
         break;
+    }
     case 2: {
         choice.graphicFile = fieldAt(command, 0);
         const std::size_t comma = command.find(',');
