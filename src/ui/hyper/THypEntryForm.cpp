@@ -221,8 +221,10 @@ void THypEntryForm::ComboBox2Change() {
     const std::optional<std::int32_t> size =
         ParseWholeNumber(ComboBox2->currentText().toStdString());
     QTextCharFormat format;
-    format.setFontPointSize(size && *size > 0 ? *size : 10);
+    const int points = size && *size > 0 ? *size : 10;
+    format.setFontPointSize(points);
     RichEdit1->mergeCurrentCharFormat(format);
+    ComboBox2->setEditText(QString::number(points));
     RichEdit1->setFocus();
 }
 
