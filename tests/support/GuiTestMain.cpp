@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "platform/AudioOutput.h"
+
 namespace {
 
 // The offscreen platform warns about every dialog it sizes; that noise would
@@ -21,6 +23,7 @@ void quietOffscreenNoise(QtMsgType type, const QMessageLogContext& context, cons
 // build time without CTest's environment, so the platform is chosen here.
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    tavrin::PinMediaBackend();
     qInstallMessageHandler(quietOffscreenNoise);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

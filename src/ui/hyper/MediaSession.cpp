@@ -1,0 +1,46 @@
+#include "ui/hyper/MediaSession.h"
+
+#include "core/Cp1252.h"
+#include "core/ProjectState.h"
+#include "platform/AudioOutput.h"
+
+namespace tavrin {
+namespace {
+
+// One advisory per run across every window of the process.
+bool advisoryGiven = false;
+
+QString Shown(const std::string& stored) {
+    return QString::fromStdString(cp1252::toUtf8(stored));
+}
+
+} // namespace
+
+MediaSession MediaSession::ForProject(const ProjectState& state) {
+    MediaSession session;
+    session.quizFolder = state.quizFolder;
+    session.designOriginX = state.designOriginX;
+    session.designOriginY = state.designOriginY;
+    session.playerCaption = Shown(state.quizCaption);
+    session.instruction = Shown(state.mediaInstruction);
+    session.videoAdvisory = state.settings.programWindow().showVideoAdvisory();
+    return session;
+}
+
+AudioOutput& MediaSession::audioOutput() const {
+    return audio != nullptr ? *audio : DefaultAudioOutput();
+}
+
+void ClearLowColourAdvisoryMark() {
+    advisoryGiven = false;
+}
+
+bool LowColourAdvisoryGiven() {
+    return advisoryGiven;
+}
+
+void MarkLowColourAdvisoryGiven() {
+    advisoryGiven = true;
+}
+
+} // namespace tavrin

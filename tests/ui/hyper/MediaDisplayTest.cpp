@@ -1,0 +1,318 @@
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "core/FileError.h"
+#include "core/TopicDisplay.h"
+#include "platform/AudioOutput.h"
+#include "support/GuiTestSupport.h"
+#include "support/PictureError.h"
+#include "ui/hyper/MediaDisplay.h"
+#include "ui/hyper/TShowHTextForm.h"
+#include "ui/hyper/TShowMultForm.h"
+#include "ui/hyper/TTxtVPDispForm.h"
+#include "ui/present/TwiaTile.h"
+
+namespace tavrin {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Records what it was asked to play instead of playing it.
+class RecordingAudio : public AudioOutput {
+public:
+    bool HasDevice() const override { return device; }
+    QString PlayWaveAndWait(const QString& path) override {
+        played.append(path);
+        return {};
+    }
+
+    bool device = true;
+    QStringList played;
+};
+
+class MediaDisplayTest : public test::GuiTest {
+protected:
+    MediaDisplayTest() {
+        session.quizFolder = std::filesystem::path(dir.path().toStdString());
+        session.audio = &audio;
+        ClearLowColourAdvisoryMark();
+    }
+
+    void makePicture(const QString& name) {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        ASSERT_TRUE(picture.save(dir.filePath(name), "BMP"));
+    }
+
+    void makeFile(const QString& name) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("RIFF");
+    }
+
+    QString inFolder(const QString& name) const { return dir.filePath(name); }
+
+    // Expects the picture window and closes it at once.
+    void closePictureAtOnce(QString* caption = nullptr) {
+        platform.onDialog("TShowMultForm", [caption](QDialog& form) {
+            if (caption != nullptr)
+                *caption = form.windowTitle();
+            QTest::keyClick(&form, Qt::Key_Escape);
+        });
+    }
+
+    QTemporaryDir dir;
+    RecordingAudio audio;
+    MediaSession session;
+};
+
+TEST_F(MediaDisplayTest, MissingFilesAreNamedAndNothingIsShown) {
+    makePicture("pic.bmp");
+    platform.expectError("The file NOPE.BMP is missing");
+    ShowMultimedia(platform, session, "", "nope.bmp,50");
+    platform.expectError("The file GONE.WAV is missing");
+    ShowMultimedia(platform, session, "", "pic.bmp,gone.wav,0");
+    platform.expectError("The file CLIP.AVI is missing");
+    ShowMultimedia(platform, session, "", "pic.bmp,clip.avi");
+    platform.expectError("The file TUNE.MID is missing");
+    ShowMultimedia(platform, session, "", "tune.mid");
+    EXPECT_TRUE(audio.played.isEmpty());
+}
+
+TEST_F(MediaDisplayTest, PictureWithADisplayTimeClosesItself) {
+    makePicture("Pic.Bmp");
+    QElapsedTimer shown;
+    bool closedByItself = false;
+    platform.onDialog("TShowMultForm", [&](QDialog& form) {
+        shown.start();
+        EXPECT_EQ(form.size(), QSize(640, 480));
+        EXPECT_EQ(form.windowTitle(), "Bird");
+        auto* timer = test::findChild<QTimer>(form, "Timer2");
+        EXPECT_TRUE(timer->isActive());
+        EXPECT_EQ(timer->interval(), 300);
+        closedByItself = QTest::qWaitFor([&] { return !form.isVisible(); }, 5000);
+    });
+    ShowMultimedia(platform, session, "Bird", "pic.bmp,3");
+    EXPECT_TRUE(closedByItself);
+    EXPECT_GE(shown.elapsed(), 250);
+}
+
+TEST_F(MediaDisplayTest, PictureWithoutTimeStaysUntilEscapeEnterOrRightClick) {
+    makePicture("pic.jpg.bmp");
+    const auto staysOpen = [](QDialog& form) {
+        EXPECT_FALSE(test::findChild<QTimer>(form, "Timer2")->isActive());
+        QTest::qWait(200);
+        EXPECT_TRUE(form.isVisible());
+        auto* picture = test::findChild<QLabel>(form, "Image1");
+        EXPECT_TRUE(picture->hasScaledContents());
+        EXPECT_EQ(picture->pixmap().size(), QSize(40, 30));
+    };
+    platform.onDialog("TShowMultForm", [&](QDialog& form) {
+        staysOpen(form);
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    platform.onDialog("TShowMultForm", [&](QDialog& form) {
+        staysOpen(form);
+        QTest::keyClick(&form, Qt::Key_Return);
+    });
+    platform.onDialog("TShowMultForm", [&](QDialog& form) {
+        staysOpen(form);
+        QTest::mouseClick(test::findChild<QLabel>(form, "Image1"), Qt::RightButton);
+    });
+    for (int i = 0; i < 3; ++i)
+        ShowMultimedia(platform, session, "", "PIC.JPG.BMP,0");
+    EXPECT_EQ(platform.calls().size(), 3);
+}
+
+TEST_F(MediaDisplayTest, WaveSoundStartsOnceThePictureShows) {
+    makePicture("pic.bmp");
+    makeFile("Sound.wav");
+    platform.onDialog("TShowMultForm", [&](QDialog& form) {
+        EXPECT_TRUE(audio.played.isEmpty());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !audio.played.isEmpty(); }, 2000));
+        EXPECT_FALSE(test::findChild<QTimer>(form, "Timer1")->isActive());
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    ShowMultimedia(platform, session, "", "pic.bmp,sound.wav,0");
+    EXPECT_EQ(audio.played, QStringList{inFolder("Sound.wav")});
+}
+
+TEST_F(MediaDisplayTest, PictureNameHoldingWavIsTakenForTheSoundToo) {
+    makePicture("A.WAV.BMP");
+    closePictureAtOnce();
+    ShowMultimedia(platform, session, "", "a.wav.bmp,0");
+    EXPECT_EQ(session.pendingSound, "A.WAV.BMP");
+    // Not a wave file by its ending, so nothing is played.
+    QTest::qWait(50);
+    EXPECT_TRUE(audio.played.isEmpty());
+}
+
+TEST_F(MediaDisplayTest, WaveAloneIsPlayedWithoutAWindowAndSkippedWithoutOutput) {
+    makeFile("ding.wav");
+    ShowMultimedia(platform, session, "", "DING.WAV");
+    EXPECT_EQ(audio.played, QStringList{inFolder("ding.wav")});
+    audio.device = false;
+    ShowMultimedia(platform, session, "", "ding.wav");
+    EXPECT_EQ(audio.played.size(), 1);
+    EXPECT_TRUE(platform.calls().isEmpty());
+}
+
+TEST_F(MediaDisplayTest, LowColourAdvisoryIsGivenOncePerRun) {
+    makePicture("pic.bmp");
+    session.videoAdvisory = true;
+    platform.setScreenColourDepth(8);
+    platform.expectInfo(LowColourAdvisoryText());
+    closePictureAtOnce();
+    closePictureAtOnce();
+    ShowMultimedia(platform, session, "", "pic.bmp");
+    ShowMultimedia(platform, session, "", "pic.bmp");
+    EXPECT_EQ(platform.calls().size(), 3);
+
+    ClearLowColourAdvisoryMark();
+    platform.expectInfo(LowColourAdvisoryText());
+    closePictureAtOnce();
+    ShowMultimedia(platform, session, "", "pic.bmp");
+
+    ClearLowColourAdvisoryMark();
+    platform.setScreenColourDepth(16);
+    closePictureAtOnce();
+    ShowMultimedia(platform, session, "", "pic.bmp");
+    EXPECT_TRUE(LowColourAdvisoryText().startsWith(
+        "Your video Display mode is set at 256 colors.\n\r\n\rThe graphics"));
+}
+
+TEST_F(MediaDisplayTest, UndecodablePictureIsReported) {
+    makeFile("bad.bmp");
+    platform.expectError(test::PictureError(inFolder("bad.bmp")));
+    ShowMultimedia(platform, session, "", "bad.bmp");
+}
+
+Lines DisplayTopic(int type, bool fullscreen) {
+    return {"",
+            "source=HYPER",
+            "type=" + std::to_string(type),
+            "displaytype=1",
+            std::string("fullscreen=") + (fullscreen ? "true" : "false"),
+            "Sbackcolor=clRed",
+            "SGraphic=",
+            "SWallpaper=",
+            "VPBack=clYellow",
+            "VPLeft=100",
+            "VPTop=50",
+            "VPWidth=300",
+            "VPHeight=200",
+            "RLTop=1",
+            "RLLeft=1",
+            "print=false",
+            "text=",
+            "{\\rtf1\\ansi Hello \\b world\\b0}",
+            "]"};
+}
+
+Lines CommandTopic(const std::string& name, int type, const std::string& command) {
+    return {name, "source=HYPER", "type=" + std::to_string(type), "command=" + command, "]"};
+}
+
+TEST_F(MediaDisplayTest, TextTopicOpensAtTheViewPortWithAnEmptyCaption) {
+    session.designOriginX = 20;
+    session.designOriginY = 10;
+    platform.onDialog("TShowHTextForm", [](QDialog& form) {
+        EXPECT_EQ(form.windowTitle(), "");
+        EXPECT_EQ(form.pos(), QPoint(120, 60));
+        EXPECT_EQ(form.size(), QSize(303, 200));
+        auto* text = test::findChild<QTextEdit>(form, "RichEdit1");
+        EXPECT_EQ(text->toPlainText(), "Hello world");
+        EXPECT_TRUE(text->isReadOnly());
+        EXPECT_EQ(text->viewport()->palette().color(QPalette::Window), QColor(255, 255, 0));
+        EXPECT_EQ(test::textOf(form, "BitBtn1"), "&OK");
+        test::click(form, "BitBtn1");
+    });
+    ShowTopic(platform, session, DisplayTopic(1, true));
+}
+
+TEST_F(MediaDisplayTest, TextScreenPlacesTheTextAtTheViewPortUnlessFullScreen) {
+    const auto check = [](QRect expected) {
+        return [expected](QDialog& form) {
+            EXPECT_EQ(form.size(), QSize(640, 480));
+            EXPECT_EQ(form.windowTitle(), "Rivers");
+            auto* panel = test::findChild<QWidget>(form, "Panel2");
+            EXPECT_TRUE(panel->isVisible());
+            EXPECT_EQ(panel->geometry(), expected);
+            EXPECT_EQ(test::findChild<QTextEdit>(form, "RichEdit1")->toPlainText(), "Hello world");
+            EXPECT_EQ(test::findChild<QWidget>(form, "Panel1")->palette().color(QPalette::Window),
+                      QColor(255, 0, 0));
+            QTest::mouseClick(test::findChild<QWidget>(form, "Panel1"), Qt::RightButton,
+                              Qt::NoModifier, QPoint(5, 5));
+        };
+    };
+    platform.onDialog("TTxtVPDispForm", check(QRect(100, 50, 300, 200)));
+    platform.onDialog("TTxtVPDispForm", check(QRect(0, 0, 640, 480)));
+    Lines topic = DisplayTopic(5, false);
+    topic[0] = "[Rivers]";
+    ShowTopic(platform, session, topic);
+    topic[4] = "fullscreen=true";
+    ShowTopic(platform, session, topic);
+}
+
+TEST_F(MediaDisplayTest, TextScreenWithAMissingWallpaperStillShowsTheText) {
+    Lines topic = DisplayTopic(5, true);
+    topic[3] = "displaytype=3";
+    topic[7] = "SWallpaper=paper.bmp";
+    platform.expectError("The Wallpaper file paper.bmp was not found");
+    platform.onDialog("TTxtVPDispForm", [](QDialog& form) {
+        EXPECT_FALSE(test::findChild<TwiaTile>(form, "wiaTile1")->isVisible());
+        EXPECT_TRUE(test::findChild<QWidget>(form, "Panel2")->isVisible());
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    ShowTopic(platform, session, topic);
+}
+
+TEST_F(MediaDisplayTest, ProgramsAndDocumentsGoThroughThePlatform) {
+    platform.expectRunProgram({true, 0, {}}, "\"CALC.EXE\" -x 1");
+    ShowTopic(platform, session, CommandTopic("", 4, "CALC.EXE,-x 1"));
+    EXPECT_EQ(platform.lastWorkingFolder().toStdString(), session.quizFolder.string());
+
+    makeFile("Page.htm");
+    platform.expectOpenDocument(inFolder("Page.htm"));
+    ShowTopic(platform, session, CommandTopic("", 10, "PAGE.HTM"));
+    makeFile("notes.txt");
+    platform.expectOpenDocument(inFolder("notes.txt"));
+    ShowTopic(platform, session, CommandTopic("", 13, "notes.txt"));
+}
+
+TEST_F(MediaDisplayTest, MediaTopicsCarryTheirCaptionAndUnknownTypesShowNothing) {
+    makePicture("pic.bmp");
+    QString caption;
+    closePictureAtOnce(&caption);
+    ShowTopic(platform, session, CommandTopic("[Eagle]", 2, "pic.bmp,0"));
+    EXPECT_EQ(caption, "Eagle");
+    for (int type : {0, 11, 12, 42})
+        ShowTopic(platform, session, CommandTopic("", type, "pic.bmp,0"));
+    EXPECT_EQ(platform.calls().size(), 1);
+}
+
+TEST_F(MediaDisplayTest, TypeThatIsNotANumberIsReported) {
+    const Lines topic = CommandTopic("", 0, "x");
+    Lines bad = topic;
+    bad[2] = "type=x1";
+    std::string message;
+    try {
+        DecideTopicDisplay(bad, session.quizFolder);
+    } catch (const FormatError& error) {
+        message = error.what();
+    }
+    ASSERT_FALSE(message.empty());
+    platform.expectError(QString::fromStdString(message));
+    ShowTopic(platform, session, bad);
+}
+
+} // namespace
+} // namespace tavrin

@@ -1,0 +1,215 @@
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QFrame>
+#include <QImage>
+#include <QMediaPlayer>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "support/GuiTestSupport.h"
+#include "ui/hyper/MediaDisplay.h"
+#include "ui/hyper/TMediaPlayForm.h"
+
+namespace tavrin {
+namespace {
+
+void AppendU32(QByteArray& bytes, quint32 value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.append(static_cast<char>((value >> shift) & 0xFF));
+}
+
+void AppendU16(QByteArray& bytes, quint16 value) {
+    bytes.append(static_cast<char>(value & 0xFF));
+    bytes.append(static_cast<char>(value >> 8));
+}
+
+// A RIFF chunk: four-character code, little-endian size, data padded to even.
+QByteArray Chunk(const char* code, const QByteArray& data) {
+    QByteArray chunk(code, 4);
+    AppendU32(chunk, static_cast<quint32>(data.size()));
+    chunk += data;
+    if (data.size() % 2 != 0)
+        chunk.append('\0');
+    return chunk;
+}
+
+QByteArray List(const char* type, const QByteArray& content) {
+    return Chunk("LIST", QByteArray(type, 4) + content);
+}
+
+// A motion-JPEG AVI of `frames` pictures of 64 x 48 at 10 per second.
+QByteArray MotionJpegAvi(int frames) {
+    const int width = 64, height = 48, rate = 10;
+    QList<QByteArray> pictures;
+    for (int i = 0; i < frames; ++i) {
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(QColor(i * 20 % 256, 90, 200));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "JPG");
+        pictures.append(buffer.data());
+    }
+    QByteArray avih;
+    AppendU32(avih, 1000000 / rate); // microseconds per frame
+    AppendU32(avih, 0);              // maximum bytes per second
+    AppendU32(avih, 0);              // padding granularity
+    AppendU32(avih, 0x10);           // has an index
+    AppendU32(avih, static_cast<quint32>(frames));
+    AppendU32(avih, 0); // initial frames
+    AppendU32(avih, 1); // streams
+    AppendU32(avih, 0); // suggested buffer size
+    AppendU32(avih, width);
+    AppendU32(avih, height);
+    for (int i = 0; i < 4; ++i)
+        AppendU32(avih, 0);
+
+    QByteArray strh("vidsMJPG", 8);
+    AppendU32(strh, 0); // flags
+    AppendU32(strh, 0); // priority and language
+    AppendU32(strh, 0); // initial frames
+    AppendU32(strh, 1); // scale
+    AppendU32(strh, rate);
+    AppendU32(strh, 0); // start
+    AppendU32(strh, static_cast<quint32>(frames));
+    AppendU32(strh, 0);          // suggested buffer size
+    AppendU32(strh, 0xFFFFFFFF); // quality
+    AppendU32(strh, 0);          // sample size
+    for (quint16 edge : {0, 0, width, height})
+        AppendU16(strh, edge);
+
+    QByteArray strf;
+    AppendU32(strf, 40);
+    AppendU32(strf, width);
+    AppendU32(strf, height);
+    AppendU16(strf, 1);  // planes
+    AppendU16(strf, 24); // bits per pixel
+    strf += QByteArray("MJPG", 4);
+    AppendU32(strf, width * height * 3);
+    for (int i = 0; i < 4; ++i)
+        AppendU32(strf, 0);
+
+    QByteArray movi;
+    QByteArray index;
+    for (const QByteArray& picture : pictures) {
+        index += QByteArray("00dc", 4);
+        AppendU32(index, 0x10); // key frame
+        AppendU32(index, static_cast<quint32>(4 + movi.size()));
+        AppendU32(index, static_cast<quint32>(picture.size()));
+        movi += Chunk("00dc", picture);
+    }
+    const QByteArray header =
+        List("hdrl", Chunk("avih", avih) + List("strl", Chunk("strh", strh) + Chunk("strf", strf)));
+    return Chunk("RIFF",
+                 QByteArray("AVI ", 4) + header + List("movi", movi) + Chunk("idx1", index));
+}
+
+// A one-track tune of eight quarter notes at 120 beats a minute: 4 seconds.
+QByteArray Tune() {
+    const QByteArray header = QByteArray::fromHex("4d546864" // "MThd"
+                                                  "00000006" // header length
+                                                  "0000"     // single track
+                                                  "0001"     // one track
+                                                  "0060");   // 96 ticks a quarter
+    QByteArray track = QByteArray::fromHex("00ff510307a120"  // tempo 500000 us a quarter
+                                           "00c000");        // piano
+    for (int note = 0; note < 8; ++note) {
+        const char pitch = static_cast<char>(60 + note);
+        track += QByteArray::fromHex("0090") + pitch + QByteArray::fromHex("64");
+        track += QByteArray::fromHex("6080") + pitch + QByteArray::fromHex("40");
+    }
+    track += QByteArray::fromHex("00ff2f00"); // end of track
+    QByteArray chunk("MTrk", 4);
+    const quint32 length = static_cast<quint32>(track.size());
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk.append(static_cast<char>((length >> shift) & 0xFF));
+    return header + chunk + track;
+}
+
+class TMediaPlayFormTest : public test::GuiTest {
+protected:
+    TMediaPlayFormTest() { session.quizFolder = std::filesystem::path(dir.path().toStdString()); }
+
+    void write(const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Waits until the player has opened the medium; the reason it could not
+    // otherwise.
+    static QString waitForMedium(TMediaPlayForm& form) {
+        const bool settled = QTest::qWaitFor(
+            [&] {
+                const auto status = form.MediaPlayer1->mediaStatus();
+                return form.mediaLoaded() || status == QMediaPlayer::InvalidMedia ||
+                       form.MediaPlayer1->error() != QMediaPlayer::NoError;
+            },
+            15000);
+        if (settled && form.mediaLoaded())
+            return {};
+        const QString error = form.MediaPlayer1->errorString();
+        return error.isEmpty() ? QStringLiteral("the medium did not load in time") : error;
+    }
+
+    QTemporaryDir dir;
+    MediaSession session;
+};
+
+TEST_F(TMediaPlayFormTest, MidiTuneOpensTheCompactPlayer) {
+    write("tune.mid", Tune());
+    session.playerCaption = "Quiz";
+    session.instruction = "Press the Start button";
+    QString failure;
+    platform.onDialog("TMediaPlayForm", [&](QDialog& dialog) {
+        auto& form = static_cast<TMediaPlayForm&>(dialog);
+        EXPECT_EQ(form.windowTitle(), "Quiz");
+        EXPECT_EQ(test::textOf(form, "Label1"), "Press the Start button");
+        EXPECT_TRUE(form.Timer1->isActive());
+        EXPECT_EQ(form.Timer1->interval(), 1000);
+        failure = waitForMedium(form);
+        if (failure.isEmpty()) {
+            EXPECT_GT(form.mediaLength(), 3000);
+            EXPECT_EQ(form.Gauge1->maximum(), form.mediaLength());
+            EXPECT_EQ(form.Gauge1->value(), 0);
+            EXPECT_FALSE(form.Bevel1->isVisible());
+            EXPECT_EQ(form.height(), form.Bevel1->y());
+        }
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    ShowMultimedia(platform, session, "", "TUNE.MID");
+    if (!failure.isEmpty())
+        GTEST_SKIP() << "This machine's media back end cannot open MIDI (" << failure.toStdString()
+                     << "); scripts/setup installs the synthesizer and sound font.";
+}
+
+TEST_F(TMediaPlayFormTest, VideoOpensAtItsPictureSizeAndWaitsForPlay) {
+    write("Clip.avi", MotionJpegAvi(20));
+    QString failure;
+    platform.onDialog("TMediaPlayForm", [&](QDialog& dialog) {
+        auto& form = static_cast<TMediaPlayForm&>(dialog);
+        failure = waitForMedium(form);
+        if (failure.isEmpty()) {
+            EXPECT_GE(form.mediaLength(), 1900);
+            EXPECT_TRUE(form.MediaPlayer1->hasVideo());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return form.Bevel1->isVisible(); }, 5000));
+            EXPECT_EQ(form.Bevel1->size(), QSize(72, 56));
+            EXPECT_EQ(form.height(), form.Bevel1->y() + 56 + 8);
+            EXPECT_NE(form.MediaPlayer1->playbackState(), QMediaPlayer::PlayingState);
+            test::click(form, "PlayBtn");
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return form.MediaPlayer1->playbackState() == QMediaPlayer::PlayingState; },
+                5000));
+        }
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    ShowMultimedia(platform, session, "", "clip.avi");
+    if (!failure.isEmpty())
+        GTEST_SKIP() << "This machine's media back end cannot open AVI (" << failure.toStdString()
+                     << "); scripts/setup installs its plugins.";
+}
+
+} // namespace
+} // namespace tavrin

@@ -1,0 +1,194 @@
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "support/GuiTestSupport.h"
+#include "support/PictureError.h"
+#include "ui/present/ShowBackground.h"
+#include "ui/present/TwiaTile.h"
+
+namespace tavrin {
+namespace {
+
+const QColor kBody(200, 0, 0);
+const QColor kMark(0, 0, 220);
+const QColor kParent(0, 160, 0);
+
+// A 100 x 60 picture of one colour with its top-left pixel marked, so that
+// every tile's origin can be found on the rendered control.
+QImage MarkedPicture() {
+    QImage picture(100, 60, QImage::Format_RGB32);
+    picture.fill(kBody);
+    picture.setPixelColor(0, 0, kMark);
+    return picture;
+}
+
+QImage Rendered(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(TwiaTile, TilesFromTheTopLeftAndCutsTheLastRowAndColumn) {
+    TwiaTile tile;
+    tile.resize(250, 130);
+    tile.setImage(MarkedPicture());
+    const QImage shown = Rendered(tile);
+    ASSERT_EQ(shown.size(), QSize(250, 130));
+    for (int y = 0; y < 130; ++y) {
+        for (int x = 0; x < 250; ++x) {
+            const bool origin = x % 100 == 0 && y % 60 == 0;
+            ASSERT_EQ(shown.pixelColor(x, y), origin ? kMark : kBody) << x << "," << y;
+        }
+    }
+}
+
+TEST(TwiaTile, TransparentColourIsTheBottomLeftPixelAndShowsTheParent) {
+    QWidget parent;
+    parent.resize(120, 80);
+    parent.setAutoFillBackground(true);
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, kParent);
+    parent.setPalette(palette);
+    auto* tile = new TwiaTile(&parent);
+    tile->setGeometry(0, 0, 120, 80);
+
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setPixelColor(10, 10, kBody);
+    tile->setImage(picture);
+    EXPECT_EQ(tile->TranColor(), QColor(Qt::white));
+    EXPECT_FALSE(tile->Transparent());
+    EXPECT_EQ(Rendered(parent).pixelColor(30, 30), QColor(Qt::white));
+
+    tile->setTransparent(true);
+    QImage shown = Rendered(parent);
+    EXPECT_EQ(shown.pixelColor(30, 30), kParent);
+    EXPECT_EQ(shown.pixelColor(71, 50), kParent);
+    EXPECT_EQ(shown.pixelColor(10, 10), kBody);
+    EXPECT_EQ(shown.pixelColor(70, 50), kBody); // the same pixel in the next tile
+
+    // A new picture brings its own transparent colour.
+    picture.fill(kBody);
+    picture.setPixelColor(0, 39, kMark);
+    tile->setImage(picture);
+    EXPECT_EQ(tile->TranColor(), kMark);
+    shown = Rendered(parent);
+    EXPECT_EQ(shown.pixelColor(0, 39), kParent);
+    EXPECT_EQ(shown.pixelColor(30, 30), kBody);
+}
+
+TEST(TwiaTile, EmptyPictureDrawsNothing) {
+    QWidget parent;
+    parent.resize(64, 64);
+    parent.setAutoFillBackground(true);
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, kParent);
+    parent.setPalette(palette);
+    auto* tile = new TwiaTile(&parent);
+    tile->setImage(MarkedPicture());
+    tile->setImage(QImage());
+    EXPECT_EQ(tile->Image().width(), 0);
+    EXPECT_EQ(tile->Image().height(), 0);
+    EXPECT_EQ(Rendered(parent).pixelColor(0, 0), kParent);
+    EXPECT_EQ(tile->size(), QSize(64, 64));
+}
+
+class ShowBackgroundTest : public test::GuiTest {
+protected:
+    ShowBackgroundTest() {
+        area.resize(250, 130);
+        parts = {&area, new QLabel(&area), new TwiaTile(&area)};
+        parts.picture->hide();
+        parts.wallpaper->hide();
+        folder = std::filesystem::path(dir.path().toStdString());
+    }
+
+    void save(const QImage& image, const char* name) {
+        ASSERT_TRUE(image.save(dir.filePath(QString::fromLatin1(name)), "BMP"));
+    }
+
+    bool show(std::int32_t kind, const std::string& graphic = {},
+              const std::string& wallpaper = {}) {
+        return ShowBackground(platform, folder, {kind, 0x00FF0000, graphic, wallpaper}, parts);
+    }
+
+    QColor areaColour() const { return area.palette().color(QPalette::Window); }
+
+    QTemporaryDir dir;
+    std::filesystem::path folder;
+    QWidget area;
+    BackgroundParts parts;
+};
+
+TEST_F(ShowBackgroundTest, PlainColourPaintsTheArea) {
+    EXPECT_TRUE(show(BackgroundDesign::kColour));
+    EXPECT_EQ(areaColour(), QColor(0, 0, 255));
+    EXPECT_TRUE(area.autoFillBackground());
+    EXPECT_FALSE(parts.picture->isVisibleTo(&area));
+    EXPECT_FALSE(parts.wallpaper->isVisibleTo(&area));
+}
+
+TEST_F(ShowBackgroundTest, GraphicIsFoundWithoutRegardToCaseAndStretched) {
+    save(MarkedPicture(), "back.bmp");
+    EXPECT_TRUE(show(BackgroundDesign::kGraphic, "BACK.BMP"));
+    EXPECT_TRUE(parts.picture->isVisibleTo(&area));
+    EXPECT_EQ(parts.picture->geometry(), area.rect());
+    EXPECT_TRUE(parts.picture->hasScaledContents());
+    EXPECT_EQ(parts.picture->pixmap().size(), QSize(100, 60));
+}
+
+TEST_F(ShowBackgroundTest, MissingGraphicIsReportedAndTheColourPainted) {
+    platform.expectError("The graphic file gone.bmp was not found");
+    EXPECT_TRUE(show(BackgroundDesign::kGraphic, "gone.bmp"));
+    EXPECT_EQ(areaColour(), QColor(0, 0, 255));
+    EXPECT_FALSE(parts.picture->isVisibleTo(&area));
+}
+
+TEST_F(ShowBackgroundTest, UndecodableGraphicIsReportedAndTheColourPainted) {
+    QFile broken(dir.filePath("broken.bmp"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a bitmap");
+    broken.close();
+    platform.expectError(test::PictureError(dir.filePath("broken.bmp")));
+    EXPECT_TRUE(show(BackgroundDesign::kGraphic, "broken.bmp"));
+    EXPECT_EQ(areaColour(), QColor(0, 0, 255));
+}
+
+TEST_F(ShowBackgroundTest, WallpaperTilesTheWholeArea) {
+    save(MarkedPicture(), "TILE.BMP");
+    EXPECT_TRUE(show(BackgroundDesign::kWallpaper, {}, "tile.bmp"));
+    EXPECT_TRUE(parts.wallpaper->isVisibleTo(&area));
+    EXPECT_EQ(parts.wallpaper->geometry(), area.rect());
+    const QImage shown = Rendered(*parts.wallpaper);
+    EXPECT_EQ(shown.pixelColor(200, 120), kMark);
+    EXPECT_EQ(shown.pixelColor(249, 129), kBody);
+}
+
+TEST_F(ShowBackgroundTest, JpegWallpaperIsRefusedWhateverItsCase) {
+    const QString text = QStringLiteral(
+        "Wallpaper must be a .BMP file.\n\r\n\rReplace back.jpg with a .BMP Graphic.");
+    platform.expectError(text);
+    const QColor before = areaColour();
+    EXPECT_FALSE(show(BackgroundDesign::kWallpaper, {}, "back.jpg"));
+    EXPECT_EQ(areaColour(), before);
+    EXPECT_FALSE(parts.wallpaper->isVisibleTo(&area));
+    platform.expectError(WallpaperNotBitmapText("BACK.Jpg"));
+    EXPECT_FALSE(show(BackgroundDesign::kWallpaper, {}, "BACK.Jpg"));
+}
+
+TEST_F(ShowBackgroundTest, MissingWallpaperIsReportedAndTheColourPainted) {
+    platform.expectError("The Wallpaper file back.bmp was not found");
+    EXPECT_TRUE(show(BackgroundDesign::kWallpaper, {}, "back.bmp"));
+    EXPECT_EQ(areaColour(), QColor(0, 0, 255));
+}
+
+TEST_F(ShowBackgroundTest, OtherKindsChangeNothing) {
+    EXPECT_TRUE(show(0));
+    EXPECT_TRUE(show(7));
+    EXPECT_FALSE(area.autoFillBackground());
+}
+
+} // namespace
+} // namespace tavrin
