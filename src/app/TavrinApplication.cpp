@@ -5,7 +5,7 @@
 #include "ui/build/BuildCommands.h"
 #include "ui/runtime/PreviewQuiz.h"
 #include "ui/runtime/ProjectQuizSource.h"
-#include "ui/runtime/TopicPresenter.h"
+#include "ui/runtime/MediaTopicPresenter.h"
 #include "ui/shell/QuizManagerForm.h"
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TNquizMainForm.h"
@@ -27,14 +27,14 @@ TavrinApplication::TavrinApplication(Platform& platform, const QString& programP
     };
     services_.previewQuiz = [this](QuizManagerForm& manager) {
         const ProjectQuizSource source(state_);
-        PendingTopicPresenter topics(platform_);
+        MediaTopicPresenter topics(platform_, MediaSession::ForProject(state_));
         ClockRandom random;
         PreviewQuiz(platform_, source, state_.quizFile.string(), topics, random, &manager);
     };
     services_.viewQuestion = [this](QuizManagerForm& manager,
                                     const std::vector<std::uint8_t>& record) {
         const ProjectQuizSource source(state_);
-        PendingTopicPresenter topics(platform_);
+        MediaTopicPresenter topics(platform_, MediaSession::ForProject(state_));
         ClockRandom random;
         ViewStoredQuestion(platform_, source, record, topics, random, &manager);
     };
