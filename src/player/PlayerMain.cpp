@@ -2,11 +2,14 @@
 
 #include <QApplication>
 
+#include "platform/AudioOutput.h"
 #include "platform/QtPlatform.h"
 
 namespace tavrin {
 
 int PlayerMain(int argc, char** argv, PlayerProgram program) {
+    // Only the GStreamer back end plays MIDI; it must be chosen before Qt starts.
+    PinMediaBackend();
     QApplication application(argc, argv);
     QtPlatform platform;
     QStringList arguments = QApplication::arguments();
