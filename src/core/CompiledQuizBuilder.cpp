@@ -1,7 +1,6 @@
 #include "core/CompiledQuizBuilder.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -44,8 +43,7 @@ std::uint64_t recordBytesOf(const std::optional<fs::path>& questionFile, QuizKin
     return size / QuestionRecordSize(kind) * QuestionRecordSize(kind);
 }
 
-// Streams the first `count` bytes of the question file through a small buffer:
-// the records can be many megabytes and are copied unchanged.
+// Copies the first `count` bytes of the question file unchanged.
 void appendRecords(const fs::path& questionFile, std::uint64_t count, AtomicFileWriter& out) {
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
@@ -53,16 +51,8 @@ void appendRecords(const fs::path& questionFile, std::uint64_t count, AtomicFile
     std::unique_ptr<std::FILE, Closer> in(std::fopen(questionFile.c_str(), "rb"));
     if (!in)
         throw FileError::fromErrno(questionFile, "cannot open");
-    std::array<std::uint8_t, 65536> buffer{};
-    while (count > 0) {
-        const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::uint64_t>(count, buffer.size()));
-        const std::size_t got = std::fread(buffer.data(), 1, wanted, in.get());
-        if (got != wanted)
-            throw FileError::fromErrno(questionFile, "cannot read");
-        out.write(buffer.data(), got);
-        count -= got;
-    }
+    if (out.appendFrom(in.get(), count) != count)
+        throw FileError::fromErrno(questionFile, "cannot read");
 }
 
 std::uint32_t offsetField(std::uint64_t value, const fs::path& target) {
@@ -105,7 +95,10 @@ fs::path CompileQuiz(const QuizFileSet& files, const QuizSettings& settings) {
     directory.setQuestionOffset(offsetField(kCompiledHeadSize + topicSize, target));
     directory.setQuestionCount(offsetField(recordBytes / QuestionRecordSize(files.kind), target));
 
-    AtomicFileWriter out(target);
+    // Compiled from the quiz files, which stay as they were: forcing the
+    // result to the disk would make compiling several times slower than
+    // copying and protect nothing that cannot be compiled again.
+    AtomicFileWriter out(target, DiskSync::kNoSync);
     out.write(settings.bytes().data(), settings.bytes().size());
     out.write(directory.bytes().data(), directory.bytes().size());
     if (topicBlock)

@@ -167,7 +167,8 @@ void WriteExecutableQuiz(const fs::path& stub, const fs::path& compiled,
     } catch (const FormatError& error) {
         throw FileError(stub, std::string("not a bare runner stub (") + error.what() + ")");
     }
-    AtomicFileWriter out(executable);
+    // Built again from the compiled quiz at any time, so it is not forced to the disk.
+    AtomicFileWriter out(executable, DiskSync::kNoSync);
     out.write(stubBytes.data(), stubBytes.size());
     const int appended = AppendFileTo(compiled, out);
     if (appended == kCopySourceUnreadable)

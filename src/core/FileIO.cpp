@@ -1,5 +1,6 @@
 #include "core/FileIO.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -39,16 +40,18 @@ void SetFileFaultHook(FileFaultHook hook) {
     faultHook() = std::move(hook);
 }
 
-std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
+namespace {
+
+// Reads a whole file into any contiguous byte container, in large blocks:
+// quiz files reach megabytes. The size is only a first guess, as some files
+// (under /proc, say) report none.
+template <typename Container> Container readWhole(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileError::fromErrno(path, "cannot open");
-    // Read in large blocks: quiz files reach megabytes, and a byte-wise copy
-    // costs many times what the disk does. The size is only a first guess, as
-    // some files (under /proc, say) report none.
     std::error_code ec;
     const auto expected = std::filesystem::file_size(path, ec);
-    std::vector<std::uint8_t> data;
+    Container data;
     std::size_t filled = 0;
     data.resize(ec ? 65536 : static_cast<std::size_t>(expected) + 1);
     for (;;) {
@@ -63,6 +66,12 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
         throw FileError::fromErrno(path, "cannot read");
     data.resize(filled);
     return data;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
+    return readWhole<std::vector<std::uint8_t>>(path);
 }
 
 std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::uint64_t offset,
@@ -84,8 +93,7 @@ std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::
 }
 
 std::string ReadFileText(const std::filesystem::path& path) {
-    auto bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
+    return readWhole<std::string>(path);
 }
 
 AtomicFileWriter::AtomicFileWriter(std::filesystem::path target, DiskSync sync)
@@ -115,6 +123,54 @@ void AtomicFileWriter::write(const std::uint8_t* data, std::size_t size) {
         return;
     if (!stepAllowed("write", target_) || std::fwrite(data, 1, size, file_) != size)
         throw FileError::fromErrno(target_, "cannot write");
+}
+
+std::uint64_t AtomicFileWriter::appendFrom(std::FILE* source, std::uint64_t limit) {
+    if (!file_)
+        throw FileError(target_, "write after the file was closed");
+    const std::uint64_t copied = kernelCopy(source, limit);
+    return copied + bufferedCopy(source, limit - copied);
+}
+
+// Lets the kernel copy between the files, as cp does, when both are plain
+// files it can copy between; the rest (if any) is left to bufferedCopy.
+std::uint64_t AtomicFileWriter::kernelCopy(std::FILE* source, std::uint64_t limit) {
+    const int in = fileno(source);
+    const int out = fileno(file_);
+    const off_t start = ::lseek(in, 0, SEEK_CUR);
+    // Only a stream with nothing read ahead is where its descriptor is.
+    if (start < 0 || std::ftell(source) != start || std::fflush(file_) != 0 ||
+        !stepAllowed("write", target_))
+        return 0;
+    std::uint64_t copied = 0;
+    while (copied < limit) {
+        const auto chunk =
+            static_cast<std::size_t>(std::min<std::uint64_t>(limit - copied, std::size_t{1} << 30));
+        const ssize_t done = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
+        if (done <= 0)
+            break;
+        copied += static_cast<std::uint64_t>(done);
+    }
+    if (copied > 0 && (std::fseek(source, start + static_cast<off_t>(copied), SEEK_SET) != 0 ||
+                       std::fseek(file_, 0, SEEK_END) != 0))
+        throw FileError::fromErrno(target_, "cannot write");
+    return copied;
+}
+
+std::uint64_t AtomicFileWriter::bufferedCopy(std::FILE* source, std::uint64_t limit) {
+    // Large blocks: media files and question files run to many megabytes.
+    std::vector<std::uint8_t> buffer(std::size_t{1} << 20);
+    std::uint64_t appended = 0;
+    while (appended < limit) {
+        const auto wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(limit - appended, buffer.size()));
+        const std::size_t got = std::fread(buffer.data(), 1, wanted, source);
+        write(buffer.data(), got);
+        appended += got;
+        if (got < wanted)
+            break;
+    }
+    return appended;
 }
 
 void AtomicFileWriter::commit() {

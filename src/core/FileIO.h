@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,11 +45,19 @@ public:
 
     void write(std::string_view bytes);
     void write(const std::uint8_t* data, std::size_t size);
+    // Appends what `source` holds from its position on, at most `limit`
+    // bytes, and returns the count appended; a short count with
+    // ferror(source) set means the source could not be read.
+    std::uint64_t appendFrom(std::FILE* source,
+                             std::uint64_t limit = std::numeric_limits<std::uint64_t>::max());
     void commit();
 
     const std::filesystem::path& target() const { return target_; }
 
 private:
+    std::uint64_t kernelCopy(std::FILE* source, std::uint64_t limit);
+    std::uint64_t bufferedCopy(std::FILE* source, std::uint64_t limit);
+
     std::filesystem::path target_;
     std::filesystem::path temp_;
     std::FILE* file_ = nullptr;

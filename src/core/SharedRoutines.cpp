@@ -1,6 +1,5 @@
 #include "core/SharedRoutines.h"
 
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -171,14 +170,8 @@ int CopyFileBlocks(const fs::path& source, const fs::path& destination) {
     } catch (const FileError&) {
         return kCopyDestinationUncreatable;
     }
-    std::array<std::uint8_t, 2048> buffer{};
     try {
-        for (;;) {
-            const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in.get());
-            if (got == 0)
-                break;
-            out->write(buffer.data(), got);
-        }
+        out->appendFrom(in.get());
         if (std::ferror(in.get()))
             throw FileError::fromErrno(source, "cannot read");
         out->commit();
@@ -192,14 +185,8 @@ int AppendFileTo(const fs::path& source, AtomicFileWriter& output) {
     auto in = openForReading(source);
     if (!in)
         return kCopySourceUnreadable;
-    std::array<std::uint8_t, 8192> buffer{};
     try {
-        for (;;) {
-            const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in.get());
-            if (got == 0)
-                break;
-            output.write(buffer.data(), got);
-        }
+        output.appendFrom(in.get());
     } catch (const FileError&) {
         return kCopyShortWrite;
     }
@@ -218,13 +205,7 @@ void CopyFileInto(const fs::path& source, const fs::path& destination, DiskSync 
     if (!in)
         throw FileError::fromErrno(source, "cannot open");
     AtomicFileWriter out(target, sync);
-    std::array<std::uint8_t, 8192> buffer{};
-    for (;;) {
-        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in.get());
-        if (got == 0)
-            break;
-        out.write(buffer.data(), got);
-    }
+    out.appendFrom(in.get());
     if (std::ferror(in.get()))
         throw FileError::fromErrno(source, "cannot read");
     out.commit();

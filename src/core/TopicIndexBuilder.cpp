@@ -21,7 +21,9 @@ std::int32_t Offset(std::size_t position) {
 
 class IndexBuilder {
 public:
-    IndexBuilder() {
+    explicit IndexBuilder(std::size_t textSize) {
+        // Room for the text and for CR LF added to lines that end in LF alone.
+        out_.reserve(TopicIndexHeader::size + textSize + textSize / 16);
         TopicIndexHeader header;
         header.setSignature(TopicIndexHeader::kSignature);
         append(header.view());
@@ -31,6 +33,15 @@ public:
         out_.insert(out_.end(), line.begin(), line.end());
         out_.push_back('\r');
         out_.push_back('\n');
+    }
+
+    // `raw` is `line` as it stands in the text, with its line end: a line
+    // that already ends in CR LF is copied in one piece.
+    void collect(std::string_view line, std::string_view raw) {
+        if (raw.size() == line.size() + 2)
+            out_.insert(out_.end(), raw.begin(), raw.end());
+        else
+            collect(line);
     }
 
     // Finishes the previous topic and starts the block of a new one.
@@ -81,11 +92,12 @@ private:
 } // namespace
 
 std::vector<std::uint8_t> BuildTopicIndexBytes(std::string_view topicText) {
-    IndexBuilder builder;
+    IndexBuilder builder(topicText.size());
     bool collecting = true;
     bool inTopic = false;
     TopicLineCursor cursor(topicText);
     while (!cursor.atEnd()) {
+        const std::size_t lineStart = cursor.position();
         const std::string_view line = cursor.next();
         if (!line.empty() && line.front() == ']')
             collecting = false;
@@ -98,7 +110,7 @@ std::vector<std::uint8_t> BuildTopicIndexBytes(std::string_view topicText) {
             collecting = true;
             inTopic = true;
         } else if (collecting && inTopic) {
-            builder.collect(line);
+            builder.collect(line, topicText.substr(lineStart, cursor.position() - lineStart));
         }
     }
     return builder.finish();

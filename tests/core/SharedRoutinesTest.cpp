@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "core/FileError.h"
 #include "core/FileIO.h"
@@ -117,6 +119,29 @@ TEST_F(FileRoutines, AppendFileToAddsTheWholeSource) {
         out.commit();
     }
     EXPECT_EQ(ReadFileText(target), "head" + std::string(9000, 'p'));
+}
+
+// The kernel copies between descriptors; the streams on both sides must stay
+// where the bytes ended, or a later read or write lands in the wrong place.
+TEST_F(FileRoutines, AppendFromKeepsBothStreamsInStep) {
+    const auto source = file("SRC", "0123456789abcdefghij");
+    const auto target = temp.path() / "OUT";
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(source.c_str(), "rb"),
+                                                       &std::fclose);
+    {
+        AtomicFileWriter out(target);
+        out.write("<");
+        EXPECT_EQ(out.appendFrom(in.get(), 4), 4u); // "0123" from a fresh stream
+        out.write("|");
+        EXPECT_EQ(std::fgetc(in.get()), '4');       // the source resumes after the copy
+        EXPECT_EQ(out.appendFrom(in.get(), 3), 3u); // "567" after read-ahead
+        EXPECT_EQ(out.appendFrom(in.get()), 12u);   // the rest, to the end
+        out.write(">");
+        out.commit();
+    }
+    EXPECT_EQ(ReadFileText(target), "<0123|567"
+                                    "89abcdefghij"
+                                    ">");
 }
 
 TEST_F(FileRoutines, CopyFileIntoAFolderOrAName) {
