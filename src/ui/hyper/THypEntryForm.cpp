@@ -23,6 +23,7 @@
 #include "ui/hyper/PickerKinds.h"
 #include "ui/hyper/THypTextAdjForm.h"
 #include "ui/hyper/TextEntry.h"
+#include "ui/present/TVPDesignBackForm.h"
 
 namespace tavrin {
 namespace {
@@ -272,11 +273,12 @@ void THypEntryForm::ImportBtnClick() {
 }
 
 void THypEntryForm::AdjustBtnClick() {
+    const std::string rtf = SaveRtf(*RichEdit1->document());
     if (mode_ == 2) {
-        platform().ShowInfo(QStringLiteral("This function is not available yet."));
-        return;
+        DesignViewPortBackground(platform(), quizFolder_, design_, rtf, this);
+    } else {
+        AdjustTextWindow(platform(), design_, rtf, this);
     }
-    AdjustTextWindow(platform(), design_, SaveRtf(*RichEdit1->document()), this);
 }
 
 void THypEntryForm::SelectAllBtnClick() {

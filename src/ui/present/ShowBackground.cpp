@@ -25,11 +25,6 @@ QString PathText(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string());
 }
 
-bool HasJpegExtension(const std::string& name) {
-    const auto dot = name.rfind('.');
-    return dot != std::string::npos && UpperAscii(name.substr(dot)) == ".JPG";
-}
-
 void Stretch(QLabel& picture, QWidget& area, const QImage& image) {
     picture.setScaledContents(true);
     picture.setPixmap(QPixmap::fromImage(image));
@@ -45,6 +40,11 @@ void Tile(TwiaTile& tile, QWidget& area, const QImage& image) {
 
 } // namespace
 
+bool HasJpegExtension(const std::string& name) {
+    const auto dot = name.rfind('.');
+    return dot != std::string::npos && UpperAscii(name.substr(dot)) == ".JPG";
+}
+
 BackgroundDesign BackgroundDesign::Of(const ViewPortDesign& design) {
     return {design.displaytype(), design.sBackColor(), design.sGraphic(), design.sWallpaper()};
 }
@@ -52,6 +52,20 @@ BackgroundDesign BackgroundDesign::Of(const ViewPortDesign& design) {
 BackgroundDesign BackgroundDesign::Of(const ProgramWindow& window) {
     return {window.backgroundKind(), window.backgroundColour(), window.backgroundGraphic(),
             window.backgroundWallpaper()};
+}
+
+void BackgroundDesign::StoreIn(ViewPortDesign& design) const {
+    design.setDisplaytype(kind);
+    design.setSBackColor(colour);
+    design.setSGraphic(graphic);
+    design.setSWallpaper(wallpaper);
+}
+
+void BackgroundDesign::StoreIn(ProgramWindow& window) const {
+    window.setBackgroundKind(kind);
+    window.setBackgroundColour(colour);
+    window.setBackgroundGraphic(graphic);
+    window.setBackgroundWallpaper(wallpaper);
 }
 
 QString GraphicNotFoundText(const QString& name) {

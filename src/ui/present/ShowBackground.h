@@ -26,6 +26,8 @@ struct BackgroundDesign {
 
     static BackgroundDesign Of(const ViewPortDesign& design);
     static BackgroundDesign Of(const ProgramWindow& window);
+    void StoreIn(ViewPortDesign& design) const;
+    void StoreIn(ProgramWindow& window) const;
 };
 
 // What a background is drawn with: the area takes the colour, the picture
@@ -48,6 +50,9 @@ bool ShowBackground(Platform& platform, const std::filesystem::path& quizFolder,
 QString GraphicNotFoundText(const QString& name);
 QString WallpaperNotFoundText(const QString& name);
 QString WallpaperNotBitmapText(const QString& name);
+
+// A wallpaper must be a bitmap: a name whose extension is ".JPG" in any case is refused.
+bool HasJpegExtension(const std::string& name);
 
 // Fills the widget's own background with a stored colour.
 void FillWithColour(QWidget& widget, std::uint32_t colour);

@@ -1,0 +1,71 @@
+#include "ui/present/IntroScreenBars.h"
+
+#include <QLabel>
+#include <QMenuBar>
+
+#include "core/Cp1252.h"
+#include "core/FontSpec.h"
+#include "core/ProgramScreens.h"
+#include "core/ProgramWindow.h"
+#include "platform/PlatformConversions.h"
+#include "ui/present/ShowBackground.h"
+
+namespace tavrin {
+namespace {
+
+QString Shown(const std::string& stored) {
+    return QString::fromStdString(cp1252::toUtf8(stored));
+}
+
+QLabel* MakeBar(QWidget& screen, const char* name, const std::string& text,
+                const std::string& fontText, std::uint32_t colour) {
+    FontSpec font;
+    TextToFont(fontText, font);
+    auto* bar = new QLabel(Shown(text), &screen);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setFont(FontFromSpec(font));
+    FillWithColour(*bar, colour);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::WindowText,
+                     ColourFromValue(static_cast<std::uint32_t>(font.colour)));
+    bar->setPalette(palette);
+    bar->setFixedSize(screen.width(), 2 * font.size);
+    return bar;
+}
+
+} // namespace
+
+QRect AddIntroductionBars(QWidget& screen, const ProgramScreens& screens,
+                          const ProgramWindow& window) {
+    const IntroScreenDesign intro = screens.introScreen();
+    int top = 0;
+    int bottom = screen.height();
+    if (intro.useMenuBar()) {
+        auto* menu = new QMenuBar(&screen);
+        menu->setObjectName(QStringLiteral("MainMenu1"));
+        menu->addAction(Shown(screens.closeButtonText()));
+        if (screens.showAboutBox()) {
+            menu->addAction(Shown(screens.aboutButtonText()));
+        }
+        if (window.useHelpFile()) {
+            menu->addAction(Shown(screens.helpButtonText()));
+        }
+        menu->setGeometry(0, 0, screen.width(), menu->sizeHint().height());
+        top = menu->height();
+    }
+    if (intro.useTitleBar()) {
+        QLabel* bar = MakeBar(screen, "TitleBar", intro.titleBarText(), intro.titleBarFont(),
+                              intro.titleBarColour());
+        bar->move(0, top);
+        top += bar->height();
+    }
+    if (intro.useStatusBar()) {
+        QLabel* bar = MakeBar(screen, "StatusBar", intro.statusBarText(), intro.statusBarFont(),
+                              intro.statusBarColour());
+        bottom -= bar->height();
+        bar->move(0, bottom);
+    }
+    return {0, top, screen.width(), bottom - top};
+}
+
+} // namespace tavrin

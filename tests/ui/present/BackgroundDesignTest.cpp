@@ -1,0 +1,240 @@
+#include <QFrame>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "core/ProgramScreens.h"
+#include "core/ProgramWindow.h"
+#include "platform/PlatformConversions.h"
+#include "support/GuiTestSupport.h"
+#include "ui/present/ImportToQuizFolder.h"
+#include "ui/present/ShowBackground.h"
+#include "ui/present/TCFGDesignBackForm.h"
+#include "ui/present/TIntDesignBackForm.h"
+#include "ui/present/TVPDesignBackForm.h"
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+using test::click;
+using test::findChild;
+using test::textOf;
+
+class BackgroundDesignTest : public test::GuiTest {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("tavrin-backdesign-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        quiz_ = root_ / "quiz";
+        other_ = root_ / "other";
+        fs::create_directories(quiz_);
+        fs::create_directories(other_);
+        window.setProgramTitle("Birds of Europe");
+        window.setBackgroundDefaults();
+    }
+    void TearDown() override {
+        test::GuiTest::TearDown();
+        fs::remove_all(root_);
+    }
+    static void write(const fs::path& path, const std::string& content = "x") {
+        std::ofstream(path, std::ios::binary) << content;
+    }
+    static std::string read(const fs::path& path) {
+        std::ostringstream out;
+        out << std::ifstream(path, std::ios::binary).rdbuf();
+        return out.str();
+    }
+    // Which of the three kind groups the author sees.
+    static QString visibleGroups(const QDialog& form) {
+        QString shown;
+        for (const char* name : {"ColorGroup", "GraphicGroup", "WallpaperGroup"}) {
+            if (findChild<QGroupBox>(form, name)->isVisibleTo(&form)) {
+                shown += QString::fromLatin1(name);
+            }
+        }
+        return shown;
+    }
+    static void pickFromList(const QDialog& form, const QString& listName, int row) {
+        auto* list = findChild<QListWidget>(form, listName);
+        list->setCurrentRow(row);
+        emit list->itemClicked(list->item(row));
+    }
+    fs::path root_, quiz_, other_;
+    ProgramWindow window;
+};
+
+TEST_F(BackgroundDesignTest, ChoosingAKindShowsItsGroupAndPresetsAJpegBeforeABitmap) {
+    write(quiz_ / "b.bmp");
+    write(quiz_ / "C.BMP");
+    write(quiz_ / "z.JPG");
+    write(quiz_ / "notes.txt");
+    platform.onDialog("TCFGDesignBackForm", [](QDialog& form) {
+        EXPECT_EQ(visibleGroups(form), "ColorGroup");
+        EXPECT_EQ(findChild<QListWidget>(form, "GraphicList")->count(), 3);
+        EXPECT_EQ(findChild<QListWidget>(form, "WallpaperList")->count(), 2);
+        click(form, "GraphicRadio");
+        EXPECT_EQ(visibleGroups(form), "GraphicGroup");
+        EXPECT_EQ(textOf(form, "GraphicEdit"), "z.JPG");
+        click(form, "WallpaperRadio");
+        EXPECT_EQ(visibleGroups(form), "WallpaperGroup");
+        EXPECT_EQ(textOf(form, "WallpaperEdit"), "b.bmp");
+        EXPECT_EQ(textOf(form, "GraphicEdit"), "") << "a preset wallpaper drops the graphic";
+        click(form, "GraphicRadio");
+        EXPECT_EQ(textOf(form, "GraphicEdit"), "z.JPG");
+        EXPECT_EQ(textOf(form, "WallpaperEdit"), "");
+        pickFromList(form, "GraphicList", 0);
+        EXPECT_EQ(textOf(form, "GraphicEdit"), "b.bmp");
+        click(form, "OKBtn");
+    });
+    ASSERT_TRUE(DesignProgramBackground(platform, quiz_, window));
+    EXPECT_EQ(window.backgroundKind(), 2);
+    EXPECT_EQ(window.backgroundGraphic(), "b.bmp");
+}
+
+TEST_F(BackgroundDesignTest, WithoutAJpegTheFirstBitmapIsTakenAndAJpegWallpaperIsDropped) {
+    write(quiz_ / "tiles.bmp");
+    window.setBackgroundWallpaper("old.JpG");
+    window.setBackgroundGraphic("keep.bmp");
+    platform.onDialog("TCFGDesignBackForm", [](QDialog& form) {
+        click(form, "WallpaperRadio");
+        EXPECT_EQ(textOf(form, "WallpaperEdit"), "tiles.bmp");
+        EXPECT_EQ(textOf(form, "GraphicEdit"), "");
+        click(form, "ColorRadio");
+        click(form, "GraphicRadio");
+        EXPECT_EQ(textOf(form, "GraphicEdit"), "tiles.bmp");
+        click(form, "CancelBtn");
+    });
+    const ProgramWindow before = window;
+    EXPECT_FALSE(DesignProgramBackground(platform, quiz_, window));
+    EXPECT_EQ(window.bytes(), before.bytes()) << "Cancel keeps everything";
+}
+
+TEST_F(BackgroundDesignTest, OkKeepsOnlyTheFileTheKindUsesInTheProgramAndIntroduction) {
+    const auto kindOnOk = [this](const char* radio) {
+        platform.onDialog("TCFGDesignBackForm", [radio](QDialog& form) {
+            click(form, radio);
+            click(form, "OKBtn");
+        });
+    };
+    window.setBackgroundGraphic("g.jpg");
+    window.setBackgroundWallpaper("w.bmp");
+    kindOnOk("WallpaperRadio");
+    ASSERT_TRUE(DesignProgramBackground(platform, quiz_, window));
+    EXPECT_EQ(window.backgroundGraphic(), "");
+    EXPECT_EQ(window.backgroundWallpaper(), "w.bmp");
+    window.setBackgroundGraphic("g.jpg");
+    kindOnOk("ColorRadio");
+    ASSERT_TRUE(DesignProgramBackground(platform, quiz_, window));
+    EXPECT_EQ(window.backgroundGraphic() + window.backgroundWallpaper(), "");
+
+    ProgramScreens screens;
+    IntroScreenDesign intro = DefaultIntroScreenDesign();
+    ViewPortDesign text = intro.textWindow();
+    text.setDisplaytype(2);
+    text.setSGraphic("g.jpg");
+    text.setSWallpaper("w.bmp");
+    intro.setTextWindow(text);
+    screens.setIntroScreen(intro);
+    platform.onDialog("TIntDesignBackForm", [](QDialog& form) {
+        EXPECT_EQ(textOf(form, "GraphicEdit"), "g.jpg");
+        click(form, "OKBtn");
+    });
+    ASSERT_TRUE(DesignIntroductionBackground(platform, quiz_, screens, window, "{\\rtf1 Hi}"));
+    const ViewPortDesign stored = screens.introScreen().textWindow();
+    EXPECT_EQ(stored.sGraphic(), "g.jpg");
+    EXPECT_EQ(stored.sWallpaper(), "");
+    EXPECT_EQ(stored.vpLeft(), text.vpLeft());
+}
+
+TEST_F(BackgroundDesignTest, TheTopicDesignerKeepsBothFilesAndTheColourFollowsTheDialog) {
+    ViewPortDesign design = DefaultViewPortDesign();
+    design.setSGraphic("g.jpg");
+    design.setSWallpaper("w.bmp");
+    platform.expectColour(0x000000FF);
+    platform.expectColour(std::nullopt);
+    platform.onDialog("TVPDesignBackForm", [](QDialog& form) {
+        click(form, "SelectBtn");
+        EXPECT_EQ(findChild<QFrame>(form, "ColorPanel")->palette().color(QPalette::Window),
+                  QColor(Qt::red));
+        click(form, "SelectBtn");
+        click(form, "OKBtn");
+    });
+    ASSERT_TRUE(DesignViewPortBackground(platform, quiz_, design, "{\\rtf1 Hi}"));
+    EXPECT_EQ(design.sBackColor(), 0x000000FFu) << "a cancelled colour dialog keeps the colour";
+    EXPECT_EQ(design.sGraphic(), "g.jpg");
+    EXPECT_EQ(design.sWallpaper(), "w.bmp");
+}
+
+TEST_F(BackgroundDesignTest, FindFileCopiesOnYesAndNeverOverwrites) {
+    write(quiz_ / "pic.jpg", "old");
+    write(other_ / "pic.jpg", "new");
+    write(other_ / "tiles.bmp", "bmp");
+    const QString outside = QString::fromStdString((other_ / "tiles.bmp").string());
+    platform.expectOpenFile(QString::fromStdString((other_ / "pic.jpg").string()));
+    platform.expectYesNo("Copy the file pic.jpg to the Project directory?", true);
+    platform.expectOpenFile(outside);
+    platform.expectYesNo("Copy the file tiles.bmp to the Project directory?", false);
+    platform.expectOpenFile(outside);
+    platform.expectYesNo("Copy the file tiles.bmp to the Project directory?", true);
+    platform.expectOpenFile(std::nullopt);
+    platform.onDialog("TCFGDesignBackForm", [](QDialog& form) {
+        click(form, "GraphicRadio");
+        click(form, "GraphicFindBtn");
+        EXPECT_EQ(textOf(form, "GraphicEdit"), "pic.jpg");
+        click(form, "WallpaperRadio");
+        EXPECT_EQ(textOf(form, "WallpaperEdit"), "") << "no bitmap in the quiz folder yet";
+        click(form, "WallpaperFindBtn");
+        EXPECT_EQ(textOf(form, "WallpaperEdit"), "") << "a file left outside is not named";
+        click(form, "WallpaperFindBtn");
+        EXPECT_EQ(textOf(form, "WallpaperEdit"), "tiles.bmp");
+        EXPECT_EQ(findChild<QListWidget>(form, "WallpaperList")->count(), 1);
+        click(form, "WallpaperFindBtn");
+        EXPECT_EQ(textOf(form, "WallpaperEdit"), "tiles.bmp") << "cancelled: nothing changes";
+        click(form, "OKBtn");
+    });
+    ASSERT_TRUE(DesignProgramBackground(platform, quiz_, window));
+    EXPECT_EQ(read(quiz_ / "pic.jpg"), "old");
+    EXPECT_EQ(read(quiz_ / "tiles.bmp"), "bmp");
+    EXPECT_EQ(window.backgroundWallpaper(), "tiles.bmp");
+    EXPECT_EQ(platform.lastFileRequest().filter, "Wallpaper Files|*.BMP");
+}
+
+TEST_F(BackgroundDesignTest, AFailedCopyIsReportedAndKeepsTheEdit) {
+    fs::create_directories(other_ / "broken.bmp"); // cannot be read as a file
+    platform.expectOpenFile(QString::fromStdString((other_ / "broken.bmp").string()));
+    platform.expectYesNo("Copy the file broken.bmp to the Project directory?", true);
+    QStringList surprises;
+    platform.setFailureHandler([&surprises](const QString& message) { surprises << message; });
+    EXPECT_EQ(ImportToQuizFolder(platform, quiz_, {}, {}, "kept.bmp"), QString("kept.bmp"));
+    ASSERT_EQ(surprises.size(), 1);
+    EXPECT_TRUE(platform.calls().last().startsWith("error: "))
+        << platform.calls().last().toStdString();
+    EXPECT_TRUE(platform.calls().last().contains("broken.bmp"));
+    test::FailTestOnSurprise(platform);
+}
+
+TEST_F(BackgroundDesignTest, ViewShowsTheBackgroundUnlessTheWallpaperIsAJpeg) {
+    window.setBackgroundKind(3);
+    window.setBackgroundWallpaper("back.jpg");
+    platform.expectError(WallpaperNotBitmapText("back.jpg"));
+    platform.onDialog("TCFGDesignBackForm", [this](QDialog& form) {
+        click(form, "ViewBtn");
+        click(form, "ColorRadio");
+        platform.onDialog("TTBackForm", [](QDialog& back) {
+            EXPECT_EQ(back.windowTitle(), "Birds of Europe");
+            EXPECT_EQ(back.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+            QTest::keyClick(&back, Qt::Key_Return);
+        });
+        click(form, "ViewBtn");
+        click(form, "CancelBtn");
+    });
+    EXPECT_FALSE(DesignProgramBackground(platform, quiz_, window));
+}
+
+} // namespace
+} // namespace tavrin
