@@ -195,6 +195,22 @@ int AppendFileTo(const fs::path& source, AtomicFileWriter& output) {
     return kCopied;
 }
 
+namespace {
+
+// A copied program stays a program: the source's run bits go with the copy.
+void keepRunBits(const fs::path& source, const fs::path& target) {
+    constexpr auto kRunBits =
+        fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    std::error_code ec;
+    const auto run = fs::status(source, ec).permissions() & kRunBits;
+    if (!ec && run != fs::perms::none)
+        fs::permissions(target, run, fs::perm_options::add, ec);
+    if (ec)
+        throw FileError(target, "cannot mark as a program: " + ec.message());
+}
+
+} // namespace
+
 void CopyFileInto(const fs::path& source, const fs::path& destination, DiskSync sync) {
     std::error_code ec;
     const fs::path target =
@@ -209,6 +225,7 @@ void CopyFileInto(const fs::path& source, const fs::path& destination, DiskSync 
     if (std::ferror(in.get()))
         throw FileError::fromErrno(source, "cannot read");
     out.commit();
+    keepRunBits(source, target);
 }
 
 } // namespace tavrin

@@ -67,7 +67,8 @@ int CopyFileBlocks(const std::filesystem::path& source, const std::filesystem::p
 int AppendFileTo(const std::filesystem::path& source, AtomicFileWriter& output);
 
 // Copies source into destination, or into destination/<source name> when
-// destination is an existing folder. Throws FileError naming the file at fault.
+// destination is an existing folder; a copied program keeps its run bits.
+// Throws FileError naming the file at fault.
 void CopyFileInto(const std::filesystem::path& source, const std::filesystem::path& destination,
                   DiskSync sync = DiskSync::kSync);
 

@@ -41,6 +41,9 @@ public:
 
     void done(int result) override;
 
+    // The run this display belongs to, as it stands.
+    const QuizRunState& runState() const { return run_.state; }
+
 protected:
     struct Geometry {
         int scoreHeight;
