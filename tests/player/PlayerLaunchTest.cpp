@@ -25,25 +25,16 @@ protected:
     void writeBytes(const fs::path& path, const Bytes& bytes) const {
         writeFile(path, std::string(bytes.begin(), bytes.end()));
     }
-    // The refusal a player shows for a file it cannot play.
-    void expectRefusal(const fs::path& file) {
-        platform.setFailureHandler({});
-        refusedFile = file;
-    }
-    void checkRefusal() const {
-        ASSERT_EQ(platform.calls().size(), 1);
-        const QString shown = platform.calls().front();
-        EXPECT_TRUE(shown.startsWith("error: The quiz in " +
-                                     QString::fromStdString(refusedFile.string()) +
-                                     " cannot be played."))
-            << shown.toStdString();
+    // The refusal a player shows for a file it cannot play, and why.
+    static QString refusal(const fs::path& file, const std::string& reason) {
+        const QString name = QString::fromStdString(file.string());
+        return "The quiz in " + name + " cannot be played.\n" + name + ": " +
+               QString::fromStdString(reason);
     }
     QuizToPlay openCompiled(const fs::path& file) {
         return OpenQuizToPlay(platform, PlayerProgram::kQuizRunner,
                               {QString::fromStdString(file.string())}, {});
     }
-
-    fs::path refusedFile;
 };
 
 // Directory of a compiled QA quiz with two 217-byte records and no topics:
@@ -82,63 +73,72 @@ TEST_F(PlayerLaunchTest, DamagedCompiledQuizzesAreRefusedNamingTheFile) {
     struct Damage {
         const char* what;
         std::function<Bytes(Bytes)> apply;
+        std::string reason;
     };
     const std::vector<Damage> damages = {
         {"truncated inside the settings",
          [](Bytes b) {
              b.resize(100);
              return b;
-         }},
+         },
+         "not a compiled quiz: 100 bytes, at least 4974 expected"},
         {"truncated inside the records",
          [](Bytes b) {
              b.resize(b.size() - 10);
              return b;
-         }},
+         },
+         "2 question records of 217 bytes do not fit after offset 4974 in 5398 bytes"},
         {"questions beyond the end",
          [](Bytes b) {
              b[4966] = 0xFF;
              b[4967] = 0xFF;
              return b;
-         }},
+         },
+         "question records at offset 65535 lie outside the compiled quiz of 5408 bytes"},
         {"topics beyond the end",
          [](Bytes b) {
              b[4962] = 0x00;
              b[4963] = 0x00;
              b[4964] = 0x01;
              return b;
-         }},
+         },
+         "topic block at offset 65536 does not lie between the directory and the question "
+         "records"},
         {"unknown kind",
          [](Bytes b) {
              b[4958] = 0x07;
              return b;
-         }},
+         },
+         "compiled quiz of unknown kind 7"},
         {"count larger than the records",
          [](Bytes b) {
              b[4970] = 0x09;
              return b;
-         }},
-        {"empty file", [](Bytes) { return Bytes{}; }},
+         },
+         "9 question records of 217 bytes do not fit after offset 4974 in 5408 bytes"},
+        {"empty file", [](Bytes) { return Bytes{}; },
+         "not a compiled quiz: 0 bytes, at least 4974 expected"},
     };
     for (const auto& damage : damages) {
         SCOPED_TRACE(damage.what);
         writeBytes(damaged, damage.apply(good));
         ScriptedPlatform local;
+        test::FailTestOnSurprise(local);
+        local.expectError(refusal(damaged, damage.reason));
         QuizToPlay quiz = OpenQuizToPlay(local, PlayerProgram::kQuizRunner,
                                          {QString::fromStdString(damaged.string())}, {});
         EXPECT_FALSE(quiz.source);
         EXPECT_TRUE(quiz.refused);
-        ASSERT_EQ(local.calls().size(), 1);
-        EXPECT_TRUE(local.calls().front().startsWith("error: The quiz in " +
-                                                     QString::fromStdString(damaged.string()) +
-                                                     " cannot be played."))
-            << local.calls().front().toStdString();
+        local.verifyDone();
     }
 }
 
 TEST_F(PlayerLaunchTest, MissingCompiledQuizIsRefused) {
-    expectRefusal(state.quizFolder / "NONE.QAC");
-    EXPECT_FALSE(openCompiled(refusedFile).source);
-    checkRefusal();
+    const fs::path missing = state.quizFolder / "NONE.QAC";
+    platform.expectError(refusal(missing, "cannot open: No such file or directory"));
+    QuizToPlay quiz = openCompiled(missing);
+    EXPECT_FALSE(quiz.source);
+    EXPECT_TRUE(quiz.refused);
 }
 
 TEST_F(PlayerLaunchTest, StubPlaysTheQuizAppendedToItself) {
@@ -167,9 +167,9 @@ TEST_F(PlayerLaunchTest, StubWithDamagedQuizIsRefusedNamingItself) {
     executable.insert(executable.end(), quiz.begin(), quiz.end());
     const fs::path damaged = state.quizFolder / "DEMO.EXE";
     writeBytes(damaged, executable);
-    expectRefusal(damaged);
+    platform.expectError(refusal(
+        damaged, "2 question records of 217 bytes do not fit after offset 4974 in 5407 bytes"));
     EXPECT_FALSE(OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, damaged).source);
-    checkRefusal();
 }
 
 } // namespace
