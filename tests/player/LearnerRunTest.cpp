@@ -211,5 +211,19 @@ TEST_F(LearnerRunTest, DistributedQuizIsPlayedByBothPlayersAwayFromTheQuizFolder
     }
 }
 
+TEST_F(LearnerRunTest, MissingScriptStopsThePlayerBeforeAnyWindow) {
+    QProcessEnvironment extra;
+    const fs::path script = root / "none.txt";
+    extra.insert(QStringLiteral("TAVRIN_PLAYER_SCRIPT"), QString::fromStdString(script.string()));
+    const auto run = test::RunPlayerProcess(
+        kProgramFolder / "vorlandt.exe",
+        {QString::fromStdString(files.besideQuiz(".TIC").string())}, root, extra);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.report.isEmpty());
+    EXPECT_TRUE(run.errors.contains(QString::fromStdString(script.string())))
+        << run.errors.toStdString();
+}
+
 } // namespace
 } // namespace tavrin
