@@ -11,7 +11,6 @@ namespace {
 using testing::Append;
 using testing::Bytes;
 using testing::ReadBytes;
-using testing::ScratchFolder;
 using testing::WriteBytes;
 using testing::WriteText;
 namespace fs = std::filesystem;
@@ -35,7 +34,7 @@ std::string Slurp(const fs::path& path) {
 }
 
 // Runs the tool with the arguments and collects its exit code and output.
-ToolRun Tool(const ScratchFolder& scratch, const std::vector<std::string>& args) {
+ToolRun Tool(const TempFolder& scratch, const std::vector<std::string>& args) {
     std::string command = Quote(TAVRIN_CLI_PATH);
     for (const auto& arg : args)
         command += " " + Quote(arg);
@@ -67,7 +66,7 @@ protected:
         WriteBytes(quizFolder() / "RIVERS.TIQ", records);
     }
 
-    ScratchFolder scratch{"cli"};
+    TempFolder scratch;
 };
 
 TEST_F(CliTool, NewCreatesTheQuizFileOfANewQuiz) {

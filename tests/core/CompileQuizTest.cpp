@@ -17,7 +17,6 @@ using testing::Append;
 using testing::Bytes;
 using testing::ReadBytes;
 using testing::SampleRecord;
-using testing::ScratchFolder;
 using testing::WriteBytes;
 namespace fs = std::filesystem;
 
@@ -53,7 +52,7 @@ Bytes OneTopicIndex() {
 }
 
 TEST(CompileQuiz, WritesSettingsDirectoryAndRecordsOfAQuizWithoutTopics) {
-    ScratchFolder folder("compile-ti");
+    TempFolder folder;
     const auto settings = SettingsWithTitle("Rivers");
     Bytes questions = SampleRecord(1367, "R1");
     Append(questions, SampleRecord(1367, "R2"));
@@ -73,7 +72,7 @@ TEST(CompileQuiz, WritesSettingsDirectoryAndRecordsOfAQuizWithoutTopics) {
 }
 
 TEST(CompileQuiz, EmbedsTheIndexedTopicsBeforeTheRecords) {
-    ScratchFolder folder("compile-qa");
+    TempFolder folder;
     const auto settings = SettingsWithTitle("Capitals");
     Bytes questions;
     for (const char* id : {"Q1", "Q2", "Q3"})
@@ -103,7 +102,7 @@ TEST(CompileQuiz, EmbedsTheIndexedTopicsBeforeTheRecords) {
 }
 
 TEST(CompileQuiz, TopicFileWithoutTopicsGivesTheHeaderAlone) {
-    ScratchFolder folder("compile-empty-topics");
+    TempFolder folder;
     testing::WriteText(folder / "E.MCR", "\r\n\r\n");
     const fs::path compiled =
         CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::MC, "E.MCJ"), QuizSettings());
@@ -116,7 +115,7 @@ TEST(CompileQuiz, TopicFileWithoutTopicsGivesTheHeaderAlone) {
 }
 
 TEST(CompileQuiz, FindsFilesWhoseNamesDifferInCaseAndDropsAPartialRecord) {
-    ScratchFolder folder("compile-case");
+    TempFolder folder;
     Bytes questions = SampleRecord(217, "A");
     Append(questions, Bytes(100, 0xEE)); // a record cut short by a crash
     WriteBytes(folder / "quiz.qaq", questions);
@@ -131,7 +130,7 @@ TEST(CompileQuiz, FindsFilesWhoseNamesDifferInCaseAndDropsAPartialRecord) {
 }
 
 TEST(CompileQuiz, AFailedWriteKeepsTheEarlierCompiledQuiz) {
-    ScratchFolder folder("compile-fail");
+    TempFolder folder;
     WriteBytes(folder / "OLD.TIQ", SampleRecord(1367, "X"));
     WriteBytes(folder / "OLD.TIC", Bytes{9, 9, 9});
     const auto files = QuizFileSet::named(folder.path(), QuizKind::TI, "OLD.TIJ");
@@ -149,7 +148,7 @@ TEST(CompileQuiz, AFailedWriteKeepsTheEarlierCompiledQuiz) {
 }
 
 TEST(BuildExecutableQuiz, AppendsTheFreshlyCompiledQuizToTheStub) {
-    ScratchFolder folder("build-exe");
+    TempFolder folder;
     WriteBytes(folder / "dravlen.bin", testing::TinyElfStub());
     WriteBytes(folder / "GO.MCQ", SampleRecord(1367, "M"));
     const auto files = QuizFileSet::named(folder.path(), QuizKind::MC, "GO.MCJ");

@@ -5,37 +5,13 @@
 #include <fstream>
 #include <initializer_list>
 #include <string>
-#include <unistd.h>
 #include <vector>
+
+#include "TempFolder.h"
 
 namespace tavrin::testing {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& tag) {
-        static int counter = 0;
-        path_ =
-            std::filesystem::temp_directory_path() /
-            ("tavrin-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
@@ -66,6 +42,23 @@ inline void PutLe(Bytes& out, std::size_t offset, std::uint64_t value, int width
         out.resize(offset + width, 0);
     for (int i = 0; i < width; ++i)
         out[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// A command topic as the topic file stores it.
+inline std::string CommandTopicText(const std::string& name, int type, const std::string& command) {
+    return "[" + name + "]\r\nsource=HYPER\r\ntype=" + std::to_string(type) +
+           "\r\ncommand=" + command + "\r\n]\r\n\r\n";
+}
+
+// A display topic as the topic file stores it; `text` holds its CR LF lines.
+inline std::string DisplayTopicText(const std::string& name, int type, const std::string& graphic,
+                                    const std::string& wallpaper, const std::string& text) {
+    return "[" + name + "]\r\nsource=HYPER\r\ntype=" + std::to_string(type) +
+           "\r\ndisplaytype=2\r\nfullscreen=false\r\nSbackcolor=clSilver\r\nSGraphic=" + graphic +
+           "\r\nSWallpaper=" + wallpaper +
+           "\r\nVPBack=clWhite\r\nVPLeft=120\r\nVPTop=80\r\nVPWidth=400\r\nVPHeight=200\r\n"
+           "RLTop=1\r\nRLLeft=1\r\nprint=false\r\ntext=\r\n" +
+           text + "]\r\n\r\n";
 }
 
 // 4958 settings bytes that start with the version "2.1" and are otherwise

@@ -120,7 +120,7 @@ TEST(CompiledQuizReader, RefusesDamagedData) {
 }
 
 TEST(CompiledQuizReader, ErrorsFromAFileNameIt) {
-    testing::ScratchFolder folder("reader");
+    TempFolder folder;
     const auto path = folder / "BROKEN.TIC";
     testing::WriteBytes(path, Bytes(100, 0));
     try {

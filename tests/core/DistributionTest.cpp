@@ -11,27 +11,13 @@ namespace tavrin {
 namespace {
 
 using testing::Bytes;
+using testing::CommandTopicText;
 using testing::ReadBytes;
-using testing::ScratchFolder;
 using testing::WriteText;
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-std::string CommandTopic(const std::string& name, int type, const std::string& command) {
-    return "[" + name + "]\r\nsource=HYPER\r\ntype=" + std::to_string(type) +
-           "\r\ncommand=" + command + "\r\n]\r\n\r\n";
-}
-
-std::string DisplayTopic(const std::string& name, int type, const std::string& graphic,
-                         const std::string& wallpaper) {
-    return "[" + name + "]\r\nsource=HYPER\r\ntype=" + std::to_string(type) +
-           "\r\ndisplaytype=2\r\nfullscreen=false\r\nSbackcolor=clSilver\r\nSGraphic=" + graphic +
-           "\r\nSWallpaper=" + wallpaper +
-           "\r\nVPBack=clWhite\r\nVPLeft=120\r\nVPTop=80\r\nVPWidth=400\r\nVPHeight=200\r\n"
-           "RLTop=1\r\nRLLeft=1\r\nprint=false\r\ntext=\r\n{\\rtf1 hello}\r\n]\r\n\r\n";
-}
-
-void Touch(const ScratchFolder& folder, const std::string& name) {
+void Touch(const TempFolder& folder, const std::string& name) {
     WriteText(folder / name, name);
 }
 
@@ -92,7 +78,7 @@ TEST(DistributionList, KeepsFirstOccurrenceAndIgnoresCase) {
 }
 
 TEST(GatherSettingsFiles, TakesEachSwitchedOnPartInOrder) {
-    ScratchFolder folder("gather-settings");
+    TempFolder folder;
     DistributionList list;
     GatherSettingsFiles(SettingsNamingFiles(), folder.path(), list);
     EXPECT_EQ(list.names(), (Names{"open.bmp", "open.wav", "bye.exe", "about.ico", "tile.bmp",
@@ -104,7 +90,7 @@ TEST(GatherSettingsFiles, TakesEachSwitchedOnPartInOrder) {
 }
 
 TEST(GatherSettingsFiles, ProgramWithDocumentCountsOnlyAnExistingDocument) {
-    ScratchFolder folder("gather-doc");
+    TempFolder folder;
     QuizSettings settings = NewSettings();
     ProgramScreens screens = settings.programScreens();
     screens.setRunOpeningCommand(true);
@@ -153,21 +139,21 @@ protected:
         return names;
     }
 
-    ScratchFolder quiz{"dist-quiz"};
-    ScratchFolder program{"dist-program"};
-    ScratchFolder destination{"dist-dest"};
+    TempFolder quiz;
+    TempFolder program;
+    TempFolder destination;
 };
 
 TEST_F(DistributionFolder, GathersTopicFilesByLinkType) {
     WriteText(quiz / "TOUR.TIR",
-              CommandTopic("Q1", 2, "map.bmp,50") + CommandTopic("Q2", 3, "bell.wav") +
-                  CommandTopic("Q3", 6, "a.bmp,b.wav,20") + CommandTopic("Q4", 4, "calc.exe,-x") +
-                  CommandTopic("Q5", 9, "write.exe gone.txt") +
-                  CommandTopic("Q6", 13, "missing.txt") + CommandTopic("Q7", 10, "page.htm") +
-                  DisplayTopic("Q8", 5, "pic,ture.bmp", "") +
-                  DisplayTopic("Q9", 5, "scene.jpg", "paper.bmp") +
-                  CommandTopic("GROUP 1 FEEDBACK", 13, "well.txt") +
-                  CommandTopic("Q10", 2, "MAP.BMP,10"));
+              CommandTopicText("Q1", 2, "map.bmp,50") + CommandTopicText("Q2", 3, "bell.wav") +
+                  CommandTopicText("Q3", 6, "a.bmp,b.wav,20") + CommandTopicText("Q4", 4, "calc.exe,-x") +
+                  CommandTopicText("Q5", 9, "write.exe gone.txt") +
+                  CommandTopicText("Q6", 13, "missing.txt") + CommandTopicText("Q7", 10, "page.htm") +
+                  testing::DisplayTopicText("Q8", 5, "pic,ture.bmp", "", "") +
+                  testing::DisplayTopicText("Q9", 5, "scene.jpg", "paper.bmp", "") +
+                  CommandTopicText("GROUP 1 FEEDBACK", 13, "well.txt") +
+                  CommandTopicText("Q10", 2, "MAP.BMP,10"));
     Touch(quiz, "well.txt");
     Names asked;
     const auto list = GatherDistributionFiles(request(true).files, NewSettings(),
@@ -191,7 +177,7 @@ TEST_F(DistributionFolder, AFileUsedTwiceIsCopiedOnce) {
     window.setBackgroundKind(2);
     window.setBackgroundGraphic("shared.bmp");
     r.settings.setProgramWindow(window);
-    WriteText(quiz / "TOUR.TIR", CommandTopic("Q1", 2, "Shared.BMP,5"));
+    WriteText(quiz / "TOUR.TIR", CommandTopicText("Q1", 2, "Shared.BMP,5"));
     Touch(quiz, "SHARED.bmp");
 
     const auto outcome = PrepareDistribution(r);
@@ -206,7 +192,7 @@ TEST_F(DistributionFolder, ListsEveryMissingFileAndCopiesNothing) {
     r.settings = SettingsNamingFiles();
     Touch(quiz, "open.bmp");
     Touch(quiz, "quiz.hlp");
-    WriteText(quiz / "TOUR.TIR", CommandTopic("Q1", 3, "gone.wav"));
+    WriteText(quiz / "TOUR.TIR", CommandTopicText("Q1", 3, "gone.wav"));
 
     const auto outcome = PrepareDistribution(r);
     EXPECT_FALSE(outcome.copied);

@@ -79,7 +79,7 @@ TEST(AppendedQuiz, IsFoundRightAfterTheStub) {
 }
 
 TEST(WriteExecutableQuiz, WritesStubThenQuizAndMarksItRunnable) {
-    testing::ScratchFolder folder("exe");
+    TempFolder folder;
     testing::WriteBytes(folder / "dravlen.bin", TinyElfStub());
     testing::WriteBytes(folder / "QUIZ.MCC", OneQuestionMcQuiz());
 
@@ -97,7 +97,7 @@ TEST(WriteExecutableQuiz, WritesStubThenQuizAndMarksItRunnable) {
 }
 
 TEST(WriteExecutableQuiz, RefusesAStubThatAlreadyCarriesAQuizAndKeepsTheOldFile) {
-    testing::ScratchFolder folder("exe-bad");
+    TempFolder folder;
     Bytes builtQuiz = TinyElfStub();
     Append(builtQuiz, OneQuestionMcQuiz());
     testing::WriteBytes(folder / "dravlen.bin", builtQuiz);

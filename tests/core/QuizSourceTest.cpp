@@ -14,22 +14,17 @@ namespace {
 
 using testing::Append;
 using testing::Bytes;
-using testing::ScratchFolder;
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
 std::string Command(const std::string& name, int type, const std::string& value) {
-    return "[" + name + "]\r\nsource=HYPER\r\ntype=" + std::to_string(type) +
-           "\r\ncommand=" + value + "\r\n]\r\n\r\n";
+    return testing::CommandTopicText(name, type, value);
 }
 
 std::string Display(const std::string& name, int type) {
-    return "[" + name + "]\r\nsource=HYPER\r\ntype=" + std::to_string(type) +
-           "\r\ndisplaytype=1\r\nfullscreen=true\r\nSbackcolor=$00c0c0c0\r\nSGraphic=back.bmp\r\n"
-           "SWallpaper=\r\nVPBack=clWhite\r\nVPLeft=120\r\nVPTop=80\r\nVPWidth=400\r\n"
-           "VPHeight=200\r\nRLTop=1\r\nRLLeft=1\r\nprint=false\r\ntext=\r\n"
-           "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\r\n\\f0 Rivers \\b "
-           "flow\\b0\\par\r\n}\r\n]\r\n\r\n";
+    return testing::DisplayTopicText(name, type, "back.bmp", "",
+                                     "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\r\n"
+                                     "\\f0 Rivers \\b flow\\b0\\par\r\n}\r\n");
 }
 
 // Every kind of topic, feedback, an introduction, a topic given twice and
@@ -71,7 +66,7 @@ protected:
         EXPECT_EQ(actual.introduction(), expected.introduction());
     }
 
-    ScratchFolder folder{"sources"};
+    TempFolder folder;
     QuizSettings settings;
     QuizFileSet files;
 };

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordBytes.h"
 #include "core/FileError.h"
 #include "core/SettingsConversion.h"
 
@@ -16,20 +17,10 @@ void put(Bytes& data, std::size_t offset, const Bytes& bytes) {
     std::copy(bytes.begin(), bytes.end(), data.begin() + offset);
 }
 
-// Length byte then characters.
-Bytes pstr(const std::string& text) {
-    Bytes b(text.size() + 1);
-    b[0] = static_cast<std::uint8_t>(text.size());
-    std::copy(text.begin(), text.end(), b.begin() + 1);
-    return b;
-}
-
-Bytes slice(const QuizSettings& s, std::size_t offset, std::size_t width) {
-    return Bytes(s.bytes().begin() + offset, s.bytes().begin() + offset + width);
-}
+using testing::pstr;
 
 void expectAt(const QuizSettings& s, std::size_t offset, const Bytes& expected) {
-    EXPECT_EQ(slice(s, offset, expected.size()), expected) << "at offset " << offset;
+    testing::expectAt(s.bytes(), offset, expected);
 }
 
 // An earlier-format record laid out by hand, field by field.

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "TempFolder.h"
 #include "core/FileError.h"
 #include "core/FileIO.h"
 #include "core/TopicFile.h"
@@ -20,26 +18,18 @@ using Lines = std::vector<std::string>;
 
 class TopicFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static std::atomic<int> counter{0};
-        folder_ = fs::temp_directory_path() /
-                  ("tavrin-topic-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::create_directories(folder_);
-        file_ = folder_ / "QUIZ.TIR";
-    }
-    void TearDown() override {
-        SetFileFaultHook(nullptr);
-        fs::remove_all(folder_);
-    }
-
-    void write(const std::string& text) {
-        std::ofstream out(file_, std::ios::binary);
-        out << text;
-    }
+    void TearDown() override { SetFileFaultHook(nullptr); }
+    void write(const std::string& text) { WriteFileAtomically(file_, text); }
     std::string read() const { return ReadFileText(file_); }
+    Lines find(const std::string& name) const {
+        Lines lines;
+        EXPECT_TRUE(FindTopic(file_, name, "HYPER", lines)) << name;
+        return lines;
+    }
 
-    fs::path folder_;
-    fs::path file_;
+    TempFolder temp;
+    const fs::path& folder_ = temp.path();
+    fs::path file_ = temp / "QUIZ.TIR";
 };
 
 const std::string kPictureTopic = "[Q1]\r\n"
@@ -115,15 +105,13 @@ TEST_F(TopicFileTest, ReplaceKeepsThePlaceAndTakesTheNewName) {
                           "[Q3]\r\nsource=HYPER\r\ntype=7\r\ncommand=a.avi\r\n]\r\n\r\n");
 }
 
-TEST_F(TopicFileTest, ReplaceActsOnEveryMatchAndLeavesOtherSourcesAlone) {
+TEST_F(TopicFileTest, ReplaceActsOnEveryMatchOrAddsTheTopicAtTheEnd) {
     const std::string other = "[Q1]\r\nsource=OTHER\r\ntype=3\r\ncommand=x.wav\r\n]\r\n\r\n";
     write(kPictureTopic + other + kPictureTopic);
     EXPECT_TRUE(ReplaceCommandTopic(file_, "Q1", "Q1", 3, "new.wav", "HYPER"));
     const std::string replaced = "[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=new.wav\r\n]\r\n\r\n";
     EXPECT_EQ(read(), replaced + other + replaced);
-}
 
-TEST_F(TopicFileTest, ReplaceWithoutAMatchAddsTheTopicAtTheEnd) {
     write(kPictureTopic);
     EXPECT_FALSE(ReplaceCommandTopic(file_, "Q2", "GONE", 3, "bell.wav", "HYPER"));
     EXPECT_EQ(read(), kPictureTopic + kSoundTopic);
@@ -133,24 +121,26 @@ TEST_F(TopicFileTest, ReplaceDisplayTopicKeepsItsPlace) {
     write(kPictureTopic + kSoundTopic);
     ViewPortDesign design = DefaultViewPortDesign();
     ReplaceDisplayTopic(file_, "Q1", "Q1", 5, design, {"line"}, "HYPER");
-    Lines lines;
-    ASSERT_TRUE(FindTopic(file_, "Q1", "HYPER", lines));
+    const Lines lines = find("Q1");
+    ASSERT_EQ(lines.size(), 19u);
     EXPECT_EQ(lines[2], "type=5");
-    EXPECT_EQ(lines.size(), 19u);
     EXPECT_EQ(read().substr(read().size() - kSoundTopic.size()), kSoundTopic);
 }
 
 TEST_F(TopicFileTest, DeleteRemovesTheTopicAndItsEmptyLine) {
-    write("note\r\n" + kPictureTopic + kSoundTopic);
-    EXPECT_TRUE(DeleteTopic(file_, "q1", "Hyper"));
-    EXPECT_EQ(read(), "note\r\n" + kSoundTopic);
-}
-
-TEST_F(TopicFileTest, DeleteKeepsAHeadLineThatFollowsTheClosingLineDirectly) {
-    // No empty line between the two topics: the next head must survive.
-    write("[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=a.wav\r\n]\r\n" + kSoundTopic);
-    EXPECT_TRUE(DeleteTopic(file_, "Q1", "HYPER"));
-    EXPECT_EQ(read(), kSoundTopic);
+    const std::pair<std::string, std::string> cases[] = {
+        {"note\r\n" + kPictureTopic + kSoundTopic, "note\r\n" + kSoundTopic},
+        // No empty line between the two topics: the next head must survive.
+        {"[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=a.wav\r\n]\r\n" + kSoundTopic, kSoundTopic},
+        // Text lines beginning with a bracket do not end the topic.
+        {"[Q1]\r\nsource=HYPER\r\ntype=1\r\n[not a head\r\n]x\r\n]\r\n\r\n" + kSoundTopic,
+         kSoundTopic},
+    };
+    for (const auto& [before, after] : cases) {
+        write(before);
+        EXPECT_TRUE(DeleteTopic(file_, "q1", "Hyper"));
+        EXPECT_EQ(read(), after);
+    }
 }
 
 TEST_F(TopicFileTest, DeleteOfTheLastTopicDeletesTheFile) {
@@ -168,21 +158,12 @@ TEST_F(TopicFileTest, DeleteOfAMissingTopicLeavesTheFileAsItWas) {
     EXPECT_EQ(read(), text);
 }
 
-TEST_F(TopicFileTest, DeleteSkipsTextLinesBeginningWithABracket) {
-    write("[Q1]\r\nsource=HYPER\r\ntype=1\r\n[not a head\r\n]x\r\n]\r\n\r\n" + kSoundTopic);
-    EXPECT_TRUE(DeleteTopic(file_, "Q1", "HYPER"));
-    EXPECT_EQ(read(), kSoundTopic);
-}
-
-TEST_F(TopicFileTest, FindReturnsTheLastMatchUpToTheClosingLine) {
+TEST_F(TopicFileTest, FindReturnsTheLastMatchUpToTheClosingLineOrTheEnd) {
     write(kPictureTopic + "[q1]\r\nsource=hyper\r\ntype=3\r\ncommand=later.wav\r\n]\r\n\r\n");
-    Lines lines{"left", "over"};
-    ASSERT_TRUE(FindTopic(file_, "Q1", "HYPER", lines));
-    EXPECT_EQ(lines, (Lines{"q1", "source=hyper", "type=3", "command=later.wav", "]"}));
-}
+    EXPECT_EQ(find("Q1"), (Lines{"q1", "source=hyper", "type=3", "command=later.wav", "]"}));
+    write("[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=a.wav");
+    EXPECT_EQ(find("Q1"), (Lines{"Q1", "source=HYPER", "type=3", "command=a.wav"}));
 
-TEST_F(TopicFileTest, FindComparesTheSourceAndLeavesTheListAloneWhenAbsent) {
-    write(kPictureTopic);
     Lines lines{"kept"};
     EXPECT_FALSE(FindTopic(file_, "Q1", "INTRO", lines));
     EXPECT_FALSE(FindTopic(file_, "Q1 ", "HYPER", lines));
@@ -190,28 +171,17 @@ TEST_F(TopicFileTest, FindComparesTheSourceAndLeavesTheListAloneWhenAbsent) {
     EXPECT_EQ(lines, Lines{"kept"});
 }
 
-TEST_F(TopicFileTest, FindWithoutClosingLineTakesTheRestOfTheFile) {
-    write("[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=a.wav");
-    Lines lines;
-    ASSERT_TRUE(FindTopic(file_, "Q1", "HYPER", lines));
-    EXPECT_EQ(lines, (Lines{"Q1", "source=HYPER", "type=3", "command=a.wav"}));
-}
-
-TEST_F(TopicFileTest, TopicExistsRules) {
-    write(kPictureTopic);
+TEST_F(TopicFileTest, ExistsAndListRules) {
+    write(kPictureTopic + "[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\n]\r\n" + kSoundTopic);
     EXPECT_TRUE(TopicExists(file_, "q1", "", "HYPER"));
     EXPECT_FALSE(TopicExists(file_, "Q1", "q1", "HYPER"));
     EXPECT_FALSE(TopicExists(file_, "Q1", "", "INTRO"));
     EXPECT_FALSE(TopicExists(folder_ / "NONE.TIR", "Q1", "", "HYPER"));
-}
 
-TEST_F(TopicFileTest, ListTopicsForSourceAppendsInFileOrder) {
-    write(kPictureTopic + "[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\n]\r\n" + kSoundTopic);
     Lines names{"first"};
     ListTopicsForSource(names, file_, "HYPER");
-    EXPECT_EQ(names, (Lines{"first", "Q1", "Q2"}));
     ListTopicsForSource(names, folder_ / "NONE.TIR", "HYPER");
-    EXPECT_EQ(names.size(), 3u);
+    EXPECT_EQ(names, (Lines{"first", "Q1", "Q2"}));
 }
 
 TEST_F(TopicFileTest, IntroductionIsAppendedReadAndReplacedInPlace) {
@@ -239,18 +209,16 @@ TEST_F(TopicFileTest, ReplaceIntroductionKeepsOneWhenSeveralWereStored) {
     EXPECT_EQ(read(), "[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\nA\r\nB\r\n]\r\n");
 }
 
-TEST_F(TopicFileTest, ReadIntroductionStopsAtAnyLineBeginningWithClosingBracket) {
-    write("[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\nA\r\n\r\n]end\r\nB\r\n]\r\n");
-    Lines text;
-    ASSERT_TRUE(ReadIntroduction(file_, text));
-    EXPECT_EQ(text, (Lines{"A", ""}));
-}
-
-TEST_F(TopicFileTest, ReadIntroductionWithoutClosingLineKeepsEveryTextLine) {
-    write("[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\nA\r\nB");
-    Lines text;
-    ASSERT_TRUE(ReadIntroduction(file_, text));
-    EXPECT_EQ(text, (Lines{"A", "B"}));
+TEST_F(TopicFileTest, ReadIntroductionStopsAtAnyLineBeginningWithClosingBracketOrTheEnd) {
+    const std::string head = "[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\n";
+    for (const auto& [body, expected] :
+         {std::pair<std::string, Lines>{"A\r\n\r\n]end\r\nB\r\n]\r\n", {"A", ""}},
+          {"A\r\nB", {"A", "B"}}}) {
+        write(head + body);
+        Lines text;
+        ASSERT_TRUE(ReadIntroduction(file_, text));
+        EXPECT_EQ(text, expected);
+    }
 }
 
 TEST_F(TopicFileTest, UpgradeJoinsEarlierCommandValuesWithCommas) {
@@ -265,21 +233,16 @@ TEST_F(TopicFileTest, UpgradeJoinsEarlierCommandValuesWithCommas) {
     EXPECT_FALSE(fs::exists(folder_ / "NONE.TIR"));
 }
 
-// Every step of a rewrite may fail; the stored topics must then be exactly
-// what they were.
+// Each rewrite goes through the atomic writer: a failed one keeps the stored topics.
 TEST_F(TopicFileTest, FailedRewriteLeavesThePreviousFileIntact) {
     const std::string text = kPictureTopic + kSoundTopic;
-    for (const std::string step : {"write", "flush", "rename"}) {
-        write(text);
-        SetFileFaultHook([&](std::string_view s, const fs::path&) { return s != step; });
-        EXPECT_THROW(DeleteTopic(file_, "Q1", "HYPER"), FileError) << step;
-        EXPECT_THROW(ReplaceCommandTopic(file_, "Q2", "Q2", 3, "x.wav", "HYPER"), FileError);
-        EXPECT_THROW(ReplaceIntroduction(file_, {"x"}), FileError);
-        SetFileFaultHook(nullptr);
-        EXPECT_EQ(read(), text) << step;
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1)
-            << "a temporary file was left behind after a failed " << step;
-    }
+    write(text);
+    SetFileFaultHook([](std::string_view step, const fs::path&) { return step != "rename"; });
+    EXPECT_THROW(DeleteTopic(file_, "Q1", "HYPER"), FileError);
+    EXPECT_THROW(ReplaceCommandTopic(file_, "Q2", "Q2", 3, "x.wav", "HYPER"), FileError);
+    EXPECT_THROW(ReplaceIntroduction(file_, {"x"}), FileError);
+    SetFileFaultHook(nullptr);
+    EXPECT_EQ(read(), text);
 }
 
 TEST_F(TopicFileTest, BuildTopicIndexWritesBesideTheTopicFile) {
