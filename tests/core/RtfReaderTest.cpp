@@ -70,16 +70,15 @@ TEST(RtfReader, GroupsRestoreFormattingAndPlainResets) {
     EXPECT_EQ(runs[5].text, "f");
     EXPECT_EQ(runs[5].format.sizeHalfPoints, 24);
     EXPECT_FALSE(runs[5].format.bold);
-}
 
-TEST(RtfReader, PlainResetsToTheDefaultFontAndSize) {
-    const RichDocument doc = RtfReader::Read(
+    // \plain goes back to the default font, not the first one.
+    const RichDocument other = RtfReader::Read(
         "{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0\\fs50\\plain x}");
-    EXPECT_EQ(onlyRun(doc).format.fontFace, "Courier New");
-    EXPECT_EQ(onlyRun(doc).format.sizeHalfPoints, 24);
+    EXPECT_EQ(onlyRun(other).format.fontFace, "Courier New");
+    EXPECT_EQ(onlyRun(other).format.sizeHalfPoints, 24);
 }
 
-TEST(RtfReader, HighlightAndBackgroundColours) {
+TEST(RtfReader, ColoursFromTheTable) {
     const RichDocument doc = read("\\highlight2 a\\highlight0 b{\\cb1 c}{\\chcbpat2 d}}");
     const auto& runs = doc.paragraphs.at(0).runs;
     ASSERT_EQ(runs.size(), 4u);
@@ -87,15 +86,14 @@ TEST(RtfReader, HighlightAndBackgroundColours) {
     EXPECT_FALSE(runs[1].format.background.has_value());
     EXPECT_EQ(runs[2].format.background, 0x0000FFu);
     EXPECT_EQ(runs[3].format.background, 0xFF0000u);
-}
 
-TEST(RtfReader, ColourTableWithoutAutoEntryAndOutOfRangeIndex) {
-    const RichDocument doc =
+    // Without an auto entry index 0 is a colour; an index past the table is none.
+    const RichDocument noAuto =
         RtfReader::Read("{\\rtf1{\\colortbl\\red0\\green128\\blue0;}\\cf0 g\\cf7 x}");
-    const auto& runs = doc.paragraphs.at(0).runs;
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[0].format.colour, 0x008000u);
-    EXPECT_FALSE(runs[1].format.colour.has_value());
+    const auto& plain = noAuto.paragraphs.at(0).runs;
+    ASSERT_EQ(plain.size(), 2u);
+    EXPECT_EQ(plain[0].format.colour, 0x008000u);
+    EXPECT_FALSE(plain[1].format.colour.has_value());
 }
 
 TEST(RtfReader, ParagraphsAndTheirFormats) {
@@ -123,11 +121,8 @@ TEST(RtfReader, ParagraphsAndTheirFormats) {
     // \pard was not repeated: the empty paragraph keeps the tabs.
     EXPECT_EQ(doc.paragraphs[4].format.tabStops, tabs);
     EXPECT_TRUE(doc.paragraphs[4].runs.empty());
-    // Text after the last \par is a paragraph of its own.
+    // Text after the last \par is a paragraph of its own; a final mark adds none.
     EXPECT_EQ(doc.paragraphs[5].plainText(), "last");
-}
-
-TEST(RtfReader, FinalParagraphMarkDoesNotAddAnEmptyParagraph) {
     EXPECT_EQ(read("one\\par two\\par\r\n}").paragraphs.size(), 2u);
     EXPECT_EQ(read("}").paragraphs.size(), 0u);
 }
@@ -138,11 +133,8 @@ TEST(RtfReader, EightBitEscapesAndUnicode) {
                                   "\\uc1\\u-10179?\\u-8704? \\u-3?}");
     EXPECT_EQ(doc.plainText(), "caf\xC3\xA9 \xE2\x82\xAC \xE2\x82\xAC \xE2\x80\x93 x\xC2\xA9y"
                                "\xF0\x9F\x98\x80 \xEF\xBF\xBD");
-}
-
-TEST(RtfReader, UnicodeSkipCountIsRestoredWithTheGroup) {
-    const RichDocument doc = read("{\\uc2 \\u233 XX}\\u233 Yz}");
-    EXPECT_EQ(doc.plainText(), "\xC3\xA9\xC3\xA9z");
+    // The skip count ends with its group.
+    EXPECT_EQ(read("{\\uc2 \\u233 XX}\\u233 Yz}").plainText(), "\xC3\xA9\xC3\xA9z");
 }
 
 TEST(RtfReader, FontCharsetSelectsTheCodePage) {
@@ -164,7 +156,7 @@ TEST(RtfReader, SpecialCharactersAndEscapedSymbols) {
                                "c");
 }
 
-TEST(RtfReader, IgnorableAndSkippedDestinations) {
+TEST(RtfReader, SkipsDestinationsAndUnknownWordsAndStopsAtTheClosingBrace) {
     const RichDocument doc = read("{\\*\\generator Writer;}{\\info{\\title T}{\\author A}}"
                                   "{\\stylesheet{\\s0 Normal;}}"
                                   "{\\*\\unknown {\\nested {\\*\\deeper x}} y}"
@@ -172,15 +164,9 @@ TEST(RtfReader, IgnorableAndSkippedDestinations) {
                                   "{\\pict\\wmetafile8 0102{}}{\\*\\bkmkstart b}"
                                   "{\\pict\\bin5 }}{{{} after}");
     EXPECT_EQ(doc.plainText(), "shown after");
-}
-
-TEST(RtfReader, UnknownWordsAreIgnoredButTheirTextKept) {
     EXPECT_EQ(read("\\lang1033\\nosupersub\\kerning2{\\newthing kept}}").plainText(), "kept");
-}
-
-TEST(RtfReader, StopsAtTheBraceClosingTheDocument) {
-    const RichDocument doc = read("text\\par\r\n}\r\n]\r\n{\\rtf1 more}");
-    EXPECT_EQ(doc.plainText(), "text");
+    // Reading stops at the brace that closes the document.
+    EXPECT_EQ(read("text\\par\r\n}\r\n]\r\n{\\rtf1 more}").plainText(), "text");
 }
 
 TEST(RtfReader, TruncatedInputGivesWhatWasRead) {
