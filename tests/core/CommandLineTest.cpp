@@ -10,54 +10,35 @@ namespace {
 
 using Parts = std::vector<std::string>;
 
-TEST(SplitWindowsCommandLine, BlankInputGivesNothing) {
-    EXPECT_EQ(SplitWindowsCommandLine(""), Parts{});
-    EXPECT_EQ(SplitWindowsCommandLine(" \t "), Parts{});
-}
-
-TEST(SplitWindowsCommandLine, SplitsAtBlanksAndTabs) {
-    EXPECT_EQ(SplitWindowsCommandLine("  NOTEPAD.EXE  a.txt\tb.txt "),
-              (Parts{"NOTEPAD.EXE", "a.txt", "b.txt"}));
-}
-
-TEST(SplitWindowsCommandLine, QuotedProgramNameKeepsBlanksAndBackslashes) {
-    EXPECT_EQ(SplitWindowsCommandLine(R"("C:\Program Files\Quiz\run.exe" /s)"),
-              (Parts{R"(C:\Program Files\Quiz\run.exe)", "/s"}));
-    // A backslash before the closing quote of the program is still literal.
-    EXPECT_EQ(SplitWindowsCommandLine(R"("C:\dir\" x)"), (Parts{R"(C:\dir\)", "x"}));
-}
-
-TEST(SplitWindowsCommandLine, QuotesInTheMiddleOfAWordGroupOnly) {
-    EXPECT_EQ(SplitWindowsCommandLine(R"(prog a"b c"d)"), (Parts{"prog", "ab cd"}));
-    EXPECT_EQ(SplitWindowsCommandLine(R"(pr" "og x)"), (Parts{"pr og", "x"}));
-}
-
-TEST(SplitWindowsCommandLine, EmptyQuotedArgumentIsKept) {
-    EXPECT_EQ(SplitWindowsCommandLine(R"(prog "" x)"), (Parts{"prog", "", "x"}));
-}
-
-TEST(SplitWindowsCommandLine, BackslashRulesBeforeQuotes) {
-    // Backslashes not before a quote are literal.
-    EXPECT_EQ(SplitWindowsCommandLine(R"(p a\\b\c)"), (Parts{"p", R"(a\\b\c)"}));
-    // 2n+1 backslashes + quote: n backslashes and a literal quote.
-    EXPECT_EQ(SplitWindowsCommandLine(R"(p a\"b)"), (Parts{"p", R"(a"b)"}));
-    EXPECT_EQ(SplitWindowsCommandLine(R"(p a\\\"b)"), (Parts{"p", R"(a\"b)"}));
-    // 2n backslashes + quote: n backslashes and the quote groups.
-    EXPECT_EQ(SplitWindowsCommandLine(R"(p "a\\" b)"), (Parts{"p", R"(a\)", "b"}));
-    EXPECT_EQ(SplitWindowsCommandLine(R"(p "C:\dir name\\")"), (Parts{"p", R"(C:\dir name\)"}));
-}
-
-TEST(SplitWindowsCommandLine, DoubledQuoteInsideQuotesIsALiteralQuote) {
-    EXPECT_EQ(SplitWindowsCommandLine(R"(p "say ""hi"" now")"), (Parts{"p", R"(say "hi" now)"}));
-}
-
-TEST(SplitWindowsCommandLine, UnclosedQuoteRunsToTheEnd) {
-    EXPECT_EQ(SplitWindowsCommandLine(R"(p "a b)"), (Parts{"p", "a b"}));
-    EXPECT_EQ(SplitWindowsCommandLine(R"("my prog)"), (Parts{"my prog"}));
-}
-
-TEST(SplitWindowsCommandLine, TrailingBackslashesAreLiteral) {
-    EXPECT_EQ(SplitWindowsCommandLine(R"(p C:\dir\)"), (Parts{"p", R"(C:\dir\)"}));
+TEST(SplitWindowsCommandLine, BlanksQuotesAndBackslashes) {
+    const std::pair<const char*, Parts> cases[] = {
+        {"", {}},
+        {" \t ", {}},
+        {"  NOTEPAD.EXE  a.txt\tb.txt ", {"NOTEPAD.EXE", "a.txt", "b.txt"}},
+        // A quoted program name keeps blanks, and a backslash before its closing quote.
+        {R"("C:\Program Files\Quiz\run.exe" /s)", {R"(C:\Program Files\Quiz\run.exe)", "/s"}},
+        {R"("C:\dir\" x)", {R"(C:\dir\)", "x"}},
+        // Quotes in the middle of a word only group.
+        {R"(prog a"b c"d)", {"prog", "ab cd"}},
+        {R"(pr" "og x)", {"pr og", "x"}},
+        {R"(prog "" x)", {"prog", "", "x"}},
+        // Backslashes not before a quote are literal.
+        {R"(p a\\b\c)", {"p", R"(a\\b\c)"}},
+        {R"(p C:\dir\)", {"p", R"(C:\dir\)"}},
+        // 2n+1 backslashes + quote: n backslashes and a literal quote.
+        {R"(p a\"b)", {"p", R"(a"b)"}},
+        {R"(p a\\\"b)", {"p", R"(a\"b)"}},
+        // 2n backslashes + quote: n backslashes and the quote groups.
+        {R"(p "a\\" b)", {"p", R"(a\)", "b"}},
+        {R"(p "C:\dir name\\")", {"p", R"(C:\dir name\)"}},
+        // A doubled quote inside quotes is a literal quote.
+        {R"(p "say ""hi"" now")", {"p", R"(say "hi" now)"}},
+        // An unclosed quote runs to the end.
+        {R"(p "a b)", {"p", "a b"}},
+        {R"("my prog)", {"my prog"}},
+    };
+    for (const auto& [line, parts] : cases)
+        EXPECT_EQ(SplitWindowsCommandLine(line), parts) << line;
 }
 
 } // namespace

@@ -19,9 +19,7 @@ TEST(HandleGeometry, DragModeFollowsThePointerOnASingleControl) {
     EXPECT_EQ(DragModeAt(w / 2, h / 2, w, h, 1), kDragMove);
     EXPECT_EQ(DragModeAt(5, 0, w, h, 1), kDragMove) << "5 is no longer near the corner";
     EXPECT_EQ(DragModeAt(w / 2 + 3, 0, w, h, 1), kDragMove) << "3 is no longer near the middle";
-}
-
-TEST(HandleGeometry, SeveralControlsOnlyMove) {
+    // Several controls only move.
     EXPECT_EQ(DragModeAt(0, 0, 100, 100, 2), kDragMove);
     EXPECT_EQ(DragModeAt(100, 50, 100, 100, 2), kDragMove);
 }
@@ -48,12 +46,12 @@ TEST(HandleGeometry, MoveSnapsTheControlsLeftEdgeToTheGrid) {
     EXPECT_EQ(moved.top, 6) << "top 10 snaps to 8";
     EXPECT_EQ(moved.width, start.width);
     EXPECT_EQ(moved.height, start.height);
-}
-
-TEST(HandleGeometry, GridOfOneFollowsThePointerExactly) {
-    const HandleRect start = GrowForHandles({10, 10, 40, 30});
+    // A grid of one follows the pointer exactly; invalid grids count as one.
     EXPECT_EQ(DraggedHandleRect(start, kDragMove, 3, -4, 1, 1), GrowForHandles({13, 6, 40, 30}));
     EXPECT_EQ(DraggedHandleRect(start, kDragMove, 0, 0, 1, 1), start);
+    EXPECT_EQ(ValidGrid(0), 1);
+    EXPECT_EQ(ValidGrid(256), 1);
+    EXPECT_EQ(ValidGrid(255), 255);
 }
 
 TEST(HandleGeometry, ResizingMovesOnlyTheEdgesOfTheMode) {
@@ -69,12 +67,8 @@ TEST(HandleGeometry, ResizingMovesOnlyTheEdgesOfTheMode) {
     EXPECT_EQ(DraggedHandleRect(start, kDragLeft, 4, 50, 1, 1), GrowForHandles({14, 10, 36, 30}));
     EXPECT_EQ(DraggedHandleRect(start, kDragBottom, 50, 6, 1, 1), GrowForHandles({10, 10, 40, 36}));
     EXPECT_EQ(DraggedHandleRect(start, kDragRight, 4, 50, 1, 1), GrowForHandles({10, 10, 44, 30}));
-}
-
-TEST(HandleGeometry, ResizingSnapsTheMovedEdge) {
-    const HandleRect start = GrowForHandles({16, 16, 40, 30});
-    // Right edge 56 + 5 = 61 snaps to 56, bottom 46 + 3 = 49 snaps to 48.
-    EXPECT_EQ(DraggedHandleRect(start, kDragBottomRight, 5, 3, 8, 8),
+    // On a grid the moved edges snap: right 56 + 5 = 61 to 56, bottom 46 + 3 = 49 to 48.
+    EXPECT_EQ(DraggedHandleRect(GrowForHandles({16, 16, 40, 30}), kDragBottomRight, 5, 3, 8, 8),
               GrowForHandles({16, 16, 40, 32}));
 }
 
@@ -86,12 +80,6 @@ TEST(HandleGeometry, ResizingNeverGoesBelowFivePixels) {
     const HandleRect fromLeft =
         ShrinkFromHandles(DraggedHandleRect(start, kDragTopLeft, 200, 200, 1, 1));
     EXPECT_EQ(fromLeft, (HandleRect{45, 35, 5, 5})) << "the right and bottom edges stay";
-}
-
-TEST(HandleGeometry, InvalidGridsCountAsOne) {
-    EXPECT_EQ(ValidGrid(0), 1);
-    EXPECT_EQ(ValidGrid(256), 1);
-    EXPECT_EQ(ValidGrid(255), 255);
 }
 
 } // namespace

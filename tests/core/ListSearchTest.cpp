@@ -11,50 +11,31 @@ namespace {
 const std::vector<std::string> kEntries = {"Capital of France", "River Nile", "capital of Peru",
                                            "Mount Everest", "CAPITAL OF SPAIN"};
 
-TEST(FindInList, FindFirstIgnoresCaseAndTheLastMatch) {
-    const auto result = FindInList(kEntries, "capital", 3, true);
-    EXPECT_EQ(result.select, 0);
-    EXPECT_EQ(result.lastMatch, 0);
-}
-
-TEST(FindInList, FindNextWalksThroughLaterMatches) {
-    auto result = FindInList(kEntries, "CAPITAL", -1, true);
-    EXPECT_EQ(result.select, 0);
-    result = FindInList(kEntries, "CAPITAL", result.lastMatch, false);
-    EXPECT_EQ(result.select, 2);
-    result = FindInList(kEntries, "Capital", result.lastMatch, false);
-    EXPECT_EQ(result.select, 4);
-    EXPECT_EQ(result.lastMatch, 4);
-}
-
-TEST(FindInList, NoLaterMatchSelectsEntryZeroAndKeepsTheLastMatch) {
-    const auto result = FindInList(kEntries, "capital", 4, false);
-    EXPECT_EQ(result.select, 0);
-    EXPECT_EQ(result.lastMatch, 4);
-    // It does not wrap round: the next Find Next again finds nothing.
-    const auto again = FindInList(kEntries, "capital", result.lastMatch, false);
-    EXPECT_EQ(again.select, 0);
-    EXPECT_EQ(again.lastMatch, 4);
-}
-
-TEST(FindInList, NoMatchAtAllSelectsEntryZero) {
-    const auto result = FindInList(kEntries, "volcano", -1, true);
-    EXPECT_EQ(result.select, 0);
-    EXPECT_EQ(result.lastMatch, -1);
-}
-
-TEST(FindInList, FindNextBeforeAnyMatchStartsAtTheTop) {
-    EXPECT_EQ(FindInList(kEntries, "nile", -1, false).select, 1);
-}
-
-TEST(FindInList, MatchesInsideAnEntry) {
-    EXPECT_EQ(FindInList(kEntries, "EVER", -1, true).select, 3);
-}
-
-TEST(FindInList, EmptyListSelectsNothing) {
-    const auto result = FindInList({}, "x", -1, true);
-    EXPECT_EQ(result.select, -1);
-    EXPECT_EQ(result.lastMatch, -1);
+TEST(FindInList, FindFirstAndFindNextRules) {
+    struct Case {
+        const char* text;
+        int lastMatch;
+        bool first;
+        int select;
+        int newLastMatch;
+    };
+    const Case cases[] = {
+        {"capital", 3, true, 0, 0},   // find first ignores case and the last match
+        {"CAPITAL", 0, false, 2, 2},  // find next walks through later matches
+        {"Capital", 2, false, 4, 4},  //
+        {"capital", 4, false, 0, 4},  // no later match: entry 0, no wrapping round
+        {"volcano", -1, true, 0, -1}, // no match at all
+        {"nile", -1, false, 1, 1},    // find next before any match starts at the top
+        {"EVER", -1, true, 3, 3},     // matches inside an entry
+    };
+    for (const Case& c : cases) {
+        const auto result = FindInList(kEntries, c.text, c.lastMatch, c.first);
+        EXPECT_EQ(result.select, c.select) << c.text << " after " << c.lastMatch;
+        EXPECT_EQ(result.lastMatch, c.newLastMatch) << c.text << " after " << c.lastMatch;
+    }
+    const auto empty = FindInList({}, "x", -1, true);
+    EXPECT_EQ(empty.select, -1);
+    EXPECT_EQ(empty.lastMatch, -1);
 }
 
 TEST(FindInList, AccentedLettersIgnoreCase) {

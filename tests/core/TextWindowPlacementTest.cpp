@@ -5,24 +5,17 @@
 namespace tavrin {
 namespace {
 
-TEST(TextWindowPlacement, SavingWithoutMovingKeepsTheViewPort) {
-    ViewPortDesign design = DefaultViewPortDesign();
-    design.setVpLeft(37);
-    design.setVpTop(51);
-    design.setVpWidth(222);
-    design.setVpHeight(111);
-    const ViewPortDesign before = design;
-    StoreMockWindowInViewPort(MockWindowFromViewPort(design), design);
-    EXPECT_EQ(design.bytes(), before.bytes());
-}
-
-TEST(TextWindowPlacement, MockWindowCoversTheFormattedTextWindow) {
+TEST(TextWindowPlacement, MockWindowCoversTheTextWindowAndAnUnmovedOneChangesNothing) {
     ViewPortDesign design = DefaultViewPortDesign();
     design.setVpLeft(10);
     design.setVpTop(20);
     design.setVpWidth(300);
     design.setVpHeight(100);
+    const ViewPortDesign before = design;
     EXPECT_EQ(MockWindowFromViewPort(design), (HandleRect{10, 20, 303, 100}));
+    StoreMockWindowInViewPort(MockWindowFromViewPort(design), design);
+    EXPECT_EQ(design.bytes(), before.bytes());
+
     StoreMockWindowInViewPort({15, 25, 203, 80}, design);
     EXPECT_EQ(design.vpLeft(), 15);
     EXPECT_EQ(design.vpTop(), 25);

@@ -13,27 +13,20 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(TopicColours, WritesIdentifiersWhereTheyExistElseLowerCaseHex) {
+TEST(TopicColours, IdentifiersWhereTheyExistElseHex) {
     EXPECT_EQ(ColourToText(0xC0C0C0), "clSilver");
-    EXPECT_EQ(ColourToText(0xFFFFFF), "clWhite");
-    EXPECT_EQ(ColourToText(0x0000FF), "clRed");
-    EXPECT_EQ(ColourToText(0x80000000u), "clScrollBar");
     EXPECT_EQ(ColourToText(0x80000018u), "clInfoBk");
     EXPECT_EQ(ColourToText(0x1FFFFFFF), "clNone");
     EXPECT_EQ(ColourToText(0x00ABCDEF), "$00abcdef");
     EXPECT_EQ(ColourToText(0xFFFFFFFFu), "$ffffffff");
-}
 
-TEST(TopicColours, ReadsIdentifiersAndNumbers) {
-    EXPECT_EQ(TextToColour("clSilver"), 0xC0C0C0u);
     EXPECT_EQ(TextToColour("CLBTNFACE"), 0x8000000Fu);
     EXPECT_EQ(TextToColour("cl3DDkShadow"), 0x80000015u);
     EXPECT_EQ(TextToColour("$00ABCDEF"), 0xABCDEFu);
     EXPECT_EQ(TextToColour("255"), 255u);
     EXPECT_EQ(TextToColour("-2147483633"), 0x8000000Fu);
-    EXPECT_FALSE(TextToColour("clPink"));
-    EXPECT_FALSE(TextToColour(""));
-    EXPECT_FALSE(TextToColour("$1FFFFFFFF"));
+    for (const char* bad : {"clPink", "", "$1FFFFFFFF"})
+        EXPECT_FALSE(TextToColour(bad)) << bad;
 }
 
 Lines DisplayTopic(const std::string& type) {
@@ -79,14 +72,10 @@ TEST(ParseDisplayTopic, FillsTheDesignAndAppendsTheTextWithTheClosingLine) {
     EXPECT_EQ(design.rlLeft(), 8);
     EXPECT_EQ(design.print(), 1);
     EXPECT_EQ(text, (Lines{"before", "{\\rtf1", "}", "]"}));
-}
 
-TEST(ParseDisplayTopic, CutsLongFileNamesTo150Characters) {
-    Lines lines = DisplayTopic("5");
-    lines[6] = "SGraphic=" + std::string(200, 'g');
-    ViewPortDesign design;
-    Lines text;
-    ParseDisplayTopic(lines, design, text);
+    Lines longName = DisplayTopic("5");
+    longName[6] = "SGraphic=" + std::string(200, 'g');
+    ParseDisplayTopic(longName, design, text);
     EXPECT_EQ(design.sGraphic(), std::string(150, 'g'));
 }
 
@@ -108,24 +97,21 @@ TEST(ParseDisplayTopic, BadValuesChangeNothing) {
     EXPECT_THROW(ParseDisplayTopic(shortTopic, design, text), FormatError);
 }
 
-TEST(ProgramCommandLine, QuotesTheProgramOfTypeFourAtTheFirstComma) {
+TEST(ProgramCommandLine, QuotesTheProgramAndPutsTheDocumentInTheQuizFolder) {
     const auto launch = ProgramCommandLine(4, "calc.exe,/a,/b", "/quiz/");
     EXPECT_EQ(launch.commandLine, "\"calc.exe\" /a,/b");
     EXPECT_EQ(launch.workingFolder, "/quiz/");
-    EXPECT_EQ(ProgramCommandLine(4, "calc.exe /x", "/quiz/").commandLine, "calc.exe /x");
-}
-
-TEST(ProgramCommandLine, PutsTheDocumentOfTypeNineInTheQuizFolder) {
-    EXPECT_EQ(ProgramCommandLine(9, "write.exe notes.txt", "/quiz/").commandLine,
-              "\"write.exe\" /quiz/notes.txt");
-    EXPECT_EQ(ProgramCommandLine(9, "write.exe notes.txt", "/quiz").commandLine,
-              "\"write.exe\" /quiz/notes.txt");
-    EXPECT_EQ(ProgramCommandLine(9, "write.exe", "/quiz/").commandLine, "write.exe");
-    // A folder with blanks stays one argument; a document with its own folder keeps it.
-    EXPECT_EQ(ProgramCommandLine(9, "write.exe my notes.txt", "/my quiz/").commandLine,
-              "\"write.exe\" \"/my quiz/my notes.txt\"");
-    EXPECT_EQ(ProgramCommandLine(9, "write.exe C:\\docs\\a.txt", "/quiz/").commandLine,
-              "\"write.exe\" C:\\docs\\a.txt");
+    const std::tuple<int, const char*, const char*, const char*> cases[] = {
+        {4, "calc.exe /x", "/quiz/", "calc.exe /x"},
+        {9, "write.exe notes.txt", "/quiz/", "\"write.exe\" /quiz/notes.txt"},
+        {9, "write.exe notes.txt", "/quiz", "\"write.exe\" /quiz/notes.txt"},
+        {9, "write.exe", "/quiz/", "write.exe"},
+        // A folder with blanks stays one argument; a document with its own folder keeps it.
+        {9, "write.exe my notes.txt", "/my quiz/", "\"write.exe\" \"/my quiz/my notes.txt\""},
+        {9, "write.exe C:\\docs\\a.txt", "/quiz/", "\"write.exe\" C:\\docs\\a.txt"},
+    };
+    for (const auto& [type, command, folder, line] : cases)
+        EXPECT_EQ(ProgramCommandLine(type, command, folder).commandLine, line) << command;
 }
 
 TEST(SplitMultimediaCommand, ClassifiesEachPartOnItsOwn) {
@@ -166,24 +152,20 @@ Lines CommandTopic(const std::string& type, const std::string& command) {
 }
 
 TEST(DecideTopicDisplay, ChoosesTheWindowByLinkType) {
-    const std::filesystem::path quiz = "/quiz/";
-    EXPECT_EQ(DecideTopicDisplay(CommandTopic("2", "p.bmp,50"), quiz).kind,
-              TopicDisplayKind::Multimedia);
-    for (const char* type : {"3", "6", "7", "8"})
-        EXPECT_EQ(DecideTopicDisplay(CommandTopic(type, "x"), quiz).kind,
-                  TopicDisplayKind::Multimedia);
-    const auto program = DecideTopicDisplay(CommandTopic("9", "w.exe d.txt"), quiz);
-    EXPECT_EQ(program.kind, TopicDisplayKind::RunProgram);
-    EXPECT_EQ(program.program.commandLine, "\"w.exe\" /quiz/d.txt");
-    EXPECT_EQ(DecideTopicDisplay(CommandTopic("4", "a.exe"), quiz).program.commandLine, "a.exe");
-    const auto page = DecideTopicDisplay(CommandTopic("10", "page.htm"), quiz);
-    EXPECT_EQ(page.kind, TopicDisplayKind::OpenDocument);
-    EXPECT_EQ(page.command, "page.htm");
-    EXPECT_EQ(DecideTopicDisplay(CommandTopic("13", "n.txt"), quiz).kind,
-              TopicDisplayKind::NotesViewer);
-    for (const char* type : {"0", "11", "12", "99", "-1"})
-        EXPECT_EQ(DecideTopicDisplay(CommandTopic(type, "x"), quiz).kind,
-                  TopicDisplayKind::Nothing);
+    const std::pair<const char*, TopicDisplayKind> cases[] = {
+        {"2", TopicDisplayKind::Multimedia},   {"3", TopicDisplayKind::Multimedia},
+        {"6", TopicDisplayKind::Multimedia},   {"7", TopicDisplayKind::Multimedia},
+        {"8", TopicDisplayKind::Multimedia},   {"4", TopicDisplayKind::RunProgram},
+        {"9", TopicDisplayKind::RunProgram},   {"10", TopicDisplayKind::OpenDocument},
+        {"13", TopicDisplayKind::NotesViewer}, {"0", TopicDisplayKind::Nothing},
+        {"11", TopicDisplayKind::Nothing},     {"12", TopicDisplayKind::Nothing},
+        {"99", TopicDisplayKind::Nothing},     {"-1", TopicDisplayKind::Nothing},
+    };
+    for (const auto& [type, kind] : cases)
+        EXPECT_EQ(DecideTopicDisplay(CommandTopic(type, "x"), "/quiz/").kind, kind) << type;
+    EXPECT_EQ(DecideTopicDisplay(CommandTopic("9", "w.exe d.txt"), "/quiz/").program.commandLine,
+              "\"w.exe\" /quiz/d.txt");
+    EXPECT_EQ(DecideTopicDisplay(CommandTopic("10", "page.htm"), "/quiz/").command, "page.htm");
 }
 
 TEST(DecideTopicDisplay, DisplayTopicsCarryDesignTextAndCaption) {

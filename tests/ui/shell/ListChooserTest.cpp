@@ -46,33 +46,24 @@ TEST_F(ListChooserTest, OpensWithCaptionNamesAndTheStartEntrySelected) {
     EXPECT_EQ(SelectFromList(platform, kQuestions, 2, 165, "Select a Question to Edit"), 2);
 }
 
-TEST_F(ListChooserTest, CloseReturnsMinusOne) {
+TEST_F(ListChooserTest, CloseEscapeOrAnEmptySelectionReturnMinusOne) {
     platform.onDialog("TButtListForm", [](QDialog& chooser) { click(chooser, "CancelBitBtn"); });
     EXPECT_EQ(SelectFromList(platform, kQuestions, 0, 165, "Pick"), -1);
-}
-
-TEST_F(ListChooserTest, EscapeReturnsMinusOne) {
     platform.onDialog("TButtListForm", [](QDialog& chooser) {
         test::pressKey(chooser, "ListBox1", Qt::Key_Escape);
     });
     EXPECT_EQ(SelectFromList(platform, kQuestions, 0, 165, "Pick"), -1);
-}
-
-TEST_F(ListChooserTest, SelectWithNothingSelectedReturnsMinusOne) {
     platform.onDialog("TButtListForm", [](QDialog& chooser) { click(chooser, "OKBitBtn"); });
     EXPECT_EQ(SelectFromList(platform, {}, 0, 165, "Pick"), -1);
 }
 
-TEST_F(ListChooserTest, EnterInTheListSelects) {
+TEST_F(ListChooserTest, EnterOrDoubleClickInTheListSelects) {
     platform.onDialog("TButtListForm", [](QDialog& chooser) {
         auto* list = findChild<QListWidget>(chooser, "ListBox1");
         list->setCurrentRow(3);
         QTest::keyClick(list, Qt::Key_Return);
     });
     EXPECT_EQ(SelectFromList(platform, kQuestions, 0, 165, "Pick"), 3);
-}
-
-TEST_F(ListChooserTest, DoubleClickSelects) {
     platform.onDialog("TButtListForm", [](QDialog& chooser) {
         auto* list = findChild<QListWidget>(chooser, "ListBox1");
         const QRect place = list->visualItemRect(list->item(1));
@@ -82,38 +73,19 @@ TEST_F(ListChooserTest, DoubleClickSelects) {
     EXPECT_EQ(SelectFromList(platform, kQuestions, 0, 165, "Pick"), 1);
 }
 
-TEST_F(ListChooserTest, FindFirstThenFindNextWalkThroughMatches) {
+TEST_F(ListChooserTest, FindFirstThenFindNextWalkThroughMatchesWithoutWrapping) {
     answerFind("capital", "FindFirstBtn");
-    answerFind("capital", "FindNextBtn");
-    answerFind("capital", "FindNextBtn");
+    for (int i = 0; i < 3; ++i)
+        answerFind("capital", "FindNextBtn");
     platform.onDialog("TButtListForm", [](QDialog& chooser) {
-        click(chooser, "BitBtn1");
-        EXPECT_EQ(selectedRow(chooser), 0);
-        click(chooser, "BitBtn1");
-        EXPECT_EQ(selectedRow(chooser), 2);
-        click(chooser, "BitBtn1");
-        EXPECT_EQ(selectedRow(chooser), 4);
+        for (int row : {0, 2, 4, 0}) {
+            click(chooser, "BitBtn1");
+            EXPECT_EQ(selectedRow(chooser), row);
+        }
         EXPECT_EQ(chooser.focusWidget(), findChild<QPushButton>(chooser, "OKBitBtn"));
         click(chooser, "OKBitBtn");
     });
-    EXPECT_EQ(SelectFromList(platform, kQuestions, 3, 165, "Pick"), 4);
-}
-
-TEST_F(ListChooserTest, FindNextWithNoLaterMatchSelectsEntryZero) {
-    answerFind("capital", "FindFirstBtn");
-    answerFind("capital", "FindNextBtn");
-    answerFind("capital", "FindNextBtn");
-    answerFind("capital", "FindNextBtn");
-    platform.onDialog("TButtListForm", [](QDialog& chooser) {
-        for (int i = 0; i < 3; ++i) {
-            click(chooser, "BitBtn1");
-        }
-        EXPECT_EQ(selectedRow(chooser), 4);
-        click(chooser, "BitBtn1");
-        EXPECT_EQ(selectedRow(chooser), 0);
-        click(chooser, "OKBitBtn");
-    });
-    EXPECT_EQ(SelectFromList(platform, kQuestions, 0, 165, "Pick"), 0);
+    EXPECT_EQ(SelectFromList(platform, kQuestions, 3, 165, "Pick"), 0);
 }
 
 TEST_F(ListChooserTest, FindFirstStartsAgainAfterEarlierMatches) {
@@ -185,7 +157,7 @@ TEST_F(FindPromptTest, ShowsItsTextsAndThePreviousText) {
     EXPECT_EQ(text, "old");
 }
 
-TEST_F(FindPromptTest, FindFirstAndFindNextStoreTheText) {
+TEST_F(FindPromptTest, ButtonsAndKeysStoreTheTextOrCancel) {
     platform.onDialog("TGetInputTextForm", [](QDialog& prompt) {
         typeInto(prompt, "Edit1", "nile");
         click(prompt, "FindFirstBtn");
@@ -194,14 +166,6 @@ TEST_F(FindPromptTest, FindFirstAndFindNextStoreTheText) {
         typeInto(prompt, "Edit1", "peru");
         click(prompt, "FindNextBtn");
     });
-    QString text;
-    EXPECT_EQ(AskFindText(platform, text), kFindFirst);
-    EXPECT_EQ(text, "nile");
-    EXPECT_EQ(AskFindText(platform, text), kFindNext);
-    EXPECT_EQ(text, "peru");
-}
-
-TEST_F(FindPromptTest, EnterIsFindFirstAndEscapeCancels) {
     platform.onDialog("TGetInputTextForm", [](QDialog& prompt) {
         typeInto(prompt, "Edit1", "x");
         test::pressKey(prompt, "Edit1", Qt::Key_Return);
@@ -211,6 +175,10 @@ TEST_F(FindPromptTest, EnterIsFindFirstAndEscapeCancels) {
         test::pressKey(prompt, "Edit1", Qt::Key_Escape);
     });
     QString text;
+    EXPECT_EQ(AskFindText(platform, text), kFindFirst);
+    EXPECT_EQ(text, "nile");
+    EXPECT_EQ(AskFindText(platform, text), kFindNext);
+    EXPECT_EQ(text, "peru");
     EXPECT_EQ(AskFindText(platform, text), kFindFirst);
     EXPECT_EQ(AskFindText(platform, text), kFindCancelled);
     EXPECT_EQ(text, "x");

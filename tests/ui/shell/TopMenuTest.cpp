@@ -43,9 +43,7 @@ protected:
 TEST_F(TopMenuTest, StartUpShowsTheMenuAfterTheFirstTick) {
     TNquizMainForm menu(platform, "Tavrin for Windows Ver 2.2", {});
     EXPECT_EQ(menu.windowTitle(), "Tavrin for Windows Ver 2.2");
-    EXPECT_EQ(menu.objectName(), "TNquizMainForm");
     EXPECT_EQ(menu.TitlePnl->text(), "Tavrin for Windows - Ver 2.2");
-    EXPECT_EQ(menu.Timer1->interval(), 1);
     menu.show();
     EXPECT_FALSE(menu.menuPnl->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu.menuPnl->isVisible(); }, 2000));
@@ -87,8 +85,6 @@ TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuiz) {
         EXPECT_EQ(manager.TitlePnl->text(), "Match Question and Answer");
         EXPECT_EQ(manager.ProjectLbl->text(), "None Selected");
         EXPECT_EQ(manager.waitpnl->text(), "Working....  Please wait");
-        EXPECT_EQ(manager.NewBtn->objectName(), "NewBtn");
-        EXPECT_EQ(manager.menuPnl->objectName(), "menuPnl");
         EXPECT_EQ(manager.CustQuizBtn->text(), "&Quiz Presentation");
         EXPECT_FALSE(manager.AddBtn->isEnabled());
         manager.QuitBtn->click();
