@@ -145,15 +145,16 @@ protected:
 };
 
 TEST_F(DistributionFolder, GathersTopicFilesByLinkType) {
-    WriteText(quiz / "TOUR.TIR",
-              CommandTopicText("Q1", 2, "map.bmp,50") + CommandTopicText("Q2", 3, "bell.wav") +
-                  CommandTopicText("Q3", 6, "a.bmp,b.wav,20") + CommandTopicText("Q4", 4, "calc.exe,-x") +
-                  CommandTopicText("Q5", 9, "write.exe gone.txt") +
-                  CommandTopicText("Q6", 13, "missing.txt") + CommandTopicText("Q7", 10, "page.htm") +
-                  testing::DisplayTopicText("Q8", 5, "pic,ture.bmp", "", "") +
-                  testing::DisplayTopicText("Q9", 5, "scene.jpg", "paper.bmp", "") +
-                  CommandTopicText("GROUP 1 FEEDBACK", 13, "well.txt") +
-                  CommandTopicText("Q10", 2, "MAP.BMP,10"));
+    WriteText(
+        quiz / "TOUR.TIR",
+        CommandTopicText("Q1", 2, "map.bmp,50") + CommandTopicText("Q2", 3, "bell.wav") +
+            CommandTopicText("Q3", 6, "a.bmp,b.wav,20") + CommandTopicText("Q4", 4, "calc.exe,-x") +
+            CommandTopicText("Q5", 9, "write.exe gone.txt") +
+            CommandTopicText("Q6", 13, "missing.txt") + CommandTopicText("Q7", 10, "page.htm") +
+            testing::DisplayTopicText("Q8", 5, "pic,ture.bmp", "", "") +
+            testing::DisplayTopicText("Q9", 5, "scene.jpg", "paper.bmp", "") +
+            CommandTopicText("GROUP 1 FEEDBACK", 13, "well.txt") +
+            CommandTopicText("Q10", 2, "MAP.BMP,10"));
     Touch(quiz, "well.txt");
     Names asked;
     const auto list = GatherDistributionFiles(request(true).files, NewSettings(),

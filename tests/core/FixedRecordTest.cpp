@@ -37,7 +37,7 @@ TEST(ShortStringField, KeepsBytesAfterTheLengthWhenRewritten) {
     EXPECT_EQ(std::vector<std::uint8_t>(record.bytes().begin(), record.bytes().end()), shorter);
 }
 
-TEST(ShortStringField, CutsLongTextAndClampsDamagedLength) {
+TEST(ShortStringField, CutsLongTextClampsDamagedLengthAndChecksTheRecordSize) {
     SampleRecord record;
     record.setName("ABCDEFGH");
     EXPECT_EQ(record.name(), "ABCDE");
@@ -49,20 +49,7 @@ TEST(ShortStringField, CutsLongTextAndClampsDamagedLength) {
     raw[2] = 'a';
     record.assignBytes(raw);
     EXPECT_EQ(record.name().size(), 5u);
-}
-
-TEST(ShortStringValue, RoundTripsItsStoredBytes) {
-    const std::array<std::uint8_t, 4> raw = {1, 'z', 'q', 'q'};
-    auto value = ShortString<3>::fromBytes(raw);
-    EXPECT_EQ(value.text(), "z");
-    value.assign("z");
-    EXPECT_EQ(value.bytes(), raw);
-}
-
-TEST(FixedRecordBytes, RefusesAWrongSize) {
-    SampleRecord record;
-    std::vector<std::uint8_t> raw(10, 0);
-    EXPECT_THROW(record.assignBytes(raw), FormatError);
+    EXPECT_THROW(record.assignBytes(std::vector<std::uint8_t>(10, 0)), FormatError);
 }
 
 TEST(ByteReader, ReadsLittleEndianAndStopsAtTheEnd) {
@@ -76,12 +63,7 @@ TEST(ByteReader, ReadsLittleEndianAndStopsAtTheEnd) {
     EXPECT_EQ(reader.u8(), 0xFF);
     EXPECT_THROW(reader.u8(), FormatError);
     EXPECT_THROW(reader.seek(8), FormatError);
-}
-
-TEST(ByteReader, RejectsAnOverflowingLength) {
-    const std::vector<std::uint8_t> raw = {1, 2, 3};
-    ByteReader reader(raw);
-    reader.u8();
+    reader.seek(1);
     // A huge count must not wrap around the bounds check.
     EXPECT_THROW(reader.bytes(static_cast<std::size_t>(-1)), FormatError);
 }

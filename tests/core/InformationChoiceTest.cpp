@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "TempFolder.h"
 #include "core/FileError.h"
+#include "core/FileIO.h"
 #include "core/InformationChoice.h"
 #include "core/TopicFile.h"
 
@@ -35,24 +35,17 @@ TEST(InformationChoice, LoadsEachCommandKindIntoItsOwnField) {
     EXPECT_EQ(LoadInformationChoice(commandTopic("7", "m.avi")).videoFile, "m.avi");
     EXPECT_EQ(LoadInformationChoice(commandTopic("8", "t.mid")).midiFile, "t.mid");
     EXPECT_EQ(LoadInformationChoice(commandTopic("13", "n.txt")).notesFile, "n.txt");
-}
-
-TEST(InformationChoice, ProgramKindsKeepTheirOwnTypeAsExpected) {
-    for (const char* type : {"4", "9", "10"}) {
+    for (const char* type : {"4", "9", "10"}) { // program kinds keep their own type
         const InformationChoice choice = LoadInformationChoice(commandTopic(type, "x.exe,-a"));
         EXPECT_EQ(choice.program, "x.exe,-a");
         EXPECT_EQ(choice.expectedType, std::stoi(type));
         EXPECT_EQ(OptionForLinkType(choice.chosenType), 4);
     }
-}
-
-TEST(InformationChoice, UnknownTypeSelectsTheFirstOptionAndCannotBeSaved) {
-    const InformationChoice choice = LoadInformationChoice(commandTopic("11", "x"));
-    EXPECT_EQ(choice.expectedType, 1);
-    EXPECT_EQ(CheckInformationSave(choice, false), SaveVerdict::NoData);
-}
-
-TEST(InformationChoice, ADurationThatIsNoNumberStopsTheOpening) {
+    // An unknown type selects the first option and cannot be saved.
+    const InformationChoice unknown = LoadInformationChoice(commandTopic("11", "x"));
+    EXPECT_EQ(unknown.expectedType, 1);
+    EXPECT_EQ(CheckInformationSave(unknown, false), SaveVerdict::NoData);
+    // A duration that is no number stops the opening.
     EXPECT_THROW(LoadInformationChoice(commandTopic("2", "pic.jpg,abc")), FormatError);
     EXPECT_THROW(LoadInformationChoice(commandTopic("6", "a.bmp,b.wav,")), FormatError);
 }
@@ -80,21 +73,9 @@ TEST(InformationChoice, SaveChecks) {
 
 class InformationSaveTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tavrin-info-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        file_ = folder_ / "QUIZ.TIR";
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string read() const {
-        std::ifstream in(file_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    fs::path folder_;
-    fs::path file_;
+    std::string read() const { return ReadFileText(file_); }
+    TempFolder temp;
+    fs::path file_ = temp / "QUIZ.TIR";
 };
 
 TEST_F(InformationSaveTest, EditingAfterARenameReplacesTheTopicInPlace) {

@@ -86,42 +86,33 @@ std::string decodeError(const std::vector<std::uint8_t>& bytes) {
 
 } // namespace
 
-TEST(JpegDecoder, DecodesSizeAndColours) {
+TEST(JpegDecoder, DecodesBaselineProgressiveGreyAndCmykPictures) {
     const RgbImage image = JpegDecoder::Decode(encodeQuadrants(64, 48, JCS_RGB));
     ASSERT_EQ(image.width, 64);
     ASSERT_EQ(image.height, 48);
     ASSERT_EQ(image.pixels.size(), 64u * 48u * 3u);
     expectQuadrants(image);
-}
-
-TEST(JpegDecoder, DecodesProgressiveAndGreyPictures) {
     expectQuadrants(JpegDecoder::Decode(encodeQuadrants(40, 32, JCS_RGB, true)));
+    // Stored inverted (Adobe): C' M' Y' = R G B and K' = 255 give back R G B.
+    expectQuadrants(JpegDecoder::Decode(encodeQuadrants(32, 32, JCS_CMYK)));
     const RgbImage grey = JpegDecoder::Decode(encodeQuadrants(32, 16, JCS_GRAYSCALE));
     ASSERT_EQ(grey.pixels.size(), 32u * 16u * 3u);
     expectPixelNear(grey, 2, 8, 0, 0, 0);
     expectPixelNear(grey, 30, 8, 255, 255, 255);
 }
 
-TEST(JpegDecoder, DecodesCmykPictures) {
-    // Stored inverted (Adobe): C' M' Y' = R G B and K' = 255 give back R G B.
-    expectQuadrants(JpegDecoder::Decode(encodeQuadrants(32, 32, JCS_CMYK)));
-}
-
-TEST(JpegDecoder, TruncatedPictureIsRefused) {
+TEST(JpegDecoder, TruncatedDamagedOrForeignDataIsRefused) {
     std::vector<std::uint8_t> bytes = encodeQuadrants(64, 64, JCS_RGB);
+    std::vector<std::uint8_t> damaged = bytes;
+    for (std::size_t i = bytes.size() / 2; i < bytes.size() / 2 + 40; ++i)
+        damaged[i] = 0xFF; // marker bytes in the middle of the scan data
+    EXPECT_NE(decodeError(damaged), "");
     bytes.resize(bytes.size() * 2 / 3);
     EXPECT_NE(decodeError(bytes).find("Cannot decode the JPEG picture"), std::string::npos);
     bytes.resize(100); // inside the headers
     EXPECT_NE(decodeError(bytes), "");
-}
-
-TEST(JpegDecoder, DamagedOrForeignDataIsRefused) {
     EXPECT_NE(decodeError({}), "");
     EXPECT_NE(decodeError({'B', 'M', 0, 0, 0, 0}).find("JPEG"), std::string::npos);
-    std::vector<std::uint8_t> bytes = encodeQuadrants(64, 64, JCS_RGB);
-    for (std::size_t i = bytes.size() / 2; i < bytes.size() / 2 + 40; ++i)
-        bytes[i] = 0xFF; // marker bytes in the middle of the scan data
-    EXPECT_NE(decodeError(bytes), "");
 }
 
 TEST(JpegDecoder, HugeDeclaredSizeIsRefusedBeforeDecoding) {

@@ -64,15 +64,6 @@ TEST(TopicMalformedInput, TopicWithoutClosingLineRunsToTheNextClosingLine) {
     EXPECT_EQ(TopicText(text).findTopic("A", "HYPER")->size(), 7u);
 }
 
-TEST(TopicMalformedInput, HeadLineAtTheEndHasNoSource) {
-    const std::string text = "[A]";
-    EXPECT_FALSE(TopicText(text).findTopic("A", ""));
-    EXPECT_FALSE(TopicRewrite::replaceTopic(text, "A", "", std::nullopt).matched);
-    const auto index = BuildTopicIndexBytes(text);
-    const TopicIndex reader(index);
-    EXPECT_EQ(reader.blockLines(0), (Lines{"[A]", ""}));
-}
-
 TEST(TopicMalformedInput, BareLineFeedsAreReadAndRewrittenAsCrLf) {
     const std::string text = "[A]\nsource=HYPER\n]\n\n[B]\nsource=HYPER\n]\n";
     EXPECT_TRUE(TopicText(text).contains("b", "hyper"));
@@ -87,13 +78,18 @@ TEST(TopicMalformedInput, TextLinesHoldingLineBreaksAreStoredAsSeparateLines) {
               "[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\none\r\ntwo\r\nthree\r\n]\r\n");
 }
 
-TEST(TopicMalformedInput, EmptyAndLineFreeTexts) {
+TEST(TopicMalformedInput, EmptyLineFreeAndCutOffTexts) {
     EXPECT_FALSE(TopicText("").findTopic("", ""));
     const auto empty = TopicRewrite::replaceTopic("\r\n\r\n", "A", "HYPER", std::nullopt);
     EXPECT_TRUE(empty.onlyEmptyLines);
     EXPECT_FALSE(empty.matched);
     Lines intro;
     EXPECT_FALSE(TopicText("[^INTRO").readIntroduction(intro) && !intro.empty());
+    // A head line at the very end has no source.
+    EXPECT_FALSE(TopicText("[A]").findTopic("A", ""));
+    EXPECT_FALSE(TopicRewrite::replaceTopic("[A]", "A", "", std::nullopt).matched);
+    const auto index = BuildTopicIndexBytes("[A]");
+    EXPECT_EQ(TopicIndex(index).blockLines(0), (Lines{"[A]", ""}));
 }
 
 } // namespace

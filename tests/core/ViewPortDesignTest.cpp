@@ -49,18 +49,5 @@ TEST(ViewPortDesignRecord, ReadsFieldsFromBytesLaidOutByHand) {
     EXPECT_THROW(ViewPortDesign::FromBytes(Bytes(339, 0)), FormatError);
 }
 
-TEST(ViewPortDesignRecord, DefaultsAsBytes) {
-    const ViewPortDesign design = DefaultViewPortDesign();
-    Bytes expected(340, 0x00);
-    const Bytes head = {0xFF, 0xFF, 0xFF, 0x00, 0x01, 0x01, 0x00,
-                        0x00, 0x00, 0xC0, 0xC0, 0xC0, 0x00};
-    std::copy(head.begin(), head.end(), expected.begin());
-    const Bytes tail = {0x78, 0x00, 0x00, 0x00, 0x50, 0x00, 0x00, 0x00, 0x90,
-                        0x01, 0x00, 0x00, 0xC8, 0x00, 0x00, 0x00, 0x01, 0x00,
-                        0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00};
-    std::copy(tail.begin(), tail.end(), expected.begin() + 315);
-    EXPECT_EQ(Bytes(design.bytes().begin(), design.bytes().end()), expected);
-}
-
 } // namespace
 } // namespace tavrin
