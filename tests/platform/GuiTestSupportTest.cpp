@@ -32,25 +32,21 @@ protected:
     QComboBox* combo = new QComboBox(&form);
 };
 
-TEST_F(Controls, TypingReplacesTheTextWithinTheLengthLimit) {
+TEST_F(Controls, TypingCheckingAndChoosingActAsAUserWould) {
     test::typeInto(form, "QuestID", "ABCDEFG");
-    EXPECT_EQ(id->text(), "ABCDE");
+    EXPECT_EQ(id->text(), "ABCDE") << "within the length limit";
     test::typeInto(form, "QuestID", "");
     EXPECT_EQ(id->text(), "");
     test::typeInto(form, "Memo1", "line 1\nline 2");
     EXPECT_EQ(test::textOf(form, "Memo1"), "line 1\nline 2");
-}
 
-TEST_F(Controls, CheckingClicksOnlyWhenTheStateDiffers) {
     int clicks = 0;
     QObject::connect(check, &QCheckBox::clicked, [&clicks] { ++clicks; });
     test::setChecked(form, "CheckBox1", true);
     test::setChecked(form, "CheckBox1", true);
     EXPECT_TRUE(check->isChecked());
-    EXPECT_EQ(clicks, 1);
-}
+    EXPECT_EQ(clicks, 1) << "a click only when the state differs";
 
-TEST_F(Controls, ChoosingPicksTheEntryByText) {
     test::chooseItem(form, "ComboBox1", "12");
     EXPECT_EQ(combo->currentIndex(), 2);
     EXPECT_EQ(test::textOf(form, "ComboBox1"), "12");

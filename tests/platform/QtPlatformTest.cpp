@@ -93,7 +93,7 @@ protected:
     QtPlatform platform;
 };
 
-TEST_F(QtPlatformTest, ErrorBoxShowsTheTextWithAnOkButton) {
+TEST_F(QtPlatformTest, ErrorBoxShowsTheTextAndYesNoIsTrueOnlyForYes) {
     QString shown;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     whenBoxShows([&](QMessageBox& box) {
@@ -104,9 +104,7 @@ TEST_F(QtPlatformTest, ErrorBoxShowsTheTextWithAnOkButton) {
     platform.ShowError("Cannot open QUIZ.QAJ");
     EXPECT_EQ(shown, "Cannot open QUIZ.QAJ");
     EXPECT_EQ(icon, QMessageBox::Critical);
-}
 
-TEST_F(QtPlatformTest, YesNoIsTrueOnlyForYes) {
     whenBoxShows([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
     EXPECT_TRUE(platform.AskYesNo("Save changes?"));
     whenBoxShows([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
@@ -134,7 +132,7 @@ TEST_F(QtPlatformTest, HelpButtonOpensHelpAndTheQuestionStays) {
     EXPECT_EQ(helpAnchor, "context-90");
 }
 
-TEST_F(QtPlatformTest, MissingHelpFileIsReportedByName) {
+TEST_F(QtPlatformTest, HelpNamesAMissingFileAndReusesOneViewer) {
     platform.SetHelpFile(folder.filePath("DRAVLEN.HLP"));
     QString shown;
     whenBoxShows([&](QMessageBox& box) {
@@ -143,11 +141,9 @@ TEST_F(QtPlatformTest, MissingHelpFileIsReportedByName) {
     });
     platform.ShowHelp(1);
     EXPECT_TRUE(shown.contains("DRAVLEN.HLP")) << shown.toStdString();
-}
 
-TEST_F(QtPlatformTest, HelpReusesOneViewer) {
-    platform.SetHelpFile(writeHelp(R"(<h1><a name="context-1"></a>Contents</h1>
-        <h2><a name="context-20"></a>Quiz manager</h2>)"));
+    writeHelp(R"(<h1><a name="context-1"></a>Contents</h1>
+        <h2><a name="context-20"></a>Quiz manager</h2>)");
     platform.ShowHelp(20);
     HelpViewer* first = platform.helpViewer();
     ASSERT_NE(first, nullptr);
@@ -158,7 +154,7 @@ TEST_F(QtPlatformTest, HelpReusesOneViewer) {
     first->close();
 }
 
-TEST_F(QtPlatformTest, RunsAProgramInTheWorkingFolderAndReturnsItsExitCode) {
+TEST_F(QtPlatformTest, RunsAProgramInTheWorkingFolderOrSaysWhyItCannot) {
     const ProcessResult result =
         platform.RunProgramAndWait(R"(sh -c "pwd > where.txt; exit 3")", folder.path());
     EXPECT_TRUE(result.started) << result.error.toStdString();
@@ -166,6 +162,12 @@ TEST_F(QtPlatformTest, RunsAProgramInTheWorkingFolderAndReturnsItsExitCode) {
     QFile where(folder.filePath("where.txt"));
     ASSERT_TRUE(where.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(where.readAll()).trimmed(), folder.path());
+
+    const ProcessResult missing =
+        platform.RunProgramAndWait("\"no such program here.exe\" /x", folder.path());
+    EXPECT_FALSE(missing.started);
+    EXPECT_FALSE(missing.error.isEmpty());
+    EXPECT_FALSE(platform.RunProgramAndWait("  ", folder.path()).started);
 }
 
 TEST_F(QtPlatformTest, WindowsKeepRunningWhileWaiting) {
@@ -176,14 +178,6 @@ TEST_F(QtPlatformTest, WindowsKeepRunningWhileWaiting) {
     const ProcessResult result = platform.RunProgramAndWait("sleep 0.3", folder.path());
     EXPECT_TRUE(result.started);
     EXPECT_GT(ticks, 3);
-}
-
-TEST_F(QtPlatformTest, ProgramThatCannotStartIsReportedWithAReason) {
-    const ProcessResult result =
-        platform.RunProgramAndWait("\"no such program here.exe\" /x", folder.path());
-    EXPECT_FALSE(result.started);
-    EXPECT_FALSE(result.error.isEmpty());
-    EXPECT_FALSE(platform.RunProgramAndWait("  ", folder.path()).started);
 }
 
 TEST_F(QtPlatformTest, OpenDialogMasksMatchEveryCase) {

@@ -36,62 +36,52 @@ public:
 TEST_F(CapturingPlatform, AnswersMessageBoxesInScriptOrder) {
     platform.expectError("A filename must be entered.");
     platform.expectYesNo("Do you want to add another Question?", true);
-    platform.expectYesNo("Save changes?", false);
+    platform.expectYesNoHelp("Overwrite the file?", false, true);
     platform.expectInfo("Done.");
 
     platform.ShowError("A filename must be entered.");
     EXPECT_TRUE(platform.AskYesNo("Do you want to add another Question?"));
-    EXPECT_FALSE(platform.AskYesNo("Save changes?"));
+    EXPECT_FALSE(platform.AskYesNoHelp("Overwrite the file?", 90));
     platform.ShowInfo("Done.");
     platform.verifyDone();
 
     EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
-    EXPECT_EQ(platform.calls(), (QStringList{"error: A filename must be entered.",
-                                             "yesno: Do you want to add another Question? -> Yes",
-                                             "yesno: Save changes? -> No", "info: Done."}));
+    EXPECT_EQ(platform.calls(),
+              (QStringList{"error: A filename must be entered.",
+                           "yesno: Do you want to add another Question? -> Yes", "help: 90",
+                           "yesnohelp: Overwrite the file? [help 90] -> No", "info: Done."}));
 }
 
-TEST_F(CapturingPlatform, UnexpectedMessageBoxFailsWithItsText) {
+TEST_F(CapturingPlatform, EveryDepartureFromTheScriptFailsWithItsText) {
     platform.ShowError("Disk full");
-    ASSERT_EQ(failures.size(), 1);
-    EXPECT_TRUE(failures[0].contains("error box \"Disk full\"")) << failures[0].toStdString();
-}
-
-TEST_F(CapturingPlatform, DifferentTextOrKindFailsAndAnswersNo) {
     platform.expectYesNo("Delete this question?", true);
     platform.ShowInfo("Delete this question?");
-    EXPECT_FALSE(platform.AskYesNo("Delete that question?"));
-    ASSERT_EQ(failures.size(), 2);
-    EXPECT_TRUE(failures[1].contains("Delete that question?"));
-    EXPECT_TRUE(failures[1].contains("Delete this question?"));
-}
+    EXPECT_FALSE(platform.AskYesNo("Delete that question?")) << "a mismatch answers No";
+    platform.expectHelp(100);
+    platform.ShowHelp(101);
+    SmallForm form("TQAEntryForm");
+    EXPECT_EQ(platform.RunModal(form), QDialog::Rejected) << "no handler";
+    platform.onDialog("TQAEntryForm", [](QDialog&) {});
+    EXPECT_EQ(platform.RunModal(form), QDialog::Rejected) << "a handler that leaves it open";
+    EXPECT_FALSE(form.isVisible());
+    ASSERT_EQ(failures.size(), 6);
+    EXPECT_TRUE(failures[0].contains("error box \"Disk full\"")) << failures[0].toStdString();
+    EXPECT_TRUE(failures[2].contains("Delete that question?"));
+    EXPECT_TRUE(failures[2].contains("Delete this question?"));
+    EXPECT_TRUE(failures[3].contains("101"));
+    EXPECT_TRUE(failures[4].contains("TQAEntryForm"));
+    EXPECT_TRUE(failures[5].contains("left open"));
 
-TEST_F(CapturingPlatform, VerifyDoneReportsWhatWasNeverShown) {
+    platform.verifyDone(); // reports what the mismatches left in the script
+    failures.clear();
     platform.expectInfo("Quiz compiled.");
     platform.onDialog("TQAEntryForm", [](QDialog&) {});
     platform.verifyDone();
-    ASSERT_EQ(failures.size(), 2);
+    ASSERT_EQ(failures.size(), 2) << "what was never shown is reported once";
     EXPECT_TRUE(failures[0].contains("Quiz compiled."));
     EXPECT_TRUE(failures[1].contains("TQAEntryForm"));
-    failures.clear();
     platform.verifyDone();
-    EXPECT_TRUE(failures.isEmpty());
-}
-
-TEST_F(CapturingPlatform, FormWithoutHandlerFailsAndIsCancelled) {
-    SmallForm form("TQAEntryForm");
-    EXPECT_EQ(platform.RunModal(form), QDialog::Rejected);
-    ASSERT_EQ(failures.size(), 1);
-    EXPECT_TRUE(failures[0].contains("TQAEntryForm"));
-}
-
-TEST_F(CapturingPlatform, HandlerThatLeavesTheFormOpenFails) {
-    SmallForm form("TQAEntryForm");
-    platform.onDialog("TQAEntryForm", [](QDialog&) {});
-    EXPECT_EQ(platform.RunModal(form), QDialog::Rejected);
-    EXPECT_FALSE(form.isVisible());
-    ASSERT_EQ(failures.size(), 1);
-    EXPECT_TRUE(failures[0].contains("left open"));
+    EXPECT_EQ(failures.size(), 2);
 }
 
 TEST_F(CapturingPlatform, HandlersRunInOrderAndNestedFormsWork) {
@@ -143,21 +133,6 @@ TEST_F(CapturingPlatform, CommonDialogsAnswerFromTheScript) {
     platform.ShowHelp(141);
     platform.verifyDone();
     EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
-}
-
-TEST_F(CapturingPlatform, UnexpectedHelpFails) {
-    platform.expectHelp(100);
-    platform.ShowHelp(101);
-    ASSERT_EQ(failures.size(), 1);
-    EXPECT_TRUE(failures[0].contains("101"));
-}
-
-TEST_F(CapturingPlatform, YesNoHelpCanRecordTheHelpPress) {
-    platform.expectYesNoHelp("Overwrite the file?", false, true);
-    EXPECT_FALSE(platform.AskYesNoHelp("Overwrite the file?", 90));
-    EXPECT_EQ(platform.calls(),
-              (QStringList{"help: 90", "yesnohelp: Overwrite the file? [help 90] -> No"}));
-    EXPECT_TRUE(failures.isEmpty());
 }
 
 TEST_F(CapturingPlatform, PrintWritesAPdfFile) {
