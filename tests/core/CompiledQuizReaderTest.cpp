@@ -36,7 +36,7 @@ Bytes QaQuizWithEmptyTopicBlock() {
     return data;
 }
 
-TEST(CompiledQuizReader, FindsEveryPartOfAQuizWithoutTopics) {
+TEST(CompiledQuizReader, FindsEveryPartWithAndWithoutTopics) {
     const Bytes data = TwoQuestionTiQuiz();
     ASSERT_EQ(data.size(), 4974u + 2 * 1367);
     const CompiledQuiz quiz(data);
@@ -49,15 +49,13 @@ TEST(CompiledQuizReader, FindsEveryPartOfAQuizWithoutTopics) {
     const auto second = quiz.questionRecord(1);
     EXPECT_EQ(Bytes(second.begin(), second.end()), SampleRecord(1367, "Q2"));
     EXPECT_THROW(quiz.questionRecord(2), FormatError);
-}
 
-TEST(CompiledQuizReader, GivesTheTopicBlockBetweenDirectoryAndRecords) {
-    const CompiledQuiz quiz(QaQuizWithEmptyTopicBlock());
-    EXPECT_EQ(quiz.kind(), QuizKind::QA);
-    ASSERT_TRUE(quiz.hasTopics());
-    ASSERT_EQ(quiz.topicBlock().size(), 13u);
-    EXPECT_EQ(quiz.topicBlock()[1], 'W');
-    EXPECT_EQ(quiz.questionRecord(0)[2], 'O');
+    const CompiledQuiz withTopics(QaQuizWithEmptyTopicBlock());
+    EXPECT_EQ(withTopics.kind(), QuizKind::QA);
+    ASSERT_TRUE(withTopics.hasTopics());
+    ASSERT_EQ(withTopics.topicBlock().size(), 13u);
+    EXPECT_EQ(withTopics.topicBlock()[1], 'W');
+    EXPECT_EQ(withTopics.questionRecord(0)[2], 'O');
 }
 
 void ExpectRefused(const Bytes& data, const std::string& reasonPart) {

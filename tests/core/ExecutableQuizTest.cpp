@@ -26,15 +26,12 @@ Bytes OneQuestionMcQuiz() {
     return data;
 }
 
-TEST(StubImageLength, MeasuresAHandWrittenElfImage) {
+TEST(StubImageLength, MeasuresAHandWrittenElfImageAndARealProgram) {
     const Bytes elf = TinyElfStub();
     EXPECT_EQ(StubImageLength(elf), 432u);
     Bytes withTail = elf;
     withTail.resize(5000, 0x55);
     EXPECT_EQ(StubImageLength(withTail), 432u);
-}
-
-TEST(StubImageLength, MeasuresARealProgramAsItsWholeFile) {
     // This test program was written by the linker: its image is the whole file.
     const auto self = ReadFileBytes("/proc/self/exe");
     EXPECT_EQ(StubImageLength(self), self.size());

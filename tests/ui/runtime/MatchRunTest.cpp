@@ -185,35 +185,13 @@ TEST_F(MatchRunTest, ChoosingAnswersFollowsTheKeyboardAndMouseRules) {
         EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("2"));
         click(form, QStringLiteral("BitBtn2"));
     });
-    platform.onDialog(QStringLiteral("TResultsForm"),
-                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    CloseResults(platform);
     PreviewQuiz(platform, source, "RULES.QAJ", presenter, random);
-}
-
-TEST_F(MatchRunTest, AOneQuestionPageEndsWithContinue) {
-    AddQuestions(1);
-    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
-        auto& form = dynamic_cast<TDispQForm&>(dialog);
-        EXPECT_FALSE(form.questionLabels[1]->isVisible());
-        MatchByMouse(form, 1, 1);
-        EXPECT_TRUE(form.BitBtn2->isVisible());
-        EXPECT_FALSE(form.BitBtn1->isVisible());
-        click(form, QStringLiteral("BitBtn2"));
-    });
-    platform.onDialog(QStringLiteral("TResultsForm"),
-                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
-    PreviewQuiz(platform, source, "ONE.QAJ", presenter, random);
 }
 
 TEST_F(MatchRunTest, ClosingThePageAsksTheQuitQuestion) {
     AddQuestions(12);
-    auto& settings = source.editSettings();
-    auto screens = settings.programScreens();
-    screens.setShowAboutBox(true);
-    auto about = screens.aboutBox();
-    about.setWhenToShow(AboutBoxDesign::kAtEnd);
-    screens.setAboutBox(about);
-    settings.setProgramScreens(screens);
+    ShowAboutBox(source.editSettings(), AboutBoxDesign::kAtEnd);
     platform.expectYesNo(QuitText(), false);
     platform.expectYesNo(QuitText(), false);
     platform.expectYesNo(QuitText(), true);
@@ -264,8 +242,7 @@ TEST_F(MatchRunTest, ReviewListsFilterIncorrectAnswersAndOpenTheLaterOfTwoEqualT
         MatchByMouse(form, 3, 3); // C right
         click(form, QStringLiteral("BitBtn2"));
     });
-    platform.onDialog(QStringLiteral("TResultsForm"),
-                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    CloseResults(platform);
     platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"), true);
     platform.onDialog(QStringLiteral("TPostListForm"), [&](QDialog& dialog) {
         auto* list = findChild<QListWidget>(dialog, QStringLiteral("ListBox1"));
@@ -298,17 +275,18 @@ TEST_F(MatchRunTest, ReviewListsFilterIncorrectAnswersAndOpenTheLaterOfTwoEqualT
     EXPECT_EQ(presenter.calls.back(), "topic||source=HYPER|type=1|]");
 }
 
-TEST_F(MatchRunTest, IncorrectOnlyIsDisabledWhenEverythingWasRight) {
-    AddQuestions(2);
+TEST_F(MatchRunTest, AOneQuestionPageEndsWithContinueAndAllRightDisablesIncorrectOnly) {
+    AddQuestions(1);
     source.editSettings().setAllowPostQuizReview(true);
     platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
         auto& form = dynamic_cast<TDispQForm&>(dialog);
+        EXPECT_FALSE(form.questionLabels[1]->isVisible());
         MatchByMouse(form, 1, 1);
-        MatchByMouse(form, 2, 2);
+        EXPECT_TRUE(form.BitBtn2->isVisible());
+        EXPECT_FALSE(form.BitBtn1->isVisible());
         click(form, QStringLiteral("BitBtn2"));
     });
-    platform.onDialog(QStringLiteral("TResultsForm"),
-                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    CloseResults(platform);
     platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"), true);
     platform.onDialog(QStringLiteral("TPostListForm"), [&](QDialog& dialog) {
         EXPECT_FALSE(findChild<QPushButton>(dialog, QStringLiteral("Button2"))->isEnabled());

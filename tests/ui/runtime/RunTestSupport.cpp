@@ -3,6 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/GuiTestSupport.h"
+
 namespace tavrin::test {
 
 MemoryQuizSource::MemoryQuizSource(QuizKind kind) : kind_(kind) {
@@ -101,6 +103,20 @@ TTMRecord MCQuestion(const std::string& id, const std::string& line1, const std:
 
 QString QuitText() {
     return QStringLiteral("All results will be lost. Quit anyway?\r\n");
+}
+
+void ShowAboutBox(QuizSettings& settings, int when) {
+    auto screens = settings.programScreens();
+    screens.setShowAboutBox(true);
+    auto about = screens.aboutBox();
+    about.setWhenToShow(when);
+    screens.setAboutBox(about);
+    settings.setProgramScreens(screens);
+}
+
+void CloseResults(ScriptedPlatform& platform) {
+    platform.onDialog(QStringLiteral("TResultsForm"),
+                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
 }
 
 } // namespace tavrin::test

@@ -12,6 +12,7 @@
 #include "core/RandomSource.h"
 #include "core/TQARecord.h"
 #include "core/TTMRecord.h"
+#include "platform/ScriptedPlatform.h"
 #include "ui/runtime/TopicPresenter.h"
 
 namespace tavrin::test {
@@ -86,5 +87,11 @@ TTMRecord MCQuestion(const std::string& id, const std::string& line1, const std:
 
 // The quit question as the displays ask it.
 QString QuitText();
+
+// Settings that show the about box at `when`.
+void ShowAboutBox(QuizSettings& settings, int when);
+
+// Scripts the results window to be closed with OK.
+void CloseResults(ScriptedPlatform& platform);
 
 } // namespace tavrin::test

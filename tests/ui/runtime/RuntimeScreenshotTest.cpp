@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <cstdlib>
+#include <memory>
 
 #include "RunTestSupport.h"
 #include "support/GuiTestSupport.h"
@@ -52,42 +53,46 @@ protected:
         return settings;
     }
 
+    // The run of `kind` at question `number` of five, `correct` answered rightly.
+    RunContext& Run(QuizKind kind, int number, int correct) {
+        source_ = std::make_unique<MemoryQuizSource>(kind);
+        state_ = std::make_unique<QuizRunState>(kind);
+        state_->QuestionsToTake = 5;
+        state_->QuestionNumber = number;
+        state_->QuestionsCorrect = correct;
+        run_ =
+            std::make_unique<RunContext>(platform, *state_, settings_, clock_, presenter, *source_);
+        return *run_;
+    }
+
     QString folder_;
     RecordingPresenter presenter;
-    KeepOrder random;
+    ClockRandom clock_;
+    const QuizSettings settings_ = Settings();
+    std::unique_ptr<MemoryQuizSource> source_;
+    std::unique_ptr<QuizRunState> state_;
+    std::unique_ptr<RunContext> run_;
 };
 
 TEST_F(RuntimeScreenshot, MatchPage) {
-    MemoryQuizSource source(QuizKind::QA);
-    QuizRunState state(QuizKind::QA);
+    RunContext& run = Run(QuizKind::QA, 1, 1);
     const char* pairs[6][2] = {{"France", "Paris"}, {"Italy", "Rome"}, {"Spain", "Madrid"},
                                {"Norway", "Oslo"},  {"Peru", "Lima"},  {"Japan", "Tokyo"}};
     for (const auto& pair : pairs)
-        state.RunList.Add(
+        state_->RunList.Add(
             QAQuestion(pair[0], std::string("Capital of ") + pair[0], pair[1]).view());
-    state.QuestionsToTake = 6;
-    state.QuestionNumber = 1;
-    state.QuestionsCorrect = 1;
-    state.Pages = PlanPages(6);
-    state.CurrentPage = 1;
-    const QuizSettings settings = Settings();
-    ClockRandom clock;
-    RunContext run(platform, state, settings, clock, presenter, source);
+    state_->QuestionsToTake = 6;
+    state_->Pages = PlanPages(6);
+    state_->CurrentPage = 1;
     TDispQForm form(run);
     QTest::mouseClick(form.questionLabels[2], Qt::LeftButton);
     Capture(form, QStringLiteral("match"));
 }
 
 TEST_F(RuntimeScreenshot, TypeAnAnswer) {
-    MemoryQuizSource source(QuizKind::TI);
-    QuizRunState state(QuizKind::TI);
-    state.tmRecord = TIQuestion("CAPITAL", "What is the capital of France?", {"PARIS"}, "Paris");
-    state.tmRecord.setQuestionLine(3, "Type the name of the city and press Enter.");
-    state.QuestionsToTake = 5;
-    state.QuestionNumber = 2;
-    state.QuestionsCorrect = 1;
-    const QuizSettings settings = Settings();
-    RunContext run(platform, state, settings, random, presenter, source);
+    RunContext& run = Run(QuizKind::TI, 2, 1);
+    state_->tmRecord = TIQuestion("CAPITAL", "What is the capital of France?", {"PARIS"}, "Paris");
+    state_->tmRecord.setQuestionLine(3, "Type the name of the city and press Enter.");
     TTIDispForm form(run);
     form.Edit1->setText(QStringLiteral("paris"));
     form.BitBtn2Click();
@@ -95,29 +100,17 @@ TEST_F(RuntimeScreenshot, TypeAnAnswer) {
 }
 
 TEST_F(RuntimeScreenshot, MultipleChoice) {
-    MemoryQuizSource source(QuizKind::MC);
-    QuizRunState state(QuizKind::MC);
-    state.tmRecord = MCQuestion("RIVER", "Which river flows through Vienna?", "The Danube",
-                                {"The Rhine", "The Elbe", "The Seine", "The Thames"});
-    state.QuestionsToTake = 5;
-    state.QuestionNumber = 3;
-    state.QuestionsCorrect = 2;
-    const QuizSettings settings = Settings();
-    ClockRandom clock;
-    RunContext run(platform, state, settings, clock, presenter, source);
+    RunContext& run = Run(QuizKind::MC, 3, 2);
+    state_->tmRecord = MCQuestion("RIVER", "Which river flows through Vienna?", "The Danube",
+                                  {"The Rhine", "The Elbe", "The Seine", "The Thames"});
     TMCDisplayForm form(run);
     QTest::keyClick(&form, Qt::Key_Down);
     Capture(form, QStringLiteral("multiple-choice"));
 }
 
 TEST_F(RuntimeScreenshot, Results) {
-    MemoryQuizSource source(QuizKind::MC);
-    QuizRunState state(QuizKind::MC);
-    state.QuestionsToTake = 5;
-    state.QuestionsCorrect = 4;
-    state.PercentCorrect = 80;
-    const QuizSettings settings = Settings();
-    RunContext run(platform, state, settings, random, presenter, source);
+    RunContext& run = Run(QuizKind::MC, 5, 4);
+    state_->PercentCorrect = 80;
     TResultsForm form(run);
     Capture(form, QStringLiteral("results"));
 }

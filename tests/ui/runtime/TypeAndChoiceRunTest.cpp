@@ -174,11 +174,8 @@ TEST_F(TypeRunTest, CancellingTheCountAsksEveryQuestionAndAQuitShowsNoResults) {
     closing.setCommandType(4);
     closing.setRunCommand("finish.exe");
     screens.setClosingCommand(closing);
-    screens.setShowAboutBox(true);
-    auto about = screens.aboutBox();
-    about.setWhenToShow(AboutBoxDesign::kAtStartAndEnd);
-    screens.setAboutBox(about);
     settings.setProgramScreens(screens);
+    ShowAboutBox(settings, AboutBoxDesign::kAtStartAndEnd);
     platform.onDialog(QStringLiteral("TQTotakeForm"),
                       [](QDialog& dialog) { click(dialog, QStringLiteral("CancelBtn")); });
     platform.expectYesNo(QuitText(), true);
@@ -334,8 +331,7 @@ TEST_F(ChoiceRunTest, AResultsFileThatCannotBeWrittenEndsTheRunWithAnError) {
         QTest::keyClick(&dialog, Qt::Key_Return);
         click(dialog, QStringLiteral("continuebitbtn"));
     });
-    platform.onDialog(QStringLiteral("TResultsForm"),
-                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    CloseResults(platform);
     platform.SetHelpFile(QStringLiteral("/program/help.html"));
     QString shownError;
     platform.setFailureHandler([&](const QString& message) { shownError = message; });

@@ -1,5 +1,5 @@
 #include "core/ProjectState.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/GuiTestSupport.h"
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TNquizMainForm.h"
 #include "ui/shell/TQAMainForm.h"
@@ -17,14 +17,11 @@
 namespace tavrin {
 namespace {
 
-class TopMenuTest : public ::testing::Test {
+class TopMenuTest : public test::GuiTest {
 protected:
     void SetUp() override {
-        platform.setFailureHandler(
-            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
         StartUpProjectState(state, (temp.path() + "/tavrin").toStdString(), 24);
     }
-    void TearDown() override { platform.verifyDone(); }
 
     TNquizMainForm::Actions ManagerActions() {
         TNquizMainForm::Actions actions;
@@ -35,7 +32,6 @@ protected:
     }
 
     QTemporaryDir temp;
-    ScriptedPlatform platform;
     ProjectState state;
     ManagerServices services;
 };
