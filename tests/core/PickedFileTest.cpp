@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
+#include "TempFolder.h"
+#include "core/FileIO.h"
 #include "core/PickedFile.h"
 
 namespace tavrin {
@@ -14,25 +13,18 @@ namespace fs = std::filesystem;
 
 class PickedFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() / ("tavrin-pick-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        quiz_ = root_ / "quiz";
-        elsewhere_ = root_ / "other";
+    PickedFileTest() {
         fs::create_directories(quiz_);
         fs::create_directories(elsewhere_);
     }
-    void TearDown() override { fs::remove_all(root_); }
     static void write(const fs::path& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
+        WriteFileAtomically(path, text);
     }
-    static std::string read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    fs::path root_, quiz_, elsewhere_;
+    static std::string read(const fs::path& path) { return ReadFileText(path); }
+
+    TempFolder root;
+    fs::path quiz_ = root / "quiz";
+    fs::path elsewhere_ = root / "other";
 };
 
 TEST_F(PickedFileTest, PresetDropsMissingFilesAndTakesTheFirstMaskThatMatches) {

@@ -102,16 +102,6 @@ TEST_F(ProjectStateTest, NewQuizOverAnExistingOneOpensItWhateverTheCase) {
     EXPECT_EQ(filesIn(quiz), 2u);
 }
 
-TEST_F(ProjectStateTest, UnusableFolderChangesNothing) {
-    ASSERT_EQ(startNew("First"), OpenResult::kOpened);
-    const ProjectState before = state;
-    WriteFileAtomically(folder.path() / "plain", std::string("x"));
-    EXPECT_EQ(state.StartNewQuiz(folder.path() / "plain" / "sub", "Second", ask, upgrade),
-              OpenResult::kFolderUnavailable);
-    EXPECT_EQ(state.quizFile, before.quizFile);
-    EXPECT_EQ(state.quizFolder, before.quizFolder);
-}
-
 TEST_F(ProjectStateTest, ConversionIsAskedForAndDecliningItLeavesTheFileUntouched) {
     const fs::path quiz = folder.path() / "quiz";
     fs::create_directories(quiz);

@@ -3,7 +3,7 @@
 #include "core/QuestionFile.h"
 #include "core/TTMRecord.h"
 #include "core/TopicFile.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/GuiTestSupport.h"
 #include "ui/questions/TTIEntryForm.h"
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TButtListForm.h"
@@ -27,18 +27,14 @@ namespace fs = std::filesystem;
 const QString kAnother = QStringLiteral("Do you want to add another Question?");
 
 // A TI manager on a fresh quiz state whose program folder is a temporary one.
-class ManagerFlowTest : public ::testing::Test {
+class ManagerFlowTest : public test::GuiTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(temp.isValid());
         root = fs::path(temp.path().toStdString());
-        platform.setFailureHandler(
-            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
         StartUpProjectState(state, (root / "tavrin").string(), 24);
         manager = std::make_unique<TTImainform>(platform, state, services);
     }
-    void TearDown() override { platform.verifyDone(); }
-
     // Scripts the folder chooser: folder and name typed, then OK.
     void ChooseFolder(const fs::path& folder, const QString& name) {
         platform.onDialog("TMakeDirForm", [folder, name](QDialog& dialog) {
@@ -88,7 +84,6 @@ protected:
 
     QTemporaryDir temp;
     fs::path root;
-    ScriptedPlatform platform;
     ProjectState state;
     ManagerServices services;
     std::unique_ptr<TTImainform> manager;
@@ -99,8 +94,6 @@ TEST_F(ManagerFlowTest, ManagerStartsWithNoQuizAndOnlyQuizButtons) {
     EXPECT_EQ(manager->ProjectLbl->text(), "None Selected");
     EXPECT_EQ(manager->waitpnl->text(), "Working. Please wait...");
     EXPECT_FALSE(manager->waitpnl->isVisible());
-    EXPECT_EQ(manager->StartBtn->objectName(), "StartBtn");
-    EXPECT_EQ(manager->MenuPnl->objectName(), "MenuPnl");
     ExpectEnabled(false, false);
 }
 
@@ -143,9 +136,11 @@ TEST_F(ManagerFlowTest, WholeQuestionLifeCycle) {
     platform.expectInfo("The function \"View a Question\" is not available yet.");
     manager->ViewBtn->click();
 
-    PickFromList(0, "Select a Question to Delete");
-    platform.expectYesNo("Question \"FRANCE\" will be deleted.\n\r\n\rContinue?", true);
-    manager->DeleteBtn->click();
+    for (bool confirmed : {false, true}) {
+        PickFromList(0, "Select a Question to Delete");
+        platform.expectYesNo("Question \"FRANCE\" will be deleted.\n\r\n\rContinue?", confirmed);
+        manager->DeleteBtn->click();
+    }
     EXPECT_EQ(StoredIds(), (std::vector<std::string>{"ITALY", "SPAIN"}));
     EXPECT_EQ(manager->focusWidget(), manager->DeleteBtn);
 
@@ -159,19 +154,6 @@ TEST_F(ManagerFlowTest, WholeQuestionLifeCycle) {
     EXPECT_FALSE(fs::exists(QuestionFilePath(state)));
     ExpectEnabled(true, false);
     EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
-}
-
-TEST_F(ManagerFlowTest, DeclinedDeletionKeepsTheQuestion) {
-    ChooseFolder(root / "Q", "ONE");
-    manager->StartBtn->click();
-    EnterQuestion("A1", "x");
-    platform.expectYesNo(kAnother, false);
-    manager->AddBtn->click();
-
-    PickFromList(0, "Select a Question to Delete");
-    platform.expectYesNo("Question \"A1\" will be deleted.\n\r\n\rContinue?", false);
-    manager->DeleteBtn->click();
-    EXPECT_EQ(StoredIds(), std::vector<std::string>{"A1"});
 }
 
 TEST_F(ManagerFlowTest, AnotherQuestionAfterACancelledFormStartsEmpty) {
@@ -202,19 +184,6 @@ TEST_F(ManagerFlowTest, FolderThatCannotBeCreatedChangesNothing) {
     EXPECT_EQ(manager->ProjectLbl->text(), "FIRST");
     ExpectEnabled(true, false);
     EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
-}
-
-TEST_F(ManagerFlowTest, StartingANewQuizOverAnExistingOneOpensIt) {
-    ChooseFolder(root / "Q", "SAME");
-    manager->StartBtn->click();
-    EnterQuestion("KEEP", "z");
-    platform.expectYesNo(kAnother, false);
-    manager->AddBtn->click();
-
-    ChooseFolder(root / "Q", "SAME.TIJ");
-    manager->StartBtn->click();
-    EXPECT_EQ(StoredIds(), std::vector<std::string>{"KEEP"});
-    ExpectEnabled(true, true);
 }
 
 TEST_F(ManagerFlowTest, CancelledChooserKeepsNoQuiz) {
@@ -262,44 +231,6 @@ TEST_F(ManagerFlowTest, SelectingAQuizOpensItAndCancellingKeepsIt) {
     EXPECT_EQ(other->focusWidget(), other->AddBtn);
 }
 
-TEST_F(ManagerFlowTest, DeclinedConversionLeavesTheEarlierQuizUntouched) {
-    std::string earlier(2278, '\0');
-    earlier.replace(0, 5,
-                    std::string("\x04"
-                                "2.01"));
-    const fs::path file = root / "OLDQUIZ.TIJ";
-    WriteFileAtomically(file, earlier);
-    platform.expectOpenFile(QString::fromStdString(file.string()));
-    platform.expectYesNo("OLDQUIZ.TIJ was created with an earlier version of Tavrin. Would you "
-                         "like to convert it to the new version?",
-                         false);
-    manager->SelectBtn->click();
-    EXPECT_EQ(manager->ProjectLbl->text(), "None Selected");
-    ExpectEnabled(false, false);
-    EXPECT_EQ(fs::file_size(file), 2278u);
-    EXPECT_EQ(manager->focusWidget(), manager->SelectBtn);
-}
-
-TEST_F(ManagerFlowTest, QuestionFileCutShortListsItsWholeRecords) {
-    ChooseFolder(root / "Q", "CUT");
-    manager->StartBtn->click();
-    EnterQuestion("FIRST", "a");
-    EnterQuestion("SECOND", "b");
-    platform.expectYesNo(kAnother, true);
-    platform.expectYesNo(kAnother, false);
-    manager->AddBtn->click();
-    fs::resize_file(QuestionFilePath(state), 1367 + 700);
-
-    platform.onDialog("TButtListForm", [](QDialog& dialog) {
-        auto& form = static_cast<TButtListForm&>(dialog);
-        ASSERT_EQ(form.ListBox1->count(), 1);
-        EXPECT_EQ(form.ListBox1->item(0)->text(), "FIRST");
-        form.CancelBitBtn->click();
-    });
-    manager->EditBtn->click();
-    ExpectEnabled(true, true);
-}
-
 TEST_F(ManagerFlowTest, InformationFollowsTheQuestionThroughCancelSaveAndDelete) {
     services.editQuestionInformation = [this](const std::string& id) {
         AppendCommandTopic(state.topicFile, id, 2, "PIC.BMP,0", "HYPER");
@@ -334,13 +265,6 @@ TEST_F(ManagerFlowTest, InformationFollowsTheQuestionThroughCancelSaveAndDelete)
     EXPECT_TRUE(
         QuestionFile(QuestionFilePath(state), QuizKind::TI).ReadTMRecord(0).hasInformation());
 
-    PickFromList(1, "Select a Question to Delete");
-    platform.expectYesNo("Question \"PLAIN\" will be deleted.\n\r\n\rContinue?", true);
-    manager->DeleteBtn->click();
-    topics.clear();
-    ListTopicsForSource(topics, state.topicFile, "HYPER");
-    EXPECT_EQ(topics, std::vector<std::string>{"KEPT"});
-
     PickFromList(0, "Select a Question to Delete");
     platform.expectYesNo("Question \"KEPT\" will be deleted.\n\r\n\rContinue?", true);
     manager->DeleteBtn->click();
@@ -349,7 +273,7 @@ TEST_F(ManagerFlowTest, InformationFollowsTheQuestionThroughCancelSaveAndDelete)
     EXPECT_TRUE(topics.empty());
 }
 
-TEST_F(ManagerFlowTest, LaterFunctionsSayTheyAreNotAvailableYet) {
+TEST_F(ManagerFlowTest, LaterFunctionsAndAMissingTutorialAreReported) {
     ChooseFolder(root / "Q", "LATER");
     manager->StartBtn->click();
     platform.expectInfo("The function \"Quiz Presentation\" is not available yet.");
@@ -357,9 +281,6 @@ TEST_F(ManagerFlowTest, LaterFunctionsSayTheyAreNotAvailableYet) {
     platform.expectInfo("The function \"Program Presentation\" is not available yet.");
     manager->CustBookBtn->click();
     EXPECT_EQ(manager->focusWidget(), manager->CustBookBtn);
-}
-
-TEST_F(ManagerFlowTest, MissingTutorialIsReported) {
     platform.expectError(QString::fromStdString(
         "The Tutorial file " + (root / "DRAVLEN.RTF").string() + " was not found"));
     manager->TutBtn->click();
