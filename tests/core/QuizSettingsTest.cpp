@@ -161,8 +161,13 @@ TEST(QuizSettingsFields, AccessorsReachTheirDocumentedBytes) {
     expectAt(s.bytes(), 2954 + 512, pstr("last"));
 }
 
-TEST(QuizSettingsFile, ShortOrMissingFileIsAnErrorNamingIt) {
+class QuizSettingsFile : public ::testing::Test {
+protected:
+    void TearDown() override { SetFileFaultHook(nullptr); }
     TempFolder folder;
+};
+
+TEST_F(QuizSettingsFile, ShortOrMissingFileIsAnErrorNamingIt) {
     const auto file = folder.path() / "SHORT.QAJ";
     WriteFileAtomically(file, Bytes(4957, 0x00));
     try {
@@ -176,8 +181,7 @@ TEST(QuizSettingsFile, ShortOrMissingFileIsAnErrorNamingIt) {
     EXPECT_THROW(LoadQuizSettings(folder.path()), FileError);
 }
 
-TEST(QuizSettingsFile, LoadsTheFirstRecordOfALongerFileByteForByte) {
-    TempFolder folder;
+TEST_F(QuizSettingsFile, LoadsTheFirstRecordOfALongerFileByteForByte) {
     const auto file = folder.path() / "LONG.QAJ";
     Bytes raw(5000);
     for (std::size_t i = 0; i < raw.size(); ++i)
@@ -186,8 +190,7 @@ TEST(QuizSettingsFile, LoadsTheFirstRecordOfALongerFileByteForByte) {
     expectAt(LoadQuizSettings(file).bytes(), 0, Bytes(raw.begin(), raw.begin() + 4958));
 }
 
-TEST(QuizSettingsFile, FailedSaveLeavesTheOldFile) {
-    TempFolder folder;
+TEST_F(QuizSettingsFile, FailedSaveLeavesTheOldFile) {
     const auto file = folder.path() / "KEEP.QAJ";
     const Bytes old(4958, 0xAB);
     WriteFileAtomically(file, old);
@@ -200,8 +203,7 @@ TEST(QuizSettingsFile, FailedSaveLeavesTheOldFile) {
     EXPECT_EQ(ReadFileBytes(file), old);
 }
 
-TEST(QuizSettingsFile, EarlierFormatIsRecognisedByItsFirstFiveBytes) {
-    TempFolder folder;
+TEST_F(QuizSettingsFile, EarlierFormatIsRecognisedByItsFirstFiveBytes) {
     const auto earlier = folder.path() / "OLD.QAJ";
     WriteFileAtomically(earlier, Bytes{0x04, '2', '.', '0', '1', 0x01});
     EXPECT_TRUE(IsEarlierQuizFile(earlier));

@@ -119,12 +119,9 @@ TEST_F(TopicFileTest, ReplaceActsOnEveryMatchOrAddsTheTopicAtTheEnd) {
 
 TEST_F(TopicFileTest, ReplaceDisplayTopicKeepsItsPlace) {
     write(kPictureTopic + kSoundTopic);
-    ViewPortDesign design = DefaultViewPortDesign();
-    ReplaceDisplayTopic(file_, "Q1", "Q1", 5, design, {"line"}, "HYPER");
-    const Lines lines = find("Q1");
-    ASSERT_EQ(lines.size(), 19u);
-    EXPECT_EQ(lines[2], "type=5");
-    EXPECT_EQ(read().substr(read().size() - kSoundTopic.size()), kSoundTopic);
+    ReplaceDisplayTopic(file_, "Q1", "Q1", 5, DefaultViewPortDesign(), {"line"}, "HYPER");
+    EXPECT_EQ(find("Q1").at(2), "type=5");
+    EXPECT_TRUE(read().ends_with(kSoundTopic));
 }
 
 TEST_F(TopicFileTest, DeleteRemovesTheTopicAndItsEmptyLine) {
