@@ -218,11 +218,5 @@ TEST_F(QtPlatformTest, SaveDialogAddsTheDefaultExtension) {
     EXPECT_EQ(platform.GetSaveFileName(request), std::nullopt);
 }
 
-TEST_F(QtPlatformTest, RunModalReturnsTheDialogsResult) {
-    QDialog dialog;
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.done(2); });
-    EXPECT_EQ(platform.RunModal(dialog), 2);
-}
-
 } // namespace
 } // namespace tavrin
