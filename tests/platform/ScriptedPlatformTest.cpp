@@ -1,6 +1,5 @@
 #include <QDialog>
 #include <QFile>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <gtest/gtest-spi.h>
@@ -22,15 +21,10 @@ protected:
     QStringList failures;
 };
 
-// A dialog with OK and Cancel buttons, named like a form.
+// A dialog named like a form.
 class SmallForm : public QDialog {
 public:
-    explicit SmallForm(const QString& name) {
-        setObjectName(name);
-        auto* ok = new QPushButton("&OK", this);
-        ok->setObjectName("OKBtn");
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    }
+    explicit SmallForm(const QString& name) { setObjectName(name); }
 };
 
 TEST_F(CapturingPlatform, AnswersMessageBoxesInScriptOrder) {
@@ -82,57 +76,6 @@ TEST_F(CapturingPlatform, EveryDepartureFromTheScriptFailsWithItsText) {
     EXPECT_TRUE(failures[1].contains("TQAEntryForm"));
     platform.verifyDone();
     EXPECT_EQ(failures.size(), 2);
-}
-
-TEST_F(CapturingPlatform, HandlersRunInOrderAndNestedFormsWork) {
-    platform.onDialog("Outer", [this](QDialog& outer) {
-        SmallForm inner("Inner");
-        EXPECT_EQ(platform.RunModal(inner), QDialog::Accepted);
-        if (platform.AskYesNo("Do you want to add another Question?")) {
-            SmallForm second("Inner");
-            EXPECT_EQ(platform.RunModal(second), QDialog::Rejected);
-        }
-        test::click(outer, "OKBtn");
-    });
-    platform.onDialog("Inner", [](QDialog& inner) { test::click(inner, "OKBtn"); });
-    platform.expectYesNo("Do you want to add another Question?", true);
-    platform.onDialog("Inner", [](QDialog& inner) { inner.reject(); });
-
-    SmallForm outer("Outer");
-    EXPECT_EQ(platform.RunModal(outer), QDialog::Accepted);
-    platform.verifyDone();
-    EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
-    EXPECT_EQ(platform.calls(), (QStringList{"dialog: Inner -> 1",
-                                             "yesno: Do you want to add another Question? -> Yes",
-                                             "dialog: Inner -> 0", "dialog: Outer -> 1"}));
-}
-
-TEST_F(CapturingPlatform, CommonDialogsAnswerFromTheScript) {
-    FontSpec font{16, 0, FontSpec::kBold, "Times New Roman"};
-    platform.expectOpenFile(QString("/quiz/pic.bmp"));
-    platform.expectOpenFile(std::nullopt);
-    platform.expectColour(0x0000FF);
-    platform.expectFont(font);
-    platform.expectRunProgram({true, 3, {}}, "\"my prog.exe\" /x");
-    platform.expectOpenDocument("/quiz/page.htm", false);
-    platform.expectHelp(141);
-
-    FileDialogRequest request;
-    request.caption = "Select a Graphic";
-    request.filter = "Graphic Files|*.JPG;*.BMP";
-    EXPECT_EQ(platform.GetOpenFileName(request), QString("/quiz/pic.bmp"));
-    EXPECT_EQ(platform.GetOpenFileName(request), std::nullopt);
-    EXPECT_EQ(platform.lastFileRequest().filter, "Graphic Files|*.JPG;*.BMP");
-    EXPECT_EQ(platform.ChooseColour(0), 0x0000FFu);
-    EXPECT_EQ(platform.ChooseFont(FontSpec{}), font);
-    const ProcessResult run = platform.RunProgramAndWait("\"my prog.exe\" /x", "/quiz");
-    EXPECT_TRUE(run.started);
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(platform.lastWorkingFolder(), "/quiz");
-    EXPECT_FALSE(platform.OpenDocument("/quiz/page.htm"));
-    platform.ShowHelp(141);
-    platform.verifyDone();
-    EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
 }
 
 TEST_F(CapturingPlatform, PrintWritesAPdfFile) {
