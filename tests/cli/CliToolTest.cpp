@@ -4,15 +4,13 @@
 #include <sys/wait.h>
 
 #include "CompiledQuizFixtures.h"
+#include "core/FileIO.h"
 
 namespace tavrin {
 namespace {
 
 using testing::Append;
 using testing::Bytes;
-using testing::ReadBytes;
-using testing::WriteBytes;
-using testing::WriteText;
 namespace fs = std::filesystem;
 
 struct ToolRun {
@@ -28,11 +26,6 @@ std::string Quote(const std::string& arg) {
     return quoted + "'";
 }
 
-std::string Slurp(const fs::path& path) {
-    const auto bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 // Runs the tool with the arguments and collects its exit code and output.
 ToolRun Tool(const TempFolder& scratch, const std::vector<std::string>& args) {
     std::string command = Quote(TAVRIN_CLI_PATH);
@@ -44,8 +37,8 @@ ToolRun Tool(const TempFolder& scratch, const std::vector<std::string>& args) {
     const int status = std::system(command.c_str());
     ToolRun run;
     run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = Slurp(out);
-    run.err = Slurp(err);
+    run.out = ReadFileText(out);
+    run.err = ReadFileText(err);
     return run;
 }
 
@@ -63,7 +56,7 @@ protected:
         Bytes records;
         for (int i = 0; i < count; ++i)
             Append(records, testing::SampleRecord(1367, "R" + std::to_string(i)));
-        WriteBytes(quizFolder() / "RIVERS.TIQ", records);
+        WriteFileAtomically(quizFolder() / "RIVERS.TIQ", records);
     }
 
     TempFolder scratch;
@@ -72,13 +65,13 @@ protected:
 TEST_F(CliTool, NewCreatesTheQuizFileOfANewQuiz) {
     const ToolRun run = Tool(scratch, {"new", "ti", quizFolder().string(), "RIVERS"});
     ASSERT_EQ(run.code, 0) << run.err;
-    const Bytes settings = ReadBytes(quizFile());
+    const Bytes settings = ReadFileBytes(quizFile());
     ASSERT_EQ(settings.size(), 4958u);
 
     const ToolRun again = Tool(scratch, {"new", "ti", quizFolder().string(), "rivers"});
     EXPECT_EQ(again.code, 1);
     EXPECT_TRUE(Contains(again.err, "already exists")) << again.err;
-    EXPECT_EQ(ReadBytes(quizFile()), settings);
+    EXPECT_EQ(ReadFileBytes(quizFile()), settings);
 }
 
 TEST_F(CliTool, NewRefusesBadNamesWithTheAuthorsMessages) {
@@ -107,7 +100,7 @@ TEST_F(CliTool, CompileWritesTheCompiledQuizBesideTheQuizFile) {
     MakeQuizWithQuestions(3);
     const ToolRun run = Tool(scratch, {"compile", quizFile().string()});
     ASSERT_EQ(run.code, 0) << run.err;
-    const Bytes compiled = ReadBytes(quizFolder() / "RIVERS.TIC");
+    const Bytes compiled = ReadFileBytes(quizFolder() / "RIVERS.TIC");
     EXPECT_EQ(compiled.size(), 4974u + 3 * 1367);
 
     const ToolRun missing = Tool(scratch, {"compile", (quizFolder() / "NONE.TIJ").string()});
@@ -121,9 +114,9 @@ TEST_F(CliTool, ConvertRewritesAQuizOfTheEarlierFormat) {
     const Bytes version = {0x04, '2', '.', '0', '1'}; // string[4] "2.01"
     std::copy(version.begin(), version.end(), earlier.begin());
     earlier[266] = 75; // pass percentage, kept at the same place
-    WriteBytes(quizFile(), earlier);
-    WriteText(quizFolder() / "RIVERS.TIR",
-              "[R0]\r\nsource=HYPER\r\ntype=2\r\ncommand=delta.bmp 50\r\n]\r\n");
+    WriteFileAtomically(quizFile(), earlier);
+    WriteFileAtomically(quizFolder() / "RIVERS.TIR",
+                        "[R0]\r\nsource=HYPER\r\ntype=2\r\ncommand=delta.bmp 50\r\n]\r\n");
 
     const ToolRun refused = Tool(scratch, {"compile", quizFile().string()});
     EXPECT_EQ(refused.code, 1);
@@ -131,24 +124,24 @@ TEST_F(CliTool, ConvertRewritesAQuizOfTheEarlierFormat) {
 
     const ToolRun run = Tool(scratch, {"convert", quizFile().string()});
     ASSERT_EQ(run.code, 0) << run.err;
-    const Bytes converted = ReadBytes(quizFile());
+    const Bytes converted = ReadFileBytes(quizFile());
     ASSERT_EQ(converted.size(), 4958u);
     EXPECT_EQ(Bytes(converted.begin(), converted.begin() + 4), (Bytes{0x03, '2', '.', '1'}));
     EXPECT_EQ(converted[266], 75);
-    EXPECT_TRUE(Contains(Slurp(quizFolder() / "RIVERS.TIR"), "command=delta.bmp,50\r\n"));
+    EXPECT_TRUE(Contains(ReadFileText(quizFolder() / "RIVERS.TIR"), "command=delta.bmp,50\r\n"));
 
     const ToolRun again = Tool(scratch, {"convert", quizFile().string()});
     EXPECT_EQ(again.code, 0);
     EXPECT_TRUE(Contains(again.out, "already in the current format"));
-    EXPECT_EQ(ReadBytes(quizFile()), converted);
+    EXPECT_EQ(ReadFileBytes(quizFile()), converted);
 }
 
 TEST_F(CliTool, DistributeListsEveryMissingFileAndCopiesNothing) {
     MakeQuizWithQuestions(1);
-    WriteText(quizFolder() / "RIVERS.TIR",
-              "[R0]\r\nsource=HYPER\r\ntype=3\r\ncommand=river.wav\r\n]\r\n\r\n"
-              "[R1]\r\nsource=HYPER\r\ntype=2\r\ncommand=delta.bmp,10\r\n]\r\n\r\n");
-    WriteBytes(scratch / "stub.bin", testing::TinyElfStub());
+    WriteFileAtomically(quizFolder() / "RIVERS.TIR",
+                        "[R0]\r\nsource=HYPER\r\ntype=3\r\ncommand=river.wav\r\n]\r\n\r\n"
+                        "[R1]\r\nsource=HYPER\r\ntype=2\r\ncommand=delta.bmp,10\r\n]\r\n\r\n");
+    WriteFileAtomically(scratch / "stub.bin", testing::TinyElfStub());
     ASSERT_EQ(
         Tool(scratch, {"build-exe", quizFile().string(), "--stub", (scratch / "stub.bin").string()})
             .code,
@@ -161,14 +154,15 @@ TEST_F(CliTool, DistributeListsEveryMissingFileAndCopiesNothing) {
     EXPECT_EQ(missing.err, "The file river.wav is missing.\nThe file delta.bmp is missing.\n");
     EXPECT_FALSE(fs::exists(destination));
 
-    WriteText(quizFolder() / "River.WAV", "sound");
-    WriteText(quizFolder() / "delta.bmp", "picture");
+    WriteFileAtomically(quizFolder() / "River.WAV", "sound");
+    WriteFileAtomically(quizFolder() / "delta.bmp", "picture");
     const ToolRun run =
         Tool(scratch, {"distribute", quizFile().string(), destination.string(), "--exe"});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_TRUE(fs::exists(destination / "River.WAV"));
     EXPECT_TRUE(fs::exists(destination / "delta.bmp"));
-    EXPECT_EQ(ReadBytes(destination / "RIVERS.EXE"), ReadBytes(quizFolder() / "RIVERS.EXE"));
+    EXPECT_EQ(ReadFileBytes(destination / "RIVERS.EXE"),
+              ReadFileBytes(quizFolder() / "RIVERS.EXE"));
 
     const ToolRun media = Tool(scratch, {"distribute", quizFile().string(),
                                          (scratch / "media").string(), "--no-programs"});
@@ -178,9 +172,9 @@ TEST_F(CliTool, DistributeListsEveryMissingFileAndCopiesNothing) {
 
 TEST_F(CliTool, BuildExeUsesTheStubAndInspectNamesEveryFieldOfEachKindOfFile) {
     MakeQuizWithQuestions(2);
-    WriteText(quizFolder() / "RIVERS.TIR",
-              "[R0]\r\nsource=HYPER\r\ntype=3\r\ncommand=a.wav\r\n]\r\n");
-    WriteBytes(scratch / "stub.bin", testing::TinyElfStub());
+    WriteFileAtomically(quizFolder() / "RIVERS.TIR",
+                        "[R0]\r\nsource=HYPER\r\ntype=3\r\ncommand=a.wav\r\n]\r\n");
+    WriteFileAtomically(scratch / "stub.bin", testing::TinyElfStub());
     ASSERT_EQ(
         Tool(scratch, {"build-exe", quizFile().string(), "--stub", (scratch / "stub.bin").string()})
             .code,
@@ -218,9 +212,9 @@ TEST_F(CliTool, BuildExeUsesTheStubAndInspectNamesEveryFieldOfEachKindOfFile) {
     EXPECT_TRUE(Contains(executable.out, "stubLength = 432\n")) << executable.out;
     EXPECT_TRUE(Contains(executable.out, "compiled.directory.kind = 2\n"));
 
-    Bytes damaged = ReadBytes(quizFolder() / "RIVERS.TIC");
+    Bytes damaged = ReadFileBytes(quizFolder() / "RIVERS.TIC");
     damaged.resize(5000);
-    WriteBytes(quizFolder() / "BROKEN.TIC", damaged);
+    WriteFileAtomically(quizFolder() / "BROKEN.TIC", damaged);
     const ToolRun broken = Tool(scratch, {"inspect", (quizFolder() / "BROKEN.TIC").string()});
     EXPECT_EQ(broken.code, 1);
     EXPECT_TRUE(Contains(broken.err, "BROKEN.TIC")) << broken.err;

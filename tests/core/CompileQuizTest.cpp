@@ -14,9 +14,7 @@ namespace {
 
 using testing::Append;
 using testing::Bytes;
-using testing::ReadBytes;
 using testing::SampleRecord;
-using testing::WriteBytes;
 namespace fs = std::filesystem;
 
 QuizSettings SettingsWithTitle(const std::string& title) {
@@ -55,7 +53,7 @@ TEST(CompileQuiz, WritesSettingsDirectoryAndRecordsOfAQuizWithoutTopics) {
     const auto settings = SettingsWithTitle("Rivers");
     Bytes questions = SampleRecord(1367, "R1");
     Append(questions, SampleRecord(1367, "R2"));
-    WriteBytes(folder / "RIVERS.TIQ", questions);
+    WriteFileAtomically(folder / "RIVERS.TIQ", questions);
 
     const auto files = QuizFileSet::named(folder.path(), QuizKind::TI, "RIVERS.TIJ");
     const fs::path compiled = CompileQuiz(files, settings);
@@ -67,7 +65,7 @@ TEST(CompileQuiz, WritesSettingsDirectoryAndRecordsOfAQuizWithoutTopics) {
                       0x6E, 0x13, 0x00, 0x00,   // records at 4974
                       0x02, 0x00, 0x00, 0x00}); // two records
     Append(expected, questions);
-    EXPECT_EQ(ReadBytes(compiled), expected);
+    EXPECT_EQ(ReadFileBytes(compiled), expected);
 }
 
 TEST(CompileQuiz, EmbedsTheIndexedTopicsBeforeTheRecords) {
@@ -76,8 +74,8 @@ TEST(CompileQuiz, EmbedsTheIndexedTopicsBeforeTheRecords) {
     Bytes questions;
     for (const char* id : {"Q1", "Q2", "Q3"})
         Append(questions, SampleRecord(217, id));
-    WriteBytes(folder / "CAPS.QAQ", questions);
-    testing::WriteText(folder / "CAPS.QAR", kOneTopicFile);
+    WriteFileAtomically(folder / "CAPS.QAQ", questions);
+    WriteFileAtomically(folder / "CAPS.QAR", kOneTopicFile);
 
     const fs::path compiled =
         CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::QA, "CAPS.QAJ"), settings);
@@ -90,22 +88,22 @@ TEST(CompileQuiz, EmbedsTheIndexedTopicsBeforeTheRecords) {
                       0x03, 0x00, 0x00, 0x00}); // three records
     Append(expected, topics);
     Append(expected, questions);
-    const Bytes written = ReadBytes(compiled);
+    const Bytes written = ReadFileBytes(compiled);
     EXPECT_EQ(written.size(), 4974u + 132 + 651);
     EXPECT_EQ(written, expected);
     EXPECT_FALSE(fs::exists(folder / "CAPS.$$$")) << "no index left beside the quiz";
 
     // Compiling again with nothing changed gives the same bytes.
     CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::QA, "CAPS.QAJ"), settings);
-    EXPECT_EQ(ReadBytes(compiled), expected);
+    EXPECT_EQ(ReadFileBytes(compiled), expected);
 }
 
 TEST(CompileQuiz, TopicFileWithoutTopicsGivesTheHeaderAlone) {
     TempFolder folder;
-    testing::WriteText(folder / "E.MCR", "\r\n\r\n");
+    WriteFileAtomically(folder / "E.MCR", "\r\n\r\n");
     const fs::path compiled =
         CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::MC, "E.MCJ"), QuizSettings());
-    const Bytes written = ReadBytes(compiled);
+    const Bytes written = ReadFileBytes(compiled);
     ASSERT_EQ(written.size(), 4974u + 13);
     EXPECT_EQ(Bytes(written.begin() + 4958, written.end()),
               (Bytes{0x03, 0x00, 0x00, 0x00, 0x6E, 0x13, 0x00, 0x00, 0x7B, 0x13,
@@ -117,8 +115,8 @@ TEST(CompileQuiz, FindsFilesWhoseNamesDifferInCaseAndDropsAPartialRecord) {
     TempFolder folder;
     Bytes questions = SampleRecord(217, "A");
     Append(questions, Bytes(100, 0xEE)); // a record cut short by a crash
-    WriteBytes(folder / "quiz.qaq", questions);
-    testing::WriteText(folder / "Quiz.Qar", kOneTopicFile);
+    WriteFileAtomically(folder / "quiz.qaq", questions);
+    WriteFileAtomically(folder / "Quiz.Qar", kOneTopicFile);
 
     const CompiledQuiz quiz = CompiledQuiz::fromFile(
         CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::QA, "QUIZ.QAJ"), QuizSettings()));
@@ -130,14 +128,14 @@ TEST(CompileQuiz, FindsFilesWhoseNamesDifferInCaseAndDropsAPartialRecord) {
 
 TEST(CompileQuiz, AFailedWriteKeepsTheEarlierCompiledQuiz) {
     TempFolder folder;
-    WriteBytes(folder / "OLD.TIQ", SampleRecord(1367, "X"));
-    WriteBytes(folder / "OLD.TIC", Bytes{9, 9, 9});
+    WriteFileAtomically(folder / "OLD.TIQ", SampleRecord(1367, "X"));
+    WriteFileAtomically(folder / "OLD.TIC", Bytes{9, 9, 9});
     SetFileFaultHook([](std::string_view step, const fs::path&) { return step != "rename"; });
     EXPECT_THROW(
         CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::TI, "OLD.TIJ"), QuizSettings()),
         FileError);
     SetFileFaultHook(nullptr);
-    EXPECT_EQ(ReadBytes(folder / "OLD.TIC"), (Bytes{9, 9, 9}));
+    EXPECT_EQ(ReadFileBytes(folder / "OLD.TIC"), (Bytes{9, 9, 9}));
 }
 
 } // namespace

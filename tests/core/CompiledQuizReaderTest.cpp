@@ -3,6 +3,7 @@
 #include "CompiledQuizFixtures.h"
 #include "core/CompiledQuiz.h"
 #include "core/FileError.h"
+#include "core/FileIO.h"
 
 namespace tavrin {
 namespace {
@@ -120,7 +121,7 @@ TEST(CompiledQuizReader, RefusesDamagedData) {
 TEST(CompiledQuizReader, ErrorsFromAFileNameIt) {
     TempFolder folder;
     const auto path = folder / "BROKEN.TIC";
-    testing::WriteBytes(path, Bytes(100, 0));
+    WriteFileAtomically(path, Bytes(100, 0));
     try {
         CompiledQuiz::fromFile(path);
         ADD_FAILURE() << "accepted a 100-byte file";

@@ -5,6 +5,7 @@
 #include "CompiledQuizFixtures.h"
 #include "core/Distribution.h"
 #include "core/FileError.h"
+#include "core/FileIO.h"
 #include "core/QuizSettings.h"
 
 namespace tavrin {
@@ -12,13 +13,11 @@ namespace {
 
 using testing::Bytes;
 using testing::CommandTopicText;
-using testing::ReadBytes;
-using testing::WriteText;
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 void Touch(const TempFolder& folder, const std::string& name) {
-    WriteText(folder / name, name);
+    WriteFileAtomically(folder / name, name);
 }
 
 QuizSettings NewSettings() {
@@ -116,9 +115,9 @@ protected:
         fs::create_directories(quiz.path());
         fs::create_directories(program.path());
         Touch(program, "vorlandt.exe");
-        WriteText(quiz / "TOUR.TIJ", "settings");
-        WriteText(quiz / "TOUR.EXE", "program");
-        WriteText(quiz / "TOUR.TIC", "compiled");
+        WriteFileAtomically(quiz / "TOUR.TIJ", "settings");
+        WriteFileAtomically(quiz / "TOUR.EXE", "program");
+        WriteFileAtomically(quiz / "TOUR.TIC", "compiled");
     }
 
     DistributionRequest request(bool executable) const {
@@ -145,7 +144,7 @@ protected:
 };
 
 TEST_F(DistributionFolder, GathersTopicFilesByLinkType) {
-    WriteText(
+    WriteFileAtomically(
         quiz / "TOUR.TIR",
         CommandTopicText("Q1", 2, "map.bmp,50") + CommandTopicText("Q2", 3, "bell.wav") +
             CommandTopicText("Q3", 6, "a.bmp,b.wav,20") + CommandTopicText("Q4", 4, "calc.exe,-x") +
@@ -178,7 +177,7 @@ TEST_F(DistributionFolder, AFileUsedTwiceIsCopiedOnce) {
     window.setBackgroundKind(2);
     window.setBackgroundGraphic("shared.bmp");
     r.settings.setProgramWindow(window);
-    WriteText(quiz / "TOUR.TIR", CommandTopicText("Q1", 2, "Shared.BMP,5"));
+    WriteFileAtomically(quiz / "TOUR.TIR", CommandTopicText("Q1", 2, "Shared.BMP,5"));
     Touch(quiz, "SHARED.bmp");
 
     const auto outcome = PrepareDistribution(r);
@@ -193,7 +192,7 @@ TEST_F(DistributionFolder, ListsEveryMissingFileAndCopiesNothing) {
     r.settings = SettingsNamingFiles();
     Touch(quiz, "open.bmp");
     Touch(quiz, "quiz.hlp");
-    WriteText(quiz / "TOUR.TIR", CommandTopicText("Q1", 3, "gone.wav"));
+    WriteFileAtomically(quiz / "TOUR.TIR", CommandTopicText("Q1", 3, "gone.wav"));
 
     const auto outcome = PrepareDistribution(r);
     EXPECT_FALSE(outcome.copied);
@@ -209,7 +208,8 @@ TEST_F(DistributionFolder, CompiledChoiceBringsTheQuizRunnerAndNoExecutable) {
     const auto outcome = PrepareDistribution(request(false));
     ASSERT_TRUE(outcome.copied);
     EXPECT_EQ(copiedNames(), (Names{"TOUR.TIC", "vorlandt.exe"}));
-    EXPECT_EQ(ReadBytes(destination.path() / "out" / "TOUR.TIC"), ReadBytes(quiz / "TOUR.TIC"));
+    EXPECT_EQ(ReadFileBytes(destination.path() / "out" / "TOUR.TIC"),
+              ReadFileBytes(quiz / "TOUR.TIC"));
 
     auto mediaOnly = request(false);
     mediaOnly.includeProgramFiles = false;
@@ -226,7 +226,7 @@ TEST_F(DistributionFolder, RefusesMissingBuildOutputAndRunner) {
     EXPECT_EQ(PrepareDistribution(request(false)).messages,
               (Names{"TOUR.TIC was not found.\r\nPlease compile the Quiz."}));
 
-    WriteText(quiz / "TOUR.TIC", "compiled");
+    WriteFileAtomically(quiz / "TOUR.TIC", "compiled");
     fs::remove(program / "vorlandt.exe");
     const auto outcome = PrepareDistribution(request(false));
     EXPECT_FALSE(outcome.copied);
@@ -249,7 +249,7 @@ TEST_F(DistributionFolder, RefusesTheQuizFolderButAcceptsASubfolder) {
 
 TEST_F(DistributionFolder, ReportsADestinationThatCannotBeMade) {
     auto r = request(true);
-    WriteText(destination / "file", "x");
+    WriteFileAtomically(destination / "file", "x");
     r.destination = destination.path() / "file" / "sub";
     EXPECT_EQ(PrepareDistribution(r).messages, (Names{"Unable to create the directory"}));
 }

@@ -77,29 +77,29 @@ TEST(AppendedQuiz, IsFoundRightAfterTheStub) {
 
 TEST(WriteExecutableQuiz, WritesStubThenQuizAndMarksItRunnable) {
     TempFolder folder;
-    testing::WriteBytes(folder / "dravlen.bin", TinyElfStub());
-    testing::WriteBytes(folder / "QUIZ.MCC", OneQuestionMcQuiz());
+    WriteFileAtomically(folder / "dravlen.bin", TinyElfStub());
+    WriteFileAtomically(folder / "QUIZ.MCC", OneQuestionMcQuiz());
 
     WriteExecutableQuiz(folder / "dravlen.bin", folder / "QUIZ.MCC", folder / "QUIZ.EXE");
     Bytes expected = TinyElfStub();
     Append(expected, OneQuestionMcQuiz());
-    EXPECT_EQ(testing::ReadBytes(folder / "QUIZ.EXE"), expected);
+    EXPECT_EQ(ReadFileBytes(folder / "QUIZ.EXE"), expected);
     const auto perms = fs::status(folder / "QUIZ.EXE").permissions();
     EXPECT_NE(perms & fs::perms::owner_exec, fs::perms::none);
     EXPECT_EQ(ReadAppendedQuiz(folder / "QUIZ.EXE").questionCount(), 1u);
 
     // Building again gives the same file, not a second quiz appended.
     WriteExecutableQuiz(folder / "dravlen.bin", folder / "QUIZ.MCC", folder / "QUIZ.EXE");
-    EXPECT_EQ(testing::ReadBytes(folder / "QUIZ.EXE"), expected);
+    EXPECT_EQ(ReadFileBytes(folder / "QUIZ.EXE"), expected);
 }
 
 TEST(WriteExecutableQuiz, RefusesAStubThatAlreadyCarriesAQuizAndKeepsTheOldFile) {
     TempFolder folder;
     Bytes builtQuiz = TinyElfStub();
     Append(builtQuiz, OneQuestionMcQuiz());
-    testing::WriteBytes(folder / "dravlen.bin", builtQuiz);
-    testing::WriteBytes(folder / "QUIZ.MCC", OneQuestionMcQuiz());
-    testing::WriteBytes(folder / "QUIZ.EXE", Bytes{1, 2, 3});
+    WriteFileAtomically(folder / "dravlen.bin", builtQuiz);
+    WriteFileAtomically(folder / "QUIZ.MCC", OneQuestionMcQuiz());
+    WriteFileAtomically(folder / "QUIZ.EXE", Bytes{1, 2, 3});
 
     EXPECT_THROW(
         WriteExecutableQuiz(folder / "dravlen.bin", folder / "QUIZ.MCC", folder / "QUIZ.EXE"),
@@ -107,11 +107,11 @@ TEST(WriteExecutableQuiz, RefusesAStubThatAlreadyCarriesAQuizAndKeepsTheOldFile)
     EXPECT_THROW(
         WriteExecutableQuiz(folder / "missing.bin", folder / "QUIZ.MCC", folder / "QUIZ.EXE"),
         FileError);
-    testing::WriteBytes(folder / "dravlen.bin", TinyElfStub());
+    WriteFileAtomically(folder / "dravlen.bin", TinyElfStub());
     EXPECT_THROW(
         WriteExecutableQuiz(folder / "dravlen.bin", folder / "MISSING.MCC", folder / "QUIZ.EXE"),
         FileError);
-    EXPECT_EQ(testing::ReadBytes(folder / "QUIZ.EXE"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(ReadFileBytes(folder / "QUIZ.EXE"), (Bytes{1, 2, 3}));
 }
 
 } // namespace

@@ -17,10 +17,6 @@ protected:
         fs::create_directories(quiz_);
         fs::create_directories(elsewhere_);
     }
-    static void write(const fs::path& path, const std::string& text) {
-        WriteFileAtomically(path, text);
-    }
-    static std::string read(const fs::path& path) { return ReadFileText(path); }
 
     TempFolder root;
     fs::path quiz_ = root / "quiz";
@@ -28,35 +24,35 @@ protected:
 };
 
 TEST_F(PickedFileTest, PresetDropsMissingFilesAndTakesTheFirstMaskThatMatches) {
-    write(quiz_ / "back.bmp", "b");
+    WriteFileAtomically(quiz_ / "back.bmp", "b");
     EXPECT_EQ(PresetPickerFile(quiz_, "gone.jpg", {"*.jpg", "*.bmp"}), "back.bmp");
-    write(quiz_ / "Photo.JPG", "j");
+    WriteFileAtomically(quiz_ / "Photo.JPG", "j");
     EXPECT_EQ(PresetPickerFile(quiz_, "", {"*.jpg", "*.bmp"}), "Photo.JPG");
     EXPECT_EQ(PresetPickerFile(quiz_, "BACK.BMP", {"*.jpg"}), "BACK.BMP") << "case ignored";
     EXPECT_EQ(PresetPickerFile(quiz_, "", {"*.wav"}), "");
 }
 
 TEST_F(PickedFileTest, YesCopiesTheFileAndTakesItsName) {
-    write(elsewhere_ / "sun.jpg", "picture");
+    WriteFileAtomically(elsewhere_ / "sun.jpg", "picture");
     EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "sun.jpg", true, "", {"*.jpg"}), "sun.jpg");
-    EXPECT_EQ(read(quiz_ / "sun.jpg"), "picture");
+    EXPECT_EQ(ReadFileText(quiz_ / "sun.jpg"), "picture");
 }
 
 TEST_F(PickedFileTest, YesNeverOverwritesAFileOfTheSameName) {
-    write(elsewhere_ / "sun.jpg", "new");
-    write(quiz_ / "SUN.JPG", "old");
+    WriteFileAtomically(elsewhere_ / "sun.jpg", "new");
+    WriteFileAtomically(quiz_ / "SUN.JPG", "old");
     EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "sun.jpg", true, "x.jpg", {"*.jpg"}), "SUN.JPG");
-    EXPECT_EQ(read(quiz_ / "SUN.JPG"), "old");
+    EXPECT_EQ(ReadFileText(quiz_ / "SUN.JPG"), "old");
     EXPECT_FALSE(fs::exists(quiz_ / "sun.jpg") &&
                  !fs::equivalent(quiz_ / "sun.jpg", quiz_ / "SUN.JPG"));
 }
 
 TEST_F(PickedFileTest, NoKeepsTheNameBoxOrPresetsAnEmptyOne) {
-    write(elsewhere_ / "sun.jpg", "new");
+    WriteFileAtomically(elsewhere_ / "sun.jpg", "new");
     EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "sun.jpg", false, "mine.jpg", {"*.jpg"}),
               "mine.jpg");
     EXPECT_FALSE(fs::exists(quiz_ / "sun.jpg"));
-    write(quiz_ / "a.bmp", "a");
+    WriteFileAtomically(quiz_ / "a.bmp", "a");
     EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "sun.jpg", false, "", {"*.jpg", "*.bmp"}), "a.bmp");
 }
 

@@ -6,6 +6,7 @@
 #include "core/CompiledQuizBuilder.h"
 #include "core/CompiledQuizSource.h"
 #include "core/ExecutableQuiz.h"
+#include "core/FileIO.h"
 #include "core/FolderQuizSource.h"
 #include "core/QuizSettings.h"
 
@@ -49,8 +50,8 @@ protected:
         SaveQuizSettings(folder / "GEO.MCJ", settings);
         Bytes records = testing::SampleRecord(1367, "C2");
         Append(records, testing::SampleRecord(1367, "D5"));
-        testing::WriteBytes(folder / "GEO.MCQ", records);
-        testing::WriteText(folder / "GEO.MCR", EveryKindOfTopic());
+        WriteFileAtomically(folder / "GEO.MCQ", records);
+        WriteFileAtomically(folder / "GEO.MCR", EveryKindOfTopic());
         files = QuizFileSet::named(folder.path(), QuizKind::MC, "GEO.MCJ");
     }
 
@@ -87,7 +88,7 @@ TEST_F(QuizSources, CompiledDataAnswersLikeTheQuizFolder) {
 }
 
 TEST_F(QuizSources, AnExecutableQuizAnswersLikeTheQuizFolder) {
-    testing::WriteBytes(folder / "stub.bin", testing::TinyElfStub());
+    WriteFileAtomically(folder / "stub.bin", testing::TinyElfStub());
     const fs::path executable = BuildExecutableQuiz(files, settings, folder / "stub.bin");
     ExpectSame(FolderQuizSource(files), CompiledQuizSource::fromExecutable(executable));
 }
