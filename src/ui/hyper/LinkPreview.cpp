@@ -3,6 +3,7 @@
 #include "core/Cp1252.h"
 #include "core/TopicCommand.h"
 #include "platform/Platform.h"
+#include "ui/hyper/MediaDisplay.h"
 
 namespace tavrin {
 namespace {
@@ -13,18 +14,21 @@ void notAvailable(Platform& platform) {
 
 } // namespace
 
-void PreviewMultimedia(Platform& platform, const QString&, const std::string&,
-                       const std::filesystem::path&) {
-    notAvailable(platform);
+void PreviewMultimedia(Platform& platform, const QString& caption, const std::string& command,
+                       const std::filesystem::path& quizFolder) {
+    MediaSession session = MediaSession::ForQuizFolder(quizFolder);
+    ShowMultimedia(platform, session, caption, command);
 }
 
-void PreviewFormattedText(Platform& platform, const ViewPortDesign&,
-                          const std::vector<std::string>&) {
-    notAvailable(platform);
+void PreviewFormattedText(Platform& platform, const std::filesystem::path& quizFolder,
+                          const ViewPortDesign& design, const std::vector<std::string>& textLines) {
+    ShowFormattedText(platform, MediaSession::ForQuizFolder(quizFolder), design, textLines,
+                      QString());
 }
 
-void PreviewTextScreen(Platform& platform, const ViewPortDesign&, const std::vector<std::string>&) {
-    notAvailable(platform);
+void PreviewTextScreen(Platform& platform, const std::filesystem::path& quizFolder,
+                       const ViewPortDesign& design, const std::vector<std::string>& textLines) {
+    ShowTextScreen(platform, MediaSession::ForQuizFolder(quizFolder), design, textLines, QString());
 }
 
 void PreviewNotesFile(Platform& platform, const std::filesystem::path&) {

@@ -11,14 +11,15 @@ namespace tavrin {
 
 class Platform;
 
-// The one way the pickers and editors show what a link will look like. The
-// display windows plug in here; until they do, the author is told so.
+// The one way the pickers and editors show what a link will look like: in
+// the windows a learner sees, with files taken from the quiz folder.
 void PreviewMultimedia(Platform& platform, const QString& caption, const std::string& command,
                        const std::filesystem::path& quizFolder);
-void PreviewFormattedText(Platform& platform, const ViewPortDesign& design,
-                          const std::vector<std::string>& textLines);
-void PreviewTextScreen(Platform& platform, const ViewPortDesign& design,
-                       const std::vector<std::string>& textLines);
+void PreviewFormattedText(Platform& platform, const std::filesystem::path& quizFolder,
+                          const ViewPortDesign& design, const std::vector<std::string>& textLines);
+void PreviewTextScreen(Platform& platform, const std::filesystem::path& quizFolder,
+                       const ViewPortDesign& design, const std::vector<std::string>& textLines);
+// The notes editor is not part of the program yet; the author is told so.
 void PreviewNotesFile(Platform& platform, const std::filesystem::path& file);
 // LinkType 4 ("program,parameters") and 9 ("program document").
 void RunLinkedProgram(Platform& platform, int linkType, const std::string& value,

@@ -1,5 +1,8 @@
 #include "ui/hyper/MediaSession.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "core/Cp1252.h"
 #include "core/ProjectState.h"
 #include "platform/AudioOutput.h"
@@ -24,6 +27,16 @@ MediaSession MediaSession::ForProject(const ProjectState& state) {
     session.playerCaption = Shown(state.quizCaption);
     session.instruction = Shown(state.mediaInstruction);
     session.videoAdvisory = state.settings.programWindow().showVideoAdvisory();
+    return session;
+}
+
+MediaSession MediaSession::ForQuizFolder(const std::filesystem::path& quizFolder) {
+    MediaSession session;
+    session.quizFolder = quizFolder;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        session.designOriginX = (screen->geometry().width() - 640) / 2;
+        session.designOriginY = (screen->geometry().height() - 480) / 2;
+    }
     return session;
 }
 

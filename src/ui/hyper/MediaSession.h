@@ -30,6 +30,9 @@ struct MediaSession {
 
     // Folder, design origin, captions and advisory switch of the current quiz.
     static MediaSession ForProject(const ProjectState& state);
+    // For a quiz played or previewed from the folder that holds it, with the
+    // design area in the middle of the screen.
+    static MediaSession ForQuizFolder(const std::filesystem::path& quizFolder);
 
     AudioOutput& audioOutput() const;
 };

@@ -298,9 +298,9 @@ void THypEntryForm::BackColorBtnClick() {
 
 void THypEntryForm::ViewBtnClick() {
     if (mode_ == 2) {
-        PreviewTextScreen(platform(), design_, textLines());
+        PreviewTextScreen(platform(), quizFolder_, design_, textLines());
     } else {
-        PreviewFormattedText(platform(), design_, textLines());
+        PreviewFormattedText(platform(), quizFolder_, design_, textLines());
     }
 }
 

@@ -1,26 +1,13 @@
 #include "ui/runtime/MediaTopicPresenter.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "core/Cp1252.h"
 #include "ui/hyper/MediaDisplay.h"
+#include "ui/present/TAboutBox.h"
 
 namespace tavrin {
 
 MediaTopicPresenter::MediaTopicPresenter(Platform& platform, MediaSession session)
     : PendingTopicPresenter(platform), platform_(platform), session_(std::move(session)) {}
-
-MediaSession MediaTopicPresenter::SessionForQuizFolder(const std::filesystem::path& quizFolder) {
-    MediaSession session;
-    session.quizFolder = quizFolder;
-    // The 640 x 480 design area sits in the middle of the screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        session.designOriginX = (screen->geometry().width() - 640) / 2;
-        session.designOriginY = (screen->geometry().height() - 480) / 2;
-    }
-    return session;
-}
 
 void MediaTopicPresenter::PrepareMediaWindows(const QString& caption,
                                               const std::string& instruction, bool videoAdvisory) {
@@ -45,6 +32,10 @@ void MediaTopicPresenter::RunProgram(int linkType, const std::string& command) {
 
 void MediaTopicPresenter::OpenDocument(const std::string& command) {
     tavrin::OpenDocument(platform_, session_, command);
+}
+
+void MediaTopicPresenter::ShowAboutBox(const AboutBoxDesign& design) {
+    tavrin::ShowAboutBox(platform_, session_.quizFolder, design);
 }
 
 } // namespace tavrin

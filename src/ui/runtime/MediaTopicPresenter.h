@@ -5,14 +5,11 @@
 
 namespace tavrin {
 
-// Shows a run's topics, media and programs in the media windows. The about
-// box and the introduction screen are not built yet and still say so.
+// Shows a run's topics, media, programs and about box in their windows. The
+// introduction screen is not built yet and still says so.
 class MediaTopicPresenter : public PendingTopicPresenter {
 public:
     MediaTopicPresenter(Platform& platform, MediaSession session);
-
-    // A session for a quiz played from the folder that holds it.
-    static MediaSession SessionForQuizFolder(const std::filesystem::path& quizFolder);
 
     void PrepareMediaWindows(const QString& caption, const std::string& instruction,
                              bool videoAdvisory) override;
@@ -20,6 +17,7 @@ public:
     void ShowMultimedia(const QString& caption, const std::string& command) override;
     void RunProgram(int linkType, const std::string& command) override;
     void OpenDocument(const std::string& command) override;
+    void ShowAboutBox(const AboutBoxDesign& design) override;
 
     const MediaSession& session() const { return session_; }
 

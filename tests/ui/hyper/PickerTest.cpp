@@ -1,13 +1,14 @@
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 #include "core/PickedFile.h"
 #include "support/GuiTestSupport.h"
+#include "tests/core/QuizFolders.h"
 #include "ui/hyper/Pickers.h"
 #include "ui/hyper/TCommandTypeForm.h"
 #include "ui/hyper/TExeChoiceForm.h"
@@ -23,20 +24,10 @@ using test::typeInto;
 
 class PickerTest : public test::GuiTest {
 protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() / ("tavrin-picker-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        quiz_ = root_ / "quiz";
-        other_ = root_ / "other";
-        fs::create_directories(quiz_);
-        fs::create_directories(other_);
-    }
-    void TearDown() override {
-        test::GuiTest::TearDown();
-        fs::remove_all(root_);
-    }
-    static void write(const fs::path& path) { std::ofstream(path, std::ios::binary) << "x"; }
-    fs::path root_, quiz_, other_;
+    QuizFolders folders_;
+    const fs::path& quiz_ = folders_.quiz;
+    const fs::path& other_ = folders_.other;
+    static void write(const fs::path& path) { QuizFolders::write(path, "x"); }
 };
 
 TEST_F(PickerTest, GraphicPickerListsTheQuizFolderAndChecksTheDuration) {
@@ -95,15 +86,22 @@ TEST_F(PickerTest, ProgramValueSplitsIntoNameAndParameters) {
 }
 
 TEST_F(PickerTest, ViewOfAPictureGoesToTheDisplayWindows) {
-    write(quiz_ / "a.jpg");
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(QString::fromStdString((quiz_ / "a.bmp").string()), "BMP"));
     platform.onDialog("TGetGraphicForm", [](QDialog& picker) {
         click(picker, "ViewBtn");
         click(picker, "CancelBtn");
     });
-    platform.expectInfo("This function is not available yet.");
-    QString command, file = QString::fromStdString(PresetPickerFile(quiz_, "", {"*.jpg"}));
+    bool shown = false;
+    platform.onDialog("TShowMultForm", [&shown](QDialog& window) {
+        shown = window.findChildren<QWidget*>().size() > 0;
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    QString command, file = "a.bmp";
     int duration = 0;
     EXPECT_FALSE(PickGraphic(platform, quiz_, command, file, duration));
+    EXPECT_TRUE(shown);
 }
 
 TEST_F(PickerTest, ProgramKindChoiceStartsOnTheCurrentKind) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include "core/AboutBoxDesign.h"
@@ -13,7 +14,7 @@ class MediaTopicPresenterTest : public test::GuiTest {
 protected:
     QTemporaryDir folder;
     MediaTopicPresenter presenter{
-        platform, MediaTopicPresenter::SessionForQuizFolder(folder.path().toStdString())};
+        platform, MediaSession::ForQuizFolder(folder.path().toStdString())};
 };
 
 TEST_F(MediaTopicPresenterTest, RunInformationReachesTheMediaWindows) {
@@ -34,9 +35,28 @@ TEST_F(MediaTopicPresenterTest, RunSettingsReachTheSession) {
     EXPECT_EQ(presenter.session().quizFolder, folder.path().toStdString());
 }
 
-TEST_F(MediaTopicPresenterTest, AboutBoxStillSaysItIsNotBuilt) {
-    platform.expectInfo(PendingTopicPresenter::NotAvailableText());
-    presenter.ShowAboutBox(AboutBoxDesign{});
+TEST_F(MediaTopicPresenterTest, AboutBoxShowsTheDesignOrNamesTheMissingIcon) {
+    AboutBoxDesign design;
+    design.setCaption("About Rivers");
+    design.setProgramName("Rivers");
+    design.setCommentLine(1, "A");
+    design.setCommentLine(3, "B");
+    platform.onDialog("TAboutBox", [](QDialog& box) {
+        EXPECT_EQ(box.windowTitle(), "About Rivers");
+        EXPECT_EQ(test::findChild<QLabel>(box, "ProductName")->text(), "Rivers");
+        // Each empty comment line is a paragraph break.
+        EXPECT_EQ(test::findChild<QLabel>(box, "Comments")->text(), "A \n\nB \n\n");
+        auto* icon = test::findChild<QLabel>(box, "ProgramIcon");
+        EXPECT_TRUE(icon->isHidden());
+        EXPECT_EQ(test::findChild<QLabel>(box, "Comments")->x(), 8) << "texts take the icon's place";
+        test::click(box, "OKButton");
+    });
+    presenter.ShowAboutBox(design);
+
+    design.setUseIcon(true);
+    design.setIconFile("quiz.ico");
+    platform.expectError(QStringLiteral("The Icon file quiz.ico is missing"));
+    presenter.ShowAboutBox(design);
 }
 
 } // namespace
