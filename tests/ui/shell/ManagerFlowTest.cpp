@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -271,6 +272,52 @@ TEST_F(ManagerFlowTest, InformationFollowsTheQuestionThroughCancelSaveAndDelete)
     topics.clear();
     ListTopicsForSource(topics, state.topicFile, "HYPER");
     EXPECT_TRUE(topics.empty());
+}
+
+// The stored topic may spell the identifier in another case (an earlier
+// edit, another program); editing the question's information must rewrite
+// that topic where it stands, under the question's own spelling, and not
+// append a second one.
+TEST_F(ManagerFlowTest, EditedInformationReplacesItsTopicWhereItStands) {
+    ChooseFolder(root / "Q", "ATLAS");
+    manager->StartBtn->click();
+    EnterQuestion("ITALY", "Rome");
+    platform.expectYesNo(kAnother, false);
+    manager->AddBtn->click();
+    {
+        QuestionFile questions(QuestionFilePath(state), QuizKind::TI);
+        TTMRecord italy = questions.ReadTMRecord(0);
+        italy.setHasInformation(true);
+        questions.WriteQuestion(0, italy);
+    }
+    WriteFileAtomically(root / "Q" / "bell.wav", std::string("RIFF"));
+    WriteFileAtomically(TopicFilePath(state), std::string("[FRANCE]\r\nsource=HYPER\r\ntype=3\r\n"
+                                                          "command=f.wav\r\n]\r\n\r\n"
+                                                          "[italy]\r\nsource=HYPER\r\ntype=2\r\n"
+                                                          "command=OLD.BMP,0\r\n]\r\n\r\n"
+                                                          "[SPAIN]\r\nsource=HYPER\r\ntype=3\r\n"
+                                                          "command=s.wav\r\n]\r\n\r\n"));
+    PickFromList(0, "Select a Question to Edit");
+    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TTIEntryForm&>(dialog);
+        form.Button1->click();
+        form.BitBtn1->click();
+    });
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        EXPECT_TRUE(menu.findChild<QRadioButton*>("RadioButton2")->isChecked());
+        menu.findChild<QRadioButton*>("RadioButton3")->click();
+        menu.findChild<QPushButton*>("Button3")->click();
+        menu.findChild<QPushButton*>("SaveBtn")->click();
+    });
+    platform.onDialog("TGetAudioForm",
+                      [](QDialog& picker) { picker.findChild<QPushButton*>("OKBtn")->click(); });
+    manager->EditBtn->click();
+    EXPECT_EQ(ReadFileText(TopicFilePath(state)), "[FRANCE]\r\nsource=HYPER\r\ntype=3\r\n"
+                                                  "command=f.wav\r\n]\r\n\r\n"
+                                                  "[ITALY]\r\nsource=HYPER\r\ntype=3\r\n"
+                                                  "command=bell.wav\r\n]\r\n\r\n"
+                                                  "[SPAIN]\r\nsource=HYPER\r\ntype=3\r\n"
+                                                  "command=s.wav\r\n]\r\n\r\n");
 }
 
 TEST_F(ManagerFlowTest, LaterFunctionsAndAMissingTutorialAreReported) {
