@@ -11,7 +11,6 @@
 namespace tavrin {
 namespace {
 
-constexpr int kQuestionTops[6] = {25, 40, 56, 72, 88, 104};
 constexpr int kOptionTops[6] = {24, 45, 66, 86, 107, 128};
 const char* const kOptionNames[6] = {"AnsLbl1", "AnsLbl2", "Anslbl3",
                                      "anslbl4", "anslbl5", "anslbl6"};
@@ -19,14 +18,7 @@ const char* const kOptionNames[6] = {"AnsLbl1", "AnsLbl2", "Anslbl3",
 } // namespace
 
 TMCDisplayForm::TMCDisplayForm(RunContext& run, QWidget* parent)
-    : QuizDisplayBase(run, QStringLiteral("TMCDisplayForm"), {47, 34}, parent) {
-    QuestionGrpBox->setGeometry(16, 42, 601, 142);
-    for (int line = 1; line <= 6; ++line) {
-        auto* label = new QLabel(QuestionGrpBox);
-        label->setObjectName(QStringLiteral("QuestLbl%1").arg(line));
-        label->setGeometry(16, kQuestionTops[line - 1], 569, 16);
-        questionLabels[static_cast<std::size_t>(line - 1)] = label;
-    }
+    : LineQuestionDisplay(run, QStringLiteral("TMCDisplayForm"), parent) {
     AnswerGrpBox->setGeometry(16, 206, 601, 154);
     for (int tag = 1; tag <= kOptions; ++tag) {
         auto* option =
@@ -36,21 +28,11 @@ TMCDisplayForm::TMCDisplayForm(RunContext& run, QWidget* parent)
         connect(option, &ChoiceLabel::doubleClicked, this, &TMCDisplayForm::AnsLblDblClick);
         optionLabels[static_cast<std::size_t>(tag - 1)] = option;
     }
-    Button1 = MakeButton(QStringLiteral("Button1"), QString(), 259, 110);
-    NextBitBtn->move(395, NextBitBtn->y());
-    continuebitbtn = MakeButton(QStringLiteral("continuebitbtn"), QString(), 480);
-    Button1->hide();
-    continuebitbtn->hide();
-    connect(Button1, &QPushButton::clicked, this, &TMCDisplayForm::Button1Click);
-    connect(continuebitbtn, &QPushButton::clicked, this, &QuizDisplayBase::ContinueClick);
+    BuildButtons(259, 395, 480);
 
     BuildFrame();
-    continuebitbtn->setText(run.text(CustomTexts::kContinueButton));
-    Button1->setText(run.text(CustomTexts::kInformationButton));
+    ShowQuestionLines();
     const auto& record = run.state.tmRecord;
-    for (int line = 1; line <= 6; ++line)
-        questionLabels[static_cast<std::size_t>(line - 1)]->setText(
-            ShownText(record.questionLine(line)));
 
     std::array<std::string, 5> wrong;
     for (int k = 1; k <= TTMRecord::kWrongAnswers; ++k)
@@ -64,13 +46,10 @@ TMCDisplayForm::TMCDisplayForm(RunContext& run, QWidget* parent)
     }
     ColourOptions();
 
-    QuestionGrpBox->setTitle(BoxCaption(run.texts().questionCaption()));
     AnswerGrpBox->setTitle(BoxCaption(run.texts().selectAnswerCaption()));
     const auto& settings = run.settings;
     PaintBackground(*AnswerGrpBox, settings.answerBoxColour());
     PaintText(*AnswerGrpBox, settings.answerTextColour());
-    PaintBackground(*QuestionGrpBox, settings.questionBoxColour());
-    PaintText(*QuestionGrpBox, settings.questionTextColour());
     ShowScore(run.state.QuestionNumber - 1);
 }
 
@@ -121,10 +100,6 @@ bool TMCDisplayForm::PreviewKey(int key) {
         return true;
     }
     return false;
-}
-
-void TMCDisplayForm::Button1Click() {
-    run_.ShowInformation(run_.state.tmRecord.identifier());
 }
 
 } // namespace tavrin

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/QuizRunRules.h"
-#include "ui/runtime/QuizDisplayBase.h"
+#include "ui/runtime/LineQuestionDisplay.h"
 
 namespace tavrin {
 
@@ -12,7 +12,7 @@ class ChoiceLabel;
 // One question of a multiple-choice quiz: the correct answer among the wrong
 // ones, in a fresh random order each time it is shown. The first choice is
 // final.
-class TMCDisplayForm : public QuizDisplayBase {
+class TMCDisplayForm : public LineQuestionDisplay {
     Q_OBJECT
 
 public:
@@ -20,14 +20,10 @@ public:
 
     TMCDisplayForm(RunContext& run, QWidget* parent = nullptr);
 
-    std::array<QLabel*, 6> questionLabels;           // QuestLbl1..QuestLbl6
     std::array<ChoiceLabel*, kOptions> optionLabels; // AnsLbl1, AnsLbl2, Anslbl3, anslbl4..6
-    QPushButton* Button1;                            // Information
-    QPushButton* continuebitbtn;
 
     void AnsLblClick(int tag);
     void AnsLblDblClick(int tag);
-    void Button1Click();
 
     int optionCount() const { return layout_.optionCount; }
     int correctTag() const { return layout_.correctTag; }

@@ -9,21 +9,9 @@
 #include "ui/runtime/RunStyle.h"
 
 namespace tavrin {
-namespace {
-
-constexpr int kQuestionTops[6] = {25, 40, 56, 72, 88, 104};
-
-} // namespace
 
 TTIDispForm::TTIDispForm(RunContext& run, QWidget* parent)
-    : QuizDisplayBase(run, QStringLiteral("TTIDispForm"), {47, 34}, parent) {
-    QuestionGrpBox->setGeometry(16, 42, 601, 142);
-    for (int line = 1; line <= 6; ++line) {
-        auto* label = new QLabel(QuestionGrpBox);
-        label->setObjectName(QStringLiteral("QuestLbl%1").arg(line));
-        label->setGeometry(16, kQuestionTops[line - 1], 569, 16);
-        questionLabels[static_cast<std::size_t>(line - 1)] = label;
-    }
+    : LineQuestionDisplay(run, QStringLiteral("TTIDispForm"), parent) {
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(16, 200, 601, 89);
@@ -39,33 +27,19 @@ TTIDispForm::TTIDispForm(RunContext& run, QWidget* parent)
     AnsLbl1->setGeometry(16, 24, 569, 16);
     AnswerGrpBox->hide();
 
-    Button1 = MakeButton(QStringLiteral("Button1"), QString(), 256, 110);
-    NextBitBtn->move(392, NextBitBtn->y());
-    continuebitbtn = MakeButton(QStringLiteral("continuebitbtn"), QString(), 512);
-    Button1->hide();
-    continuebitbtn->hide();
+    BuildButtons(256, 392, 512);
     BitBtn2->setDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &TTIDispForm::BitBtn2Click);
-    connect(Button1, &QPushButton::clicked, this, &TTIDispForm::Button1Click);
-    connect(continuebitbtn, &QPushButton::clicked, this, &QuizDisplayBase::ContinueClick);
 
     BuildFrame();
-    continuebitbtn->setText(run.text(CustomTexts::kContinueButton));
-    Button1->setText(run.text(CustomTexts::kInformationButton));
-    const auto& record = run.state.tmRecord;
-    for (int line = 1; line <= 6; ++line)
-        questionLabels[static_cast<std::size_t>(line - 1)]->setText(
-            ShownText(record.questionLine(line)));
-    AnsLbl1->setText(ShownText(record.correctAnswer()));
-    QuestionGrpBox->setTitle(BoxCaption(run.texts().questionCaption()));
+    ShowQuestionLines();
+    AnsLbl1->setText(ShownText(run.state.tmRecord.correctAnswer()));
     GroupBox1->setTitle(BoxCaption(run.texts().answerCaption()));
     const auto& settings = run.settings;
     PaintBackground(*AnswerGrpBox, settings.answerBoxColour());
     PaintText(*AnswerGrpBox, settings.answerTextColour());
     PaintBackground(*GroupBox1, settings.inputBoxColour());
     PaintText(*GroupBox1, settings.inputTextColour());
-    PaintBackground(*QuestionGrpBox, settings.questionBoxColour());
-    PaintText(*QuestionGrpBox, settings.questionTextColour());
     ShowScore(run.state.QuestionNumber - 1);
     Edit1->setFocus();
 }
@@ -89,10 +63,6 @@ void TTIDispForm::BitBtn2Click() {
         ++state.QuestionsCorrect;
     }
     ShowScore(state.QuestionNumber);
-}
-
-void TTIDispForm::Button1Click() {
-    run_.ShowInformation(run_.state.tmRecord.identifier());
 }
 
 } // namespace tavrin

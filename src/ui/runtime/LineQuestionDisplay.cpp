@@ -1,0 +1,53 @@
+#include "ui/runtime/LineQuestionDisplay.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/runtime/RunStyle.h"
+
+namespace tavrin {
+namespace {
+
+constexpr int kQuestionTops[6] = {25, 40, 56, 72, 88, 104};
+
+} // namespace
+
+LineQuestionDisplay::LineQuestionDisplay(RunContext& run, const QString& name, QWidget* parent)
+    : QuizDisplayBase(run, name, {47, 34}, parent) {
+    QuestionGrpBox->setGeometry(16, 42, 601, 142);
+    for (int line = 1; line <= 6; ++line) {
+        auto* label = new QLabel(QuestionGrpBox);
+        label->setObjectName(QStringLiteral("QuestLbl%1").arg(line));
+        label->setGeometry(16, kQuestionTops[line - 1], 569, 16);
+        questionLabels[static_cast<std::size_t>(line - 1)] = label;
+    }
+}
+
+void LineQuestionDisplay::BuildButtons(int informationLeft, int nextLeft, int continueLeft) {
+    Button1 = MakeButton(QStringLiteral("Button1"), QString(), informationLeft, 110);
+    NextBitBtn->move(nextLeft, NextBitBtn->y());
+    continuebitbtn = MakeButton(QStringLiteral("continuebitbtn"), QString(), continueLeft);
+    Button1->hide();
+    continuebitbtn->hide();
+    connect(Button1, &QPushButton::clicked, this, &LineQuestionDisplay::Button1Click);
+    connect(continuebitbtn, &QPushButton::clicked, this, &QuizDisplayBase::ContinueClick);
+}
+
+void LineQuestionDisplay::ShowQuestionLines() {
+    continuebitbtn->setText(run_.text(CustomTexts::kContinueButton));
+    Button1->setText(run_.text(CustomTexts::kInformationButton));
+    const auto& record = run_.state.tmRecord;
+    for (int line = 1; line <= 6; ++line)
+        questionLabels[static_cast<std::size_t>(line - 1)]->setText(
+            ShownText(record.questionLine(line)));
+    QuestionGrpBox->setTitle(BoxCaption(run_.texts().questionCaption()));
+    PaintBackground(*QuestionGrpBox, run_.settings.questionBoxColour());
+    PaintText(*QuestionGrpBox, run_.settings.questionTextColour());
+}
+
+void LineQuestionDisplay::Button1Click() {
+    run_.ShowInformation(run_.state.tmRecord.identifier());
+}
+
+} // namespace tavrin
