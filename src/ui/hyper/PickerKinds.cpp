@@ -1,11 +1,15 @@
 #include "ui/hyper/PickerKinds.h"
 
+#include <QBoxLayout>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 #include "core/FileError.h"
 #include "core/FolderNames.h"
 #include "core/PickedFile.h"
+#include "core/SharedRoutines.h"
 #include "platform/Platform.h"
 #include "ui/hyper/TFilePickerForm.h"
 
@@ -107,6 +111,31 @@ QStringList PickerFolderList(const std::filesystem::path& quizFolder, const QStr
     }
     names.sort(Qt::CaseInsensitive);
     return names;
+}
+
+void LayOutChoiceDialog(QWidget& form, QWidget& group, QPushButton& ok, QPushButton& cancel) {
+    ok.setObjectName(QStringLiteral("OKBtn"));
+    cancel.setObjectName(QStringLiteral("CancelBtn"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(&ok);
+    buttons->addWidget(&cancel);
+    auto* layout = new QVBoxLayout(&form);
+    layout->addWidget(&group);
+    layout->addLayout(buttons);
+}
+
+bool ConfirmDurationBox(Platform& platform, QLineEdit& box) {
+    if (box.text().isEmpty()) {
+        box.setText(QStringLiteral("0"));
+        return true;
+    }
+    if (!IsWholeNumber(box.text().toStdString())) {
+        platform.ShowError(QStringLiteral("That is not a valid number"));
+        box.setText(QStringLiteral("0"));
+        box.setFocus();
+        return false;
+    }
+    return true;
 }
 
 std::optional<QString> FindFileIntoQuizFolder(Platform& platform,

@@ -8,6 +8,9 @@
 #include <string_view>
 #include <vector>
 
+class QLineEdit;
+class QPushButton;
+
 class QWidget;
 
 namespace tavrin {
@@ -37,6 +40,9 @@ const PickerDescription& DescribeSoundOfGraphicAndSound();
 // Caption, background and window style shared by the pickers and menus.
 void SetPickerLook(QWidget& form);
 
+// The choice dialogs' layout: the group of choices above OK and Cancel.
+void LayOutChoiceDialog(QWidget& form, QWidget& group, QPushButton& ok, QPushButton& cancel);
+
 // Names of the quiz folder's files matching "*.A;*.B", sorted.
 QStringList PickerFolderList(const std::filesystem::path& quizFolder, const QString& masks);
 
@@ -48,6 +54,10 @@ std::optional<QString> FindFileIntoQuizFolder(Platform& platform,
                                               const PickerDescription& picker,
                                               const QString& nameBox,
                                               const std::vector<std::string>& presetMasks);
+
+// Leaving a duration box: empty becomes "0"; text that is no whole number is
+// refused with a message, reset to "0" and focused. False when refused.
+bool ConfirmDurationBox(Platform& platform, QLineEdit& box);
 
 // The name of the topic being edited or shown, the display windows' caption.
 QString CurrentTopicCaption();

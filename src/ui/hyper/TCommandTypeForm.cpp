@@ -2,10 +2,8 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 #include <tuple>
 
 #include "core/Cp1252.h"
@@ -66,14 +64,7 @@ TCommandTypeForm::TCommandTypeForm(Platform& platform, const CommandRecord& reco
         connect(radio, &QRadioButton::clicked, this, [this, t] { RadioButtonClick(t); });
         connect(define, &QPushButton::clicked, this, [this, t] { DefineClick(t); });
     }
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
+    LayOutChoiceDialog(*this, *GroupBox1, *OKBtn, *CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TCommandTypeForm::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -2,10 +2,8 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "ui/hyper/PickerKinds.h"
 #include "ui/hyper/Pickers.h"
@@ -51,14 +49,7 @@ TExeChoiceForm::TExeChoiceForm(Platform& platform, bool shortForm, std::filesyst
         Button3 = new QPushButton(tr("Add"), GroupBox1);
         addRow(RadioButton3, Button3, 2);
     }
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
+    LayOutChoiceDialog(*this, *GroupBox1, *OKBtn, *CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -12,7 +12,6 @@
 #include "core/FileError.h"
 #include "core/FolderNames.h"
 #include "core/PickedFile.h"
-#include "core/SharedRoutines.h"
 #include "ui/hyper/LinkPreview.h"
 #include "ui/hyper/PickerKinds.h"
 
@@ -168,17 +167,7 @@ void TFilePickerForm::ViewBtnClick() {
 }
 
 bool TFilePickerForm::DurationEditExit() {
-    if (DurationEdit->text().isEmpty()) {
-        DurationEdit->setText(QStringLiteral("0"));
-        return true;
-    }
-    if (!IsWholeNumber(DurationEdit->text().toStdString())) {
-        platform().ShowError(QStringLiteral("That is not a valid number"));
-        DurationEdit->setText(QStringLiteral("0"));
-        DurationEdit->setFocus();
-        return false;
-    }
-    return true;
+    return ConfirmDurationBox(platform(), *DurationEdit);
 }
 
 void TFilePickerForm::OKBtnClick() {

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-#include "core/SharedRoutines.h"
 #include "ui/hyper/LinkPreview.h"
 #include "ui/hyper/PickerKinds.h"
 #include "ui/hyper/TFilePickerForm.h"
@@ -126,17 +125,7 @@ void TGetGrAudioForm::ViewBtnClick() {
 }
 
 bool TGetGrAudioForm::DurationEditExit() {
-    if (DurationEdit->text().isEmpty()) {
-        DurationEdit->setText(QStringLiteral("0"));
-        return true;
-    }
-    if (!IsWholeNumber(DurationEdit->text().toStdString())) {
-        platform().ShowError(QStringLiteral("That is not a valid number"));
-        DurationEdit->setText(QStringLiteral("0"));
-        DurationEdit->setFocus();
-        return false;
-    }
-    return true;
+    return ConfirmDurationBox(platform(), *DurationEdit);
 }
 
 void TGetGrAudioForm::OKBtnClick() {

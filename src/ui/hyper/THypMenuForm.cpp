@@ -40,20 +40,10 @@ void THypMenuForm::LoadFeedback(const std::vector<std::string>& lines) {
 bool EditGroupFeedback(Platform& platform, const std::filesystem::path& topicFile,
                        const std::filesystem::path& quizFolder, const std::string& topicName,
                        QWidget* parent) {
-    const bool exists = TopicExists(topicFile, topicName, "", "HYPER");
     THypMenuForm menu(platform, topicFile, quizFolder, topicName, parent);
-    if (exists) {
-        std::vector<std::string> lines;
-        try {
-            FindTopic(topicFile, topicName, "HYPER", lines);
-            menu.LoadFeedback(lines);
-        } catch (const std::exception& error) {
-            platform.ShowError(QString::fromStdString(error.what()));
-            return true;
-        }
-    }
-    const bool saved = platform.RunModal(menu) == QDialog::Accepted;
-    return saved || exists;
+    return RunMenuOnTopic(
+        platform, menu, topicFile, topicName,
+        [&menu](const std::vector<std::string>& lines) { menu.LoadFeedback(lines); });
 }
 
 } // namespace tavrin

@@ -239,16 +239,14 @@ void TInfoMenuForm::SaveBtnClick() {
     accept();
 }
 
-bool RunInformationMenu(Platform& platform, const std::filesystem::path& topicFile,
-                        const std::filesystem::path& quizFolder, const std::string& identifier,
-                        QWidget* parent) {
-    const bool exists = TopicExists(topicFile, identifier, "", "HYPER");
-    TInfoMenuForm menu(platform, topicFile, quizFolder, identifier, parent);
+bool RunMenuOnTopic(Platform& platform, TInfoMenuForm& menu, const std::filesystem::path& topicFile,
+                    const std::string& name, const TopicLoader& load) {
+    const bool exists = TopicExists(topicFile, name, "", "HYPER");
     if (exists) {
         std::vector<std::string> lines;
         try {
-            FindTopic(topicFile, identifier, "HYPER", lines);
-            menu.LoadTopic(lines);
+            FindTopic(topicFile, name, "HYPER", lines);
+            load(lines);
         } catch (const std::exception& error) {
             platform.ShowError(QString::fromStdString(error.what()));
             return true;
@@ -256,6 +254,15 @@ bool RunInformationMenu(Platform& platform, const std::filesystem::path& topicFi
     }
     const bool saved = platform.RunModal(menu) == QDialog::Accepted;
     return saved || exists;
+}
+
+bool RunInformationMenu(Platform& platform, const std::filesystem::path& topicFile,
+                        const std::filesystem::path& quizFolder, const std::string& identifier,
+                        QWidget* parent) {
+    TInfoMenuForm menu(platform, topicFile, quizFolder, identifier, parent);
+    return RunMenuOnTopic(
+        platform, menu, topicFile, identifier,
+        [&menu](const std::vector<std::string>& lines) { menu.LoadTopic(lines); });
 }
 
 } // namespace tavrin

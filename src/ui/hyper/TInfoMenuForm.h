@@ -3,7 +3,9 @@
 #include <QString>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/InformationChoice.h"
 #include "platform/PlatformDialog.h"
@@ -65,6 +67,14 @@ private:
     bool feedbackMenu_;
     InformationChoice choice_;
 };
+
+using TopicLoader = std::function<void(const std::vector<std::string>& lines)>;
+
+// Runs either menu on the "HYPER" topic `name`, loaded into it by `load` when
+// the topic file holds it. True when the author saved, or when the topic was
+// there before (its owner keeps its information whatever the author does).
+bool RunMenuOnTopic(Platform& platform, TInfoMenuForm& menu, const std::filesystem::path& topicFile,
+                    const std::string& name, const TopicLoader& load);
 
 // Opens the information menu of a question (topic source "HYPER"), on its
 // stored topic when it has one. True when the author saved, or when the
