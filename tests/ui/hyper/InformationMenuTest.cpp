@@ -5,12 +5,10 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 #include "core/TopicFile.h"
 #include "support/GuiTestSupport.h"
+#include "tests/core/QuizFolders.h"
 #include "ui/hyper/THypMenuForm.h"
 #include "ui/hyper/TInfoMenuForm.h"
 #include "ui/hyper/TextEntry.h"
@@ -25,30 +23,15 @@ using test::typeInto;
 
 class InformationMenuTest : public test::GuiTest {
 protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() / ("tavrin-menu-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        quiz_ = root_ / "quiz";
-        other_ = root_ / "other";
-        fs::create_directories(quiz_);
-        fs::create_directories(other_);
-        topics_ = quiz_ / "QUIZ.TIR";
-    }
-    void TearDown() override {
-        test::GuiTest::TearDown();
-        fs::remove_all(root_);
-    }
+    QuizFolders folders_;
+    const fs::path& quiz_ = folders_.quiz;
+    const fs::path& other_ = folders_.other;
+    const fs::path topics_ = quiz_ / "QUIZ.TIR";
     static void write(const fs::path& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
+        QuizFolders::write(path, text);
     }
-    static std::string read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static std::string read(const fs::path& path) { return QuizFolders::read(path); }
     bool runMenu(const std::string& id) { return RunInformationMenu(platform, topics_, quiz_, id); }
-    fs::path root_, quiz_, other_, topics_;
 };
 
 TEST_F(InformationMenuTest, OpensEmptyWithTextOnlySelected) {

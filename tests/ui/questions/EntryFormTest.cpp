@@ -53,6 +53,20 @@ protected:
         EXPECT_EQ(form.focusWidget(), field) << message;
     }
 
+    // The TI and MC forms check identifier, correct answer and question
+    // lines in this order; each is filled in after its refusal (the question
+    // into line 3, so that any line counts).
+    template <typename Form>
+    void ExpectLinesRefusedInOrder(Form& form, const char* id, const char* correct,
+                                   const char* question) {
+        ExpectRefused(form, form.BitBtn1, "The Question Identifier must be entered.", form.QuestID);
+        form.QuestID->setText(id);
+        ExpectRefused(form, form.BitBtn1, "A Correct Answer must be entered.", form.CorrectEdit);
+        form.CorrectEdit->setText(correct);
+        ExpectRefused(form, form.BitBtn1, "A Question must be entered.", form.qEdit[0]);
+        form.qEdit[2]->setText(question);
+    }
+
     ScriptedPlatform platform;
     std::set<std::string> takenIds;
     bool attachInformation = true;
@@ -93,12 +107,7 @@ TEST_F(EntryFormTest, TIFormReportsMissingFieldsInOrder) {
         EXPECT_EQ(form.qEdit[0]->maxLength(), 90);
         EXPECT_EQ(form.qEdit[1]->maxLength(), 80);
         EXPECT_EQ(form.AEdit[0]->maxLength(), 20);
-        ExpectRefused(form, form.BitBtn1, "The Question Identifier must be entered.", form.QuestID);
-        form.QuestID->setText("T1");
-        ExpectRefused(form, form.BitBtn1, "A Correct Answer must be entered.", form.CorrectEdit);
-        form.CorrectEdit->setText("Paris");
-        ExpectRefused(form, form.BitBtn1, "A Question must be entered.", form.qEdit[0]);
-        form.qEdit[2]->setText("Capital of France?");
+        ExpectLinesRefusedInOrder(form, "T1", "Paris", "Capital of France?");
         ExpectRefused(form, form.BitBtn1, "A Match must be entered.", form.AEdit[0]);
         form.BitBtn2->click();
     });
@@ -113,12 +122,7 @@ TEST_F(EntryFormTest, MCFormReportsMissingFieldsInOrder) {
         EXPECT_EQ(form.AEdit.size(), 5);
         EXPECT_EQ(form.qEdit[5]->maxLength(), 90);
         EXPECT_EQ(form.AEdit[4]->maxLength(), 90);
-        ExpectRefused(form, form.BitBtn1, "The Question Identifier must be entered.", form.QuestID);
-        form.QuestID->setText("M1");
-        ExpectRefused(form, form.BitBtn1, "A Correct Answer must be entered.", form.CorrectEdit);
-        form.CorrectEdit->setText("Four");
-        ExpectRefused(form, form.BitBtn1, "A Question must be entered.", form.qEdit[0]);
-        form.qEdit[0]->setText("How many players in a string quartet?");
+        ExpectLinesRefusedInOrder(form, "M1", "Four", "How many players in a string quartet?");
         ExpectRefused(form, form.BitBtn1, "A Wrong Answer must be entered.", form.AEdit[0]);
         form.AEdit[2]->setText("Three");
         form.BitBtn1->click();
