@@ -138,24 +138,19 @@ bool ConfirmDurationBox(Platform& platform, QLineEdit& box) {
     return true;
 }
 
-std::optional<QString> FindFileIntoQuizFolder(Platform& platform,
-                                              const std::filesystem::path& quizFolder,
-                                              const PickerDescription& picker,
-                                              const QString& nameBox,
-                                              const std::vector<std::string>& presetMasks) {
-    FileDialogRequest request;
-    request.caption = picker.findTitle;
-    request.filter = picker.findFilter;
-    request.startFolder = QString::fromStdString(quizFolder.string());
-    request.helpContext = kOpenDialogHelp;
+std::optional<QString> AskAndImportFile(Platform& platform, const std::filesystem::path& quizFolder,
+                                        FileDialogRequest request, const QString& nameBox,
+                                        const std::vector<std::string>& presetMasks) {
+    request.startFolder = QString::fromStdU16String(quizFolder.u16string());
     request.mustExist = true;
     const std::optional<QString> chosen = platform.GetOpenFileName(request);
     if (!chosen) {
         return std::nullopt;
     }
-    const std::filesystem::path path = chosen->toStdString();
-    const bool copy = platform.AskYesNo(QStringLiteral("Copy the file %1 to the Project directory?")
-                                            .arg(QString::fromStdString(path.filename().string())));
+    const std::filesystem::path path(chosen->toStdU16String());
+    const bool copy =
+        platform.AskYesNo(QStringLiteral("Copy the file %1 to the Project directory?")
+                              .arg(QString::fromStdU16String(path.filename().u16string())));
     try {
         return QString::fromStdString(
             TakeFoundFile(quizFolder, path, copy, nameBox.toStdString(), presetMasks));
@@ -164,6 +159,18 @@ std::optional<QString> FindFileIntoQuizFolder(Platform& platform,
         return QString::fromStdString(
             TakeFoundFile(quizFolder, path, false, nameBox.toStdString(), presetMasks));
     }
+}
+
+std::optional<QString> FindFileIntoQuizFolder(Platform& platform,
+                                              const std::filesystem::path& quizFolder,
+                                              const PickerDescription& picker,
+                                              const QString& nameBox,
+                                              const std::vector<std::string>& presetMasks) {
+    FileDialogRequest request;
+    request.caption = picker.findTitle;
+    request.filter = picker.findFilter;
+    request.helpContext = kOpenDialogHelp;
+    return AskAndImportFile(platform, quizFolder, request, nameBox, presetMasks);
 }
 
 QString CurrentTopicCaption() {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Platform.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -15,7 +17,6 @@ class QWidget;
 
 namespace tavrin {
 
-class Platform;
 enum class PickerKind;
 
 // What distinguishes one picker from another: its form name, captions, the
@@ -45,6 +46,15 @@ void LayOutChoiceDialog(QWidget& form, QWidget& group, QPushButton& ok, QPushBut
 
 // Names of the quiz folder's files matching "*.A;*.B", sorted.
 QStringList PickerFolderList(const std::filesystem::path& quizFolder, const QString& masks);
+
+// Runs the open dialog of `request` in the quiz folder, asks whether to copy
+// the chosen file into the quiz folder (never over a file of that name) and
+// returns the name the name box takes: the bare name when the quiz folder
+// holds the file, else `nameBox` or the first file of `presetMasks`. Nothing
+// when the dialog was cancelled. A failed copy is reported.
+std::optional<QString> AskAndImportFile(Platform& platform, const std::filesystem::path& quizFolder,
+                                        FileDialogRequest request, const QString& nameBox,
+                                        const std::vector<std::string>& presetMasks);
 
 // "Find File": runs the open dialog, asks whether to copy the chosen file into
 // the quiz folder, and returns the name the name box takes; nothing when the
