@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextEdit>
@@ -110,6 +111,19 @@ void pressKey(const QObject& parent, const QString& widgetName, Qt::Key key) {
     if (widget != nullptr) {
         QTest::keyClick(widget, key);
     }
+}
+
+void triggerMenu(const QObject& form, const QString& entryText) {
+    auto* menu = findChild<QMenu>(form, QStringLiteral("PopupMenu1"));
+    if (menu == nullptr)
+        return;
+    for (QAction* action : menu->actions()) {
+        if (action->text() == entryText) {
+            action->trigger();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no menu entry " << entryText.toStdString();
 }
 
 } // namespace tavrin::test

@@ -46,6 +46,8 @@ QString textOf(const QObject& parent, const QString& widgetName);
 void setChecked(const QObject& parent, const QString& buttonName, bool checked);
 // Picks the entry of the named combo box or list that has this text.
 void chooseItem(const QObject& parent, const QString& widgetName, const QString& itemText);
+// Triggers the entry with this text of the form's pop-up menu "PopupMenu1".
+void triggerMenu(const QObject& form, const QString& entryText);
 // Sends one key press (and release) to the named widget.
 void pressKey(const QObject& parent, const QString& widgetName, Qt::Key key);
 

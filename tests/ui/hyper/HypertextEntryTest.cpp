@@ -15,6 +15,7 @@ namespace {
 
 using test::click;
 using test::findChild;
+using test::triggerMenu;
 using test::typeInto;
 
 class HypertextEntryTest : public test::GuiTest {
@@ -25,15 +26,6 @@ protected:
         design.setVpTop(90);
         design.setVpWidth(250);
         design.setVpHeight(120);
-    }
-    static void triggerMenu(QDialog& form, const QString& text) {
-        for (QAction* action : findChild<QMenu>(form, "PopupMenu1")->actions()) {
-            if (action->text() == text) {
-                action->trigger();
-                return;
-            }
-        }
-        ADD_FAILURE() << "no menu entry " << text.toStdString();
     }
     ViewPortDesign design = DefaultViewPortDesign();
     std::vector<std::string> lines{"{\\rtf1\\ansi Hello", "}"};

@@ -21,6 +21,7 @@ namespace {
 
 using test::click;
 using test::findChild;
+using test::triggerMenu;
 
 const std::string kRtf = "{\\rtf1\\ansi Hello}";
 
@@ -32,15 +33,6 @@ protected:
         design.setVpTop(90);
         design.setVpWidth(250);
         design.setVpHeight(120);
-    }
-    static void triggerMenu(QDialog& form, const QString& text) {
-        for (QAction* action : findChild<QMenu>(form, "PopupMenu1")->actions()) {
-            if (action->text() == text) {
-                action->trigger();
-                return;
-            }
-        }
-        ADD_FAILURE() << "no menu entry " << text.toStdString();
     }
     static void mouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButton button,
                       Qt::MouseButtons held) {
