@@ -43,12 +43,14 @@ QRect AddIntroductionBars(QWidget& screen, const ProgramScreens& screens,
     if (intro.useMenuBar()) {
         auto* menu = new QMenuBar(&screen);
         menu->setObjectName(QStringLiteral("MainMenu1"));
-        menu->addAction(Shown(screens.closeButtonText()));
+        menu->addAction(Shown(screens.closeButtonText()))->setObjectName(QStringLiteral("Close1"));
         if (screens.showAboutBox()) {
-            menu->addAction(Shown(screens.aboutButtonText()));
+            menu->addAction(Shown(screens.aboutButtonText()))
+                ->setObjectName(QStringLiteral("About1"));
         }
         if (window.useHelpFile()) {
-            menu->addAction(Shown(screens.helpButtonText()));
+            menu->addAction(Shown(screens.helpButtonText()))
+                ->setObjectName(QStringLiteral("Help1"));
         }
         menu->setGeometry(0, 0, screen.width(), menu->sizeHint().height());
         top = menu->height();

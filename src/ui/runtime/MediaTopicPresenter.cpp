@@ -3,11 +3,12 @@
 #include "core/Cp1252.h"
 #include "ui/hyper/MediaDisplay.h"
 #include "ui/present/TAboutBox.h"
+#include "ui/present/TIntDispForm.h"
 
 namespace tavrin {
 
 MediaTopicPresenter::MediaTopicPresenter(Platform& platform, MediaSession session)
-    : PendingTopicPresenter(platform), platform_(platform), session_(std::move(session)) {}
+    : platform_(platform), session_(std::move(session)) {}
 
 void MediaTopicPresenter::PrepareMediaWindows(const QString& caption,
                                               const std::string& instruction, bool videoAdvisory) {
@@ -36,6 +37,12 @@ void MediaTopicPresenter::OpenDocument(const std::string& command) {
 
 void MediaTopicPresenter::ShowAboutBox(const AboutBoxDesign& design) {
     tavrin::ShowAboutBox(platform_, session_.quizFolder, design);
+}
+
+void MediaTopicPresenter::ShowIntroduction(const std::vector<std::string>& lines,
+                                           const ProgramScreens& screens,
+                                           const ProgramWindow& window) {
+    tavrin::ShowIntroduction(platform_, session_.quizFolder, screens, window, lines);
 }
 
 } // namespace tavrin

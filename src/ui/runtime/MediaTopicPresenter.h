@@ -5,9 +5,11 @@
 
 namespace tavrin {
 
-// Shows a run's topics, media, programs and about box in their windows. The
-// introduction screen is not built yet and still says so.
-class MediaTopicPresenter : public PendingTopicPresenter {
+class Platform;
+
+// Shows a run's topics, media, programs, about box and introduction in their
+// windows, with files taken from the session's quiz folder.
+class MediaTopicPresenter : public TopicPresenter {
 public:
     MediaTopicPresenter(Platform& platform, MediaSession session);
 
@@ -18,6 +20,8 @@ public:
     void RunProgram(int linkType, const std::string& command) override;
     void OpenDocument(const std::string& command) override;
     void ShowAboutBox(const AboutBoxDesign& design) override;
+    void ShowIntroduction(const std::vector<std::string>& lines, const ProgramScreens& screens,
+                          const ProgramWindow& window) override;
 
     const MediaSession& session() const { return session_; }
 

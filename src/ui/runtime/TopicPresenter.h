@@ -10,8 +10,6 @@
 
 namespace tavrin {
 
-class Platform;
-
 // The windows a run opens around its questions: topics of information and
 // feedback, media and programs of the opening and closing commands, the about
 // box and the introduction. Each call returns when its window has closed.
@@ -31,28 +29,6 @@ public:
     virtual void ShowAboutBox(const AboutBoxDesign& design) = 0;
     virtual void ShowIntroduction(const std::vector<std::string>& lines,
                                   const ProgramScreens& screens, const ProgramWindow& window) = 0;
-};
-
-// Stands in until the media and presentation windows exist: each request
-// tells the user, in an information box, that it cannot be shown yet.
-class PendingTopicPresenter : public TopicPresenter {
-public:
-    explicit PendingTopicPresenter(Platform& platform) : platform_(platform) {}
-
-    static QString NotAvailableText();
-
-    void PrepareMediaWindows(const QString&, const std::string&, bool) override {}
-    void ShowTopic(const std::vector<std::string>& lines) override;
-    void ShowMultimedia(const QString& caption, const std::string& command) override;
-    void RunProgram(int linkType, const std::string& command) override;
-    void OpenDocument(const std::string& command) override;
-    void ShowAboutBox(const AboutBoxDesign& design) override;
-    void ShowIntroduction(const std::vector<std::string>& lines, const ProgramScreens& screens,
-                          const ProgramWindow& window) override;
-
-private:
-    void tell();
-    Platform& platform_;
 };
 
 } // namespace tavrin
