@@ -1,9 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
 
 #include "tests/core/TempFolder.h"
 
@@ -18,22 +15,12 @@ public:
         std::filesystem::create_directories(other);
     }
 
-    static void write(const std::filesystem::path& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
-    static std::string read(const std::filesystem::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
 private:
     TempFolder root_;
 
 public:
-    const std::filesystem::path quiz = root_.path() / "quiz";
-    const std::filesystem::path other = root_.path() / "other";
+    const std::filesystem::path quiz = root_ / "quiz";
+    const std::filesystem::path other = root_ / "other";
 };
 
 } // namespace tavrin

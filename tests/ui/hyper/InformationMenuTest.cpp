@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <filesystem>
 
+#include "core/FileIO.h"
 #include "core/TopicFile.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/QuizFolders.h"
@@ -28,9 +29,9 @@ protected:
     const fs::path& other_ = folders_.other;
     const fs::path topics_ = quiz_ / "QUIZ.TIR";
     static void write(const fs::path& path, const std::string& text) {
-        QuizFolders::write(path, text);
+        WriteFileAtomically(path, text);
     }
-    static std::string read(const fs::path& path) { return QuizFolders::read(path); }
+    static std::string read(const fs::path& path) { return ReadFileText(path); }
     bool runMenu(const std::string& id) { return RunInformationMenu(platform, topics_, quiz_, id); }
 };
 

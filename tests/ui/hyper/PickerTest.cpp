@@ -6,6 +6,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "core/FileIO.h"
 #include "core/PickedFile.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/QuizFolders.h"
@@ -27,7 +28,7 @@ protected:
     QuizFolders folders_;
     const fs::path& quiz_ = folders_.quiz;
     const fs::path& other_ = folders_.other;
-    static void write(const fs::path& path) { QuizFolders::write(path, "x"); }
+    static void write(const fs::path& path) { WriteFileAtomically(path, std::string("x")); }
 };
 
 TEST_F(PickerTest, GraphicPickerListsTheQuizFolderAndChecksTheDuration) {
