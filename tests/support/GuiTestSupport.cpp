@@ -1,9 +1,11 @@
 #include "support/GuiTestSupport.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextEdit>
@@ -111,6 +113,19 @@ void pressKey(const QObject& parent, const QString& widgetName, Qt::Key key) {
     if (widget != nullptr) {
         QTest::keyClick(widget, key);
     }
+}
+
+void sendMouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+    QMouseEvent event(type, at, target.mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&target, &event);
+}
+
+void dragWithin(QWidget& target, QPoint from, QPoint to) {
+    sendMouse(target, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    sendMouse(target, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(target, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    sendMouse(target, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
 }
 
 void triggerMenu(const QObject& form, const QString& entryText) {

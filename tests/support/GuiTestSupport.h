@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QEvent>
 #include <QLineEdit>
 #include <QString>
 #include <gtest/gtest.h>
@@ -50,5 +51,11 @@ void chooseItem(const QObject& parent, const QString& widgetName, const QString&
 void triggerMenu(const QObject& form, const QString& entryText);
 // Sends one key press (and release) to the named widget.
 void pressKey(const QObject& parent, const QString& widgetName, Qt::Key key);
+// Sends one mouse event at a point of the widget, in its own coordinates.
+void sendMouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons held);
+// Hovers at `from`, presses there, moves to `to` and lets go (coordinates of
+// the widget at the start of the drag), as a stretch handle is dragged.
+void dragWithin(QWidget& target, QPoint from, QPoint to);
 
 } // namespace tavrin::test

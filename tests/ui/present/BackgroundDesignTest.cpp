@@ -3,14 +3,13 @@
 #include <QListWidget>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
+#include "core/FileIO.h"
 #include "core/ProgramScreens.h"
 #include "core/ProgramWindow.h"
 #include "platform/PlatformConversions.h"
 #include "support/GuiTestSupport.h"
+#include "tests/core/QuizFolders.h"
 #include "ui/present/ImportToQuizFolder.h"
 #include "ui/present/ShowBackground.h"
 #include "ui/present/TCFGDesignBackForm.h"
@@ -27,27 +26,12 @@ using test::textOf;
 
 class BackgroundDesignTest : public test::GuiTest {
 protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() / ("tavrin-backdesign-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        quiz_ = root_ / "quiz";
-        other_ = root_ / "other";
-        fs::create_directories(quiz_);
-        fs::create_directories(other_);
+    BackgroundDesignTest() {
         window.setProgramTitle("Birds of Europe");
         window.setBackgroundDefaults();
     }
-    void TearDown() override {
-        test::GuiTest::TearDown();
-        fs::remove_all(root_);
-    }
     static void write(const fs::path& path, const std::string& content = "x") {
-        std::ofstream(path, std::ios::binary) << content;
-    }
-    static std::string read(const fs::path& path) {
-        std::ostringstream out;
-        out << std::ifstream(path, std::ios::binary).rdbuf();
-        return out.str();
+        WriteFileAtomically(path, content);
     }
     // Which of the three kind groups the author sees.
     static QString visibleGroups(const QDialog& form) {
@@ -64,7 +48,9 @@ protected:
         list->setCurrentRow(row);
         emit list->itemClicked(list->item(row));
     }
-    fs::path root_, quiz_, other_;
+    QuizFolders folders_;
+    const fs::path& quiz_ = folders_.quiz;
+    const fs::path& other_ = folders_.other;
     ProgramWindow window;
 };
 
@@ -198,8 +184,8 @@ TEST_F(BackgroundDesignTest, FindFileCopiesOnYesAndNeverOverwrites) {
         click(form, "OKBtn");
     });
     ASSERT_TRUE(DesignProgramBackground(platform, quiz_, window));
-    EXPECT_EQ(read(quiz_ / "pic.jpg"), "old");
-    EXPECT_EQ(read(quiz_ / "tiles.bmp"), "bmp");
+    EXPECT_EQ(ReadFileText(quiz_ / "pic.jpg"), "old");
+    EXPECT_EQ(ReadFileText(quiz_ / "tiles.bmp"), "bmp");
     EXPECT_EQ(window.backgroundWallpaper(), "tiles.bmp");
     EXPECT_EQ(platform.lastFileRequest().filter, "Wallpaper Files|*.BMP");
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
+#include "support/GuiTestSupport.h"
 #include "ui/present/TStretchHandle.h"
 
 namespace tavrin {
@@ -28,20 +29,11 @@ protected:
         screen.show();
     }
 
-    // Sends a mouse event at a point of the handle, in its own coordinates.
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, handle.mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(&handle, &event);
+        test::sendMouse(handle, type, at, button, held);
     }
     void hover(QPoint at) { mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); }
-    // Presses at `from`, moves to `to` and lets go there (handle coordinates
-    // at the start of the drag).
-    void drag(QPoint from, QPoint to) {
-        hover(from);
-        mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-        mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-        mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-    }
+    void drag(QPoint from, QPoint to) { test::dragWithin(handle, from, to); }
     void key(Qt::Key k) {
         QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
         QApplication::sendEvent(&handle, &press);
@@ -54,14 +46,6 @@ protected:
     QWidget inBox;
     TStretchHandle handle{&screen};
 };
-
-TEST_F(StretchHandleTest, StartsHiddenAndSmall) {
-    EXPECT_FALSE(handle.isVisible());
-    EXPECT_FALSE(handle.isEnabled());
-    EXPECT_EQ(handle.size(), QSize(24, 24));
-    EXPECT_EQ(handle.Color, QColor(Qt::black));
-    EXPECT_EQ(handle.SecondaryColor, QColor(0x80, 0x80, 0x80));
-}
 
 TEST_F(StretchHandleTest, AttachingSurroundsTheControl) {
     handle.Attach(&first);
@@ -126,18 +110,27 @@ TEST_F(StretchHandleTest, PointerPositionChoosesTheDragMode) {
     EXPECT_EQ(handle.cursor().shape(), Qt::SizeFDiagCursor);
 }
 
-TEST_F(StretchHandleTest, DraggingTheBottomRightCornerResizes) {
-    handle.Attach(&first);
-    drag({103, 63}, {123, 73});
-    EXPECT_EQ(first.geometry(), QRect(40, 40, 120, 70));
-    EXPECT_EQ(handle.geometry(), QRect(38, 38, 125, 75));
-    EXPECT_FALSE(handle.dragging());
-}
-
-TEST_F(StretchHandleTest, DraggingTheLeftSideKeepsTheRightEdge) {
-    handle.Attach(&first);
-    drag({1, 32}, {11, 40});
-    EXPECT_EQ(first.geometry(), QRect(50, 40, 90, 60));
+TEST_F(StretchHandleTest, DraggingResizesOrMovesTheControlWithinItsLimits) {
+    // The handle (105 x 65) surrounds `first` (40, 40, 100 x 60) 2 pixels out.
+    const struct {
+        const char* what;
+        QPoint from, to;
+        QRect control;
+    } cases[] = {
+        {"bottom right corner resizes", {103, 63}, {123, 73}, {40, 40, 120, 70}},
+        {"left side keeps the right edge", {1, 32}, {11, 40}, {50, 40, 90, 60}},
+        {"resizing stops at five pixels", {103, 63}, {-200, -200}, {40, 40, 5, 5}},
+        {"moving stays inside the parent", {30, 20}, {-300, -300}, {2, 2, 100, 60}},
+    };
+    for (const auto& c : cases) {
+        first.setGeometry(40, 40, 100, 60);
+        handle.Attach(&first);
+        drag(c.from, c.to);
+        EXPECT_EQ(first.geometry(), c.control) << c.what;
+        EXPECT_EQ(handle.geometry(), c.control.adjusted(-2, -2, 3, 3)) << c.what;
+        EXPECT_FALSE(handle.dragging());
+        handle.Detach();
+    }
 }
 
 TEST_F(StretchHandleTest, MovingSnapsToTheGrid) {
@@ -151,20 +144,6 @@ TEST_F(StretchHandleTest, MovingSnapsToTheGrid) {
     EXPECT_EQ(first.size(), QSize(40, 30));
     handle.setSnapToGrid(false);
     EXPECT_FALSE(handle.SnapToGrid());
-}
-
-TEST_F(StretchHandleTest, ResizingStopsAtFivePixels) {
-    handle.Attach(&first);
-    drag({103, 63}, {-200, -200});
-    EXPECT_EQ(first.size(), QSize(5, 5));
-    EXPECT_EQ(first.pos(), QPoint(40, 40));
-}
-
-TEST_F(StretchHandleTest, MovingStaysInsideTheParent) {
-    handle.Attach(&first);
-    drag({30, 20}, {-300, -300});
-    EXPECT_EQ(handle.pos(), QPoint(0, 0));
-    EXPECT_EQ(first.pos(), QPoint(2, 2));
 }
 
 TEST_F(StretchHandleTest, ALockedHandleNeitherDragsNorMoves) {
