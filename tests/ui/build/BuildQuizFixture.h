@@ -1,13 +1,14 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
+#include "core/FileIO.h"
 #include "core/ProjectState.h"
 #include "core/TQARecord.h"
+#include "core/TopicFile.h"
 #include "support/GuiTestSupport.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin::test {
 
@@ -16,12 +17,8 @@ namespace tavrin::test {
 class BuildQuizTest : public GuiTest {
 protected:
     BuildQuizTest() {
-        static int counter = 0;
-        root = std::filesystem::temp_directory_path() /
-               ("tavrin-build-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(root);
-        std::filesystem::create_directories(root / "program");
         state.programFolder = root / "program";
+        std::filesystem::create_directories(state.programFolder);
         const auto no = [](const std::string&) { return false; };
         const auto keep = [](const std::filesystem::path&) {};
         EXPECT_EQ(state.StartNewQuiz(root / "quiz", "DEMO", no, keep), OpenResult::kOpened);
@@ -29,9 +26,9 @@ protected:
         addQuestion("Q2", "Two and two?", "Four", true);
     }
     ~BuildQuizTest() override {
+        // The folder cannot be removed while it is the current one.
         std::error_code ignored;
         std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
-        std::filesystem::remove_all(root, ignored);
     }
 
     void addQuestion(const std::string& id, const std::string& question, const std::string& answer,
@@ -44,16 +41,13 @@ protected:
         state.questions().WriteQuestion(QuestionFile::kAppend, record);
     }
 
-    void writeFile(const std::filesystem::path& path, const std::string& text) const {
-        std::ofstream out(path, std::ios::binary);
-        out << text;
+    static void writeFile(const std::filesystem::path& path, const std::string& text) {
+        WriteFileAtomically(path, text);
     }
 
     // A command topic of the questions' information.
     void addTopic(const std::string& name, int type, const std::string& command) const {
-        std::ofstream out(state.topicFile, std::ios::binary | std::ios::app);
-        out << "[" << name << "]\r\nsource=HYPER\r\ntype=" << type << "\r\ncommand=" << command
-            << "\r\n]\r\n\r\n";
+        AppendCommandTopic(state.topicFile, name, type, command, "HYPER");
     }
 
     // Any bare ELF program serves as the runner stub.
@@ -62,7 +56,7 @@ protected:
                                    std::filesystem::copy_options::overwrite_existing);
     }
 
-    std::filesystem::path root;
+    TempFolder root;
     ProjectState state;
 };
 
