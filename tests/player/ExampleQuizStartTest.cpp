@@ -1,7 +1,6 @@
 // Every example quiz that comes with the program becomes an executable quiz
 // that starts and opens its first screen.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QProcessEnvironment>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "core/CompiledQuizBuilder.h"
 #include "core/FolderNames.h"
 #include "core/QuizKind.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace {
@@ -60,14 +60,8 @@ bool noDisplay(const test::PlayerRun& run) {
 
 class ExampleQuizStartTest : public ::testing::Test {
 protected:
-    ExampleQuizStartTest()
-        : root(fs::temp_directory_path() / ("tavrin-examples-" + std::to_string(::getpid()))) {
-        fs::remove_all(root);
-        fs::create_directories(root);
-    }
-    ~ExampleQuizStartTest() override { fs::remove_all(root); }
-
-    fs::path root;
+    TempFolder temp;
+    const fs::path root = temp.path();
 };
 
 TEST_F(ExampleQuizStartTest, EveryExampleStartsAsAnExecutableQuiz) {

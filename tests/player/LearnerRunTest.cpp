@@ -20,6 +20,7 @@
 #include "core/TextLines.h"
 #include "core/TopicFile.h"
 #include "core/ViewPortDesign.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace {
@@ -57,15 +58,12 @@ const char* const kScript = "[river] the Thames\n"
 class LearnerRunTest : public ::testing::Test {
 protected:
     LearnerRunTest() {
-        root = fs::temp_directory_path() / ("tavrin-learner-" + std::to_string(::getpid()));
-        fs::remove_all(root);
         quizFolder = root / "authoring" / "DEMO";
         fs::create_directories(quizFolder);
         files = QuizFileSet::named(quizFolder, QuizKind::TI, "DEMO.TIJ");
         writeQuiz();
         std::ofstream(root / "answers.txt", std::ios::binary) << kScript;
     }
-    ~LearnerRunTest() override { fs::remove_all(root); }
 
     void writeQuiz() {
         InitQuizSettings(settings);
@@ -170,7 +168,8 @@ protected:
         EXPECT_TRUE(run.report.contains("info: The Quiz results have been saved to DEMO.TID"));
     }
 
-    fs::path root;
+    TempFolder temp;
+    const fs::path root = temp.path();
     fs::path quizFolder;
     QuizFileSet files;
     QuizSettings settings;

@@ -1,5 +1,7 @@
 #include <QDialog>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 #include "core/CompiledQuizBuilder.h"
 #include "core/ExecutableQuiz.h"
@@ -31,6 +33,13 @@ protected:
         return "The quiz in " + name + " cannot be played.\n" + name + ": " +
                QString::fromStdString(reason);
     }
+    // The two-question quiz, its media and results beside the quiz file.
+    void expectDemoQuiz(const QuizToPlay& quiz) const {
+        ASSERT_TRUE(quiz.source);
+        EXPECT_EQ(quiz.source->questionRecords().size(), 2u);
+        EXPECT_EQ(quiz.source->mediaFolder(), state.quizFolder);
+        EXPECT_EQ(quiz.quizFile, state.quizFolder / "DEMO.QAJ");
+    }
     QuizToPlay openCompiled(const fs::path& file) {
         return OpenQuizToPlay(platform, PlayerProgram::kQuizRunner,
                               {QString::fromStdString(file.string())}, {});
@@ -46,11 +55,7 @@ TEST_F(PlayerLaunchTest, CompiledQuizNamedOnTheCommandLineIsOpened) {
     const fs::path compiled = compile();
     const Bytes bytes = ReadFileBytes(compiled);
     ASSERT_EQ(Bytes(bytes.begin() + 4958, bytes.begin() + 4974), kGoodDirectory);
-    QuizToPlay quiz = openCompiled(compiled);
-    ASSERT_TRUE(quiz.source);
-    EXPECT_EQ(quiz.source->questionRecords().size(), 2u);
-    EXPECT_EQ(quiz.source->mediaFolder(), state.quizFolder);
-    EXPECT_EQ(quiz.quizFile, state.quizFolder / "DEMO.QAJ");
+    expectDemoQuiz(openCompiled(compiled));
 }
 
 TEST_F(PlayerLaunchTest, WithoutArgumentTheRunnerAsksAndCancelEndsQuietly) {
@@ -58,11 +63,7 @@ TEST_F(PlayerLaunchTest, WithoutArgumentTheRunnerAsksAndCancelEndsQuietly) {
     QuizToPlay quiz = OpenQuizToPlay(platform, PlayerProgram::kQuizRunner, {}, {});
     EXPECT_FALSE(quiz.source);
     EXPECT_FALSE(quiz.refused);
-}
-
-TEST_F(PlayerLaunchTest, WithoutArgumentTheChosenFileIsPlayed) {
-    const fs::path compiled = compile();
-    platform.expectOpenFile(QString::fromStdString(compiled.string()));
+    platform.expectOpenFile(QString::fromStdString(compile().string()));
     EXPECT_TRUE(OpenQuizToPlay(platform, PlayerProgram::kQuizRunner, {}, {}).source);
 }
 
@@ -70,58 +71,46 @@ TEST_F(PlayerLaunchTest, DamagedCompiledQuizzesAreRefusedNamingTheFile) {
     const Bytes good = ReadFileBytes(compile());
     const fs::path damaged = state.quizFolder / "BAD.QAC";
 
-    struct Damage {
+    // Each damage cuts the file to `size` bytes (when set), then changes
+    // single bytes of the directory.
+    const struct {
         const char* what;
-        std::function<Bytes(Bytes)> apply;
+        std::optional<std::size_t> size;
+        std::vector<std::pair<std::size_t, std::uint8_t>> bytes;
         std::string reason;
-    };
-    const std::vector<Damage> damages = {
+    } damages[] = {
         {"truncated inside the settings",
-         [](Bytes b) {
-             b.resize(100);
-             return b;
-         },
+         100,
+         {},
          "not a compiled quiz: 100 bytes, at least 4974 expected"},
         {"truncated inside the records",
-         [](Bytes b) {
-             b.resize(b.size() - 10);
-             return b;
-         },
+         good.size() - 10,
+         {},
          "2 question records of 217 bytes do not fit after offset 4974 in 5398 bytes"},
         {"questions beyond the end",
-         [](Bytes b) {
-             b[4966] = 0xFF;
-             b[4967] = 0xFF;
-             return b;
-         },
+         {},
+         {{4966, 0xFF}, {4967, 0xFF}},
          "question records at offset 65535 lie outside the compiled quiz of 5408 bytes"},
         {"topics beyond the end",
-         [](Bytes b) {
-             b[4962] = 0x00;
-             b[4963] = 0x00;
-             b[4964] = 0x01;
-             return b;
-         },
+         {},
+         {{4962, 0x00}, {4963, 0x00}, {4964, 0x01}},
          "topic block at offset 65536 does not lie between the directory and the question "
          "records"},
-        {"unknown kind",
-         [](Bytes b) {
-             b[4958] = 0x07;
-             return b;
-         },
-         "compiled quiz of unknown kind 7"},
+        {"unknown kind", {}, {{4958, 0x07}}, "compiled quiz of unknown kind 7"},
         {"count larger than the records",
-         [](Bytes b) {
-             b[4970] = 0x09;
-             return b;
-         },
+         {},
+         {{4970, 0x09}},
          "9 question records of 217 bytes do not fit after offset 4974 in 5408 bytes"},
-        {"empty file", [](Bytes) { return Bytes{}; },
-         "not a compiled quiz: 0 bytes, at least 4974 expected"},
+        {"empty file", 0, {}, "not a compiled quiz: 0 bytes, at least 4974 expected"},
     };
     for (const auto& damage : damages) {
         SCOPED_TRACE(damage.what);
-        writeBytes(damaged, damage.apply(good));
+        Bytes bytes = good;
+        if (damage.size)
+            bytes.resize(*damage.size);
+        for (const auto& [offset, value] : damage.bytes)
+            bytes[offset] = value;
+        writeBytes(damaged, bytes);
         ScriptedPlatform local;
         test::FailTestOnSurprise(local);
         local.expectError(refusal(damaged, damage.reason));
@@ -145,11 +134,7 @@ TEST_F(PlayerLaunchTest, StubPlaysTheQuizAppendedToItself) {
     ASSERT_TRUE(fs::exists(kBuiltStub));
     const fs::path executable = state.quizFolder / "DEMO.EXE";
     WriteExecutableQuiz(kBuiltStub, compile(), executable);
-    QuizToPlay quiz = OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, executable);
-    ASSERT_TRUE(quiz.source);
-    EXPECT_EQ(quiz.source->questionRecords().size(), 2u);
-    EXPECT_EQ(quiz.source->mediaFolder(), state.quizFolder);
-    EXPECT_EQ(quiz.quizFile, state.quizFolder / "DEMO.QAJ");
+    expectDemoQuiz(OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, executable));
 }
 
 TEST_F(PlayerLaunchTest, BareStubSaysItHoldsNoQuiz) {

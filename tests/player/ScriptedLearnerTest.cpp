@@ -1,7 +1,6 @@
 // The scripted learner answers choice and match questions as its script
 // says, through the ordinary run, whatever order the run picks.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +15,7 @@
 #include "core/TextLines.h"
 #include "player/PlayQuiz.h"
 #include "player/ScriptedLearner.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace {
@@ -28,14 +28,6 @@ struct FileCloser {
 
 class ScriptedLearnerTest : public ::testing::Test {
 protected:
-    ScriptedLearnerTest()
-        : root(fs::temp_directory_path() / ("tavrin-scripted-" + std::to_string(::getpid()))),
-          report(std::tmpfile()) {
-        fs::remove_all(root);
-        fs::create_directories(root);
-    }
-    ~ScriptedLearnerTest() override { fs::remove_all(root); }
-
     QuizFileSet startQuiz(QuizKind kind) {
         QuizFileSet files =
             QuizFileSet::named(root, kind, std::string("DEMO") + ExtensionsOf(kind).quiz);
@@ -61,13 +53,26 @@ protected:
         return SplitLines(text);
     }
 
+    static void addChoice(QuestionFile& questions, const std::string& id,
+                          const std::string& question, const std::string& correct,
+                          const std::vector<std::string>& wrong) {
+        TTMRecord record;
+        record.setIdentifier(id);
+        record.setQuestionLine(1, question);
+        record.setCorrectAnswer(correct);
+        for (std::size_t k = 0; k < wrong.size(); ++k)
+            record.setWrongAnswer(static_cast<int>(k + 1), wrong[k]);
+        questions.WriteQuestion(QuestionFile::kAppend, record);
+    }
+
     std::vector<std::string> resultsLines(const std::string& extension) const {
         return ReadTextLines(root / ("DEMO" + extension));
     }
 
-    fs::path root;
+    TempFolder temp;
+    const fs::path root = temp.path();
     QuizSettings settings;
-    std::unique_ptr<std::FILE, FileCloser> report;
+    std::unique_ptr<std::FILE, FileCloser> report{std::tmpfile()};
 };
 
 TEST_F(ScriptedLearnerTest, ChoicesAreTakenByTheirText) {
@@ -75,15 +80,9 @@ TEST_F(ScriptedLearnerTest, ChoicesAreTakenByTheirText) {
     QuestionFile questions(files.besideQuiz(".MCQ"), QuizKind::MC);
     const char* const items[][3] = {
         {"ONE", "One", "Uno"}, {"TWO", "Two", "Due"}, {"SIX", "Six", "Sei"}};
-    for (const auto& item : items) {
-        TTMRecord record;
-        record.setIdentifier(item[0]);
-        record.setQuestionLine(1, std::string("Which is ") + item[1] + "?");
-        record.setCorrectAnswer(item[1]);
-        record.setWrongAnswer(1, item[2]);
-        record.setWrongAnswer(2, "None");
-        questions.WriteQuestion(QuestionFile::kAppend, record);
-    }
+    for (const auto& item : items)
+        addChoice(questions, item[0], std::string("Which is ") + item[1] + "?", item[1],
+                  {item[2], "None"});
     const auto shown = play(files, "[one] one\n[TWO] Due\n[SIX] Six\n");
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "screen: TMCDisplayForm \"\""), 3);
     EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
@@ -123,12 +122,7 @@ TEST_F(ScriptedLearnerTest, MatchPagesPairEveryQuestionWithItsScriptedAnswer) {
 TEST_F(ScriptedLearnerTest, AnAnswerOnNoChoiceIsReportedAndTheFirstIsTaken) {
     const QuizFileSet files = startQuiz(QuizKind::MC);
     QuestionFile questions(files.besideQuiz(".MCQ"), QuizKind::MC);
-    TTMRecord record;
-    record.setIdentifier("ONLY");
-    record.setQuestionLine(1, "Pick one");
-    record.setCorrectAnswer("Yes");
-    record.setWrongAnswer(1, "No");
-    questions.WriteQuestion(QuestionFile::kAppend, record);
+    addChoice(questions, "ONLY", "Pick one", "Yes", {"No"});
     const auto shown = play(files, "Maybe\n");
     EXPECT_NE(std::find(shown.begin(), shown.end(),
                         "error: No choice reads \"Maybe\"; the first is taken"),
