@@ -1,7 +1,5 @@
-#include <QAction>
 #include <QComboBox>
 #include <QFrame>
-#include <QMenu>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -87,7 +85,7 @@ TEST_F(HypertextEntryTest, FormattingFollowsTheButtonsAndBoxes) {
     EXPECT_EQ(design.vpBack(), 0x00FFFF00u) << "a cancelled colour keeps the editor's colour";
 }
 
-TEST_F(HypertextEntryTest, PlacingWithoutMovingKeepsTheViewPort) {
+TEST_F(HypertextEntryTest, PlacingKeepsTheViewPortUnlessMovedAndSaved) {
     platform.onDialog("THypTextAdjForm", [](QDialog& form) {
         EXPECT_EQ(findChild<QFrame>(form, "Panel1")->geometry(), QRect(100, 90, 253, 120));
         triggerMenu(form, "&Save and Quit");
@@ -95,9 +93,7 @@ TEST_F(HypertextEntryTest, PlacingWithoutMovingKeepsTheViewPort) {
     const ViewPortDesign before = design;
     EXPECT_TRUE(AdjustTextWindow(platform, design, "{\\rtf1 x}"));
     EXPECT_EQ(design.bytes(), before.bytes());
-}
 
-TEST_F(HypertextEntryTest, ClosingThePlacementAsksToSave) {
     platform.onDialog("THypTextAdjForm", [](QDialog& form) {
         findChild<QFrame>(form, "Panel1")->move(20, 30);
         form.close();

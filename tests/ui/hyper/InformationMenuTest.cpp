@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,7 +34,7 @@ protected:
     bool runMenu(const std::string& id) { return RunInformationMenu(platform, topics_, quiz_, id); }
 };
 
-TEST_F(InformationMenuTest, OpensEmptyWithTextOnlySelected) {
+TEST_F(InformationMenuTest, OpensWithTextOnlyAndRefusesToSaveNothing) {
     platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
         EXPECT_EQ(menu.windowTitle(), "Press F1 for Help");
         EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton1")->isChecked());
@@ -48,6 +47,19 @@ TEST_F(InformationMenuTest, OpensEmptyWithTextOnlySelected) {
         click(menu, "SaveBtn");
         click(menu, "CancelBtn");
     });
+    platform.expectError("No data has been entered.");
+    EXPECT_FALSE(runMenu("Q1"));
+
+    // Changing the option after adding leaves nothing to save either.
+    write(quiz_ / "a.bmp", "b");
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        test::setChecked(menu, "RadioButton2", true);
+        click(menu, "Button2");
+        test::setChecked(menu, "RadioButton3", true);
+        click(menu, "SaveBtn");
+        click(menu, "CancelBtn");
+    });
+    platform.onDialog("TGetGraphicForm", [](QDialog& picker) { click(picker, "OKBtn"); });
     platform.expectError("No data has been entered.");
     EXPECT_FALSE(runMenu("Q1"));
     EXPECT_FALSE(fs::exists(topics_));
@@ -87,21 +99,6 @@ TEST_F(InformationMenuTest, PictureFromElsewhereThenChangedToASound) {
     });
     EXPECT_TRUE(runMenu("Q1"));
     EXPECT_EQ(read(topics_), "[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=bell.wav\r\n]\r\n\r\n");
-}
-
-TEST_F(InformationMenuTest, ChangingTheOptionAfterAddingRefusesToSave) {
-    write(quiz_ / "a.bmp", "b");
-    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
-        test::setChecked(menu, "RadioButton2", true);
-        click(menu, "Button2");
-        test::setChecked(menu, "RadioButton3", true);
-        click(menu, "SaveBtn");
-        click(menu, "CancelBtn");
-    });
-    platform.onDialog("TGetGraphicForm", [](QDialog& picker) { click(picker, "OKBtn"); });
-    platform.expectError("No data has been entered.");
-    EXPECT_FALSE(runMenu("Q1"));
-    EXPECT_FALSE(fs::exists(topics_));
 }
 
 TEST_F(InformationMenuTest, WindowsProgramSavesItsOwnLinkType) {
