@@ -49,7 +49,7 @@ TEST_F(CompileCommandTest, UnwritableCompiledFileIsReportedAndNothingClaimed) {
 
 using ExecutableCommandTest = BuildQuizTest;
 
-TEST_F(ExecutableCommandTest, BuildsStubPlusQuizAndStartsItOnYes) {
+TEST_F(ExecutableCommandTest, BuildsStubPlusQuizAndStartsItOnYesOrSaysWhyNot) {
     installStub();
     platform.expectYesNo(kTryIt, true);
     platform.expectRunProgram({true, 0, {}});
@@ -58,6 +58,11 @@ TEST_F(ExecutableCommandTest, BuildsStubPlusQuizAndStartsItOnYes) {
     EXPECT_EQ(fs::file_size(state.quizFolder / "DEMO.EXE"),
               fs::file_size(state.programFolder / "dravlen.bin") +
                   fs::file_size(state.quizFolder / "DEMO.QAC"));
+
+    platform.expectYesNo(kTryIt, true);
+    platform.expectRunProgram({false, 0, "Permission denied"});
+    platform.expectError("Unable to start DEMO.EXE: Permission denied");
+    EXPECT_TRUE(CreateExecutableCommand(platform, state));
 }
 
 TEST_F(ExecutableCommandTest, NoLeavesTheExecutableUnstartedAndRebuildIsIdentical) {
@@ -86,14 +91,6 @@ TEST_F(ExecutableCommandTest, FailedCompileSaysTheExecutableCannotBeMade) {
     EXPECT_FALSE(CreateExecutableCommand(platform, state));
     ASSERT_EQ(platform.calls().size(), 2);
     EXPECT_EQ(platform.calls().back(), "error: Unable to create the Executable Quiz.");
-}
-
-TEST_F(ExecutableCommandTest, ProgramThatCannotStartIsReported) {
-    installStub();
-    platform.expectYesNo(kTryIt, true);
-    platform.expectRunProgram({false, 0, "Permission denied"});
-    platform.expectError("Unable to start DEMO.EXE: Permission denied");
-    EXPECT_TRUE(CreateExecutableCommand(platform, state));
 }
 
 class DistributionCommandTest : public BuildQuizTest {
