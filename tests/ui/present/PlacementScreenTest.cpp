@@ -1,10 +1,8 @@
 #include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QTest>
 
 #include "core/ProgramScreens.h"

@@ -2,7 +2,6 @@
 #include <QDialog>
 #include <QImage>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <stdexcept>
