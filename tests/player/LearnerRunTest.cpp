@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QImage>
 #include <QProcessEnvironment>
 #include <algorithm>
 #include <filesystem>
@@ -29,26 +30,6 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 const fs::path kProgramFolder = TAVRIN_PROGRAM_DIR;
-
-// A 2 x 2 24-bit Windows bitmap: file header, info header, two rows of two
-// pixels (bottom row first) padded to four bytes.
-const Bytes kTinyBitmap = {
-    'B',  'M',  0x46, 0x00, 0x00, 0x00,             // file size 70
-    0x00, 0x00, 0x00, 0x00,                         // reserved
-    0x36, 0x00, 0x00, 0x00,                         // pixels at 54
-    0x28, 0x00, 0x00, 0x00,                         // info header size 40
-    0x02, 0x00, 0x00, 0x00,                         // width 2
-    0x02, 0x00, 0x00, 0x00,                         // height 2
-    0x01, 0x00, 0x18, 0x00,                         // one plane, 24 bits
-    0x00, 0x00, 0x00, 0x00,                         // no compression
-    0x10, 0x00, 0x00, 0x00,                         // 16 bytes of pixels
-    0x13, 0x0B, 0x00, 0x00,                         // 2835 pixels per metre
-    0x13, 0x0B, 0x00, 0x00,                         //
-    0x00, 0x00, 0x00, 0x00,                         // no palette
-    0x00, 0x00, 0x00, 0x00,                         //
-    0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, // blue, green, padding
-    0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, // red, white, padding
-};
 
 // CITY is right, RIVER wrong, PEAK right: 2 of 3, whatever the order.
 const char* const kScript = "[river] the Thames\n"
@@ -78,8 +59,9 @@ protected:
         addQuestion(questions, "RIVER", "Which river flows through Paris?", "Seine", true);
         addQuestion(questions, "PEAK", "Which is the highest peak of the Alps?", "Blanc", false);
 
-        WriteFileAtomically(quizFolder / "MAP.BMP",
-                            std::string(kTinyBitmap.begin(), kTinyBitmap.end()));
+        QImage map(2, 2, QImage::Format_RGB32);
+        map.fill(Qt::blue);
+        ASSERT_TRUE(map.save(QString::fromStdString((quizFolder / "MAP.BMP").string()), "BMP"));
         const fs::path topics = quizFolder / "DEMO.TIR";
         AppendCommandTopic(topics, "CITY", 2, "MAP.BMP,0", "HYPER");
         AppendDisplayTopic(topics, "RIVER", 1, DefaultViewPortDesign(),
