@@ -1,5 +1,7 @@
 #include "platform/PlatformConversions.h"
 
+#include "core/Cp1252.h"
+
 #include <QDir>
 #include <filesystem>
 
@@ -66,6 +68,14 @@ QStringList ProgramAndArguments(const QString& commandLine, const QString& worki
         }
     }
     return parts;
+}
+
+QString ShownText(std::string_view stored) {
+    return QString::fromStdString(cp1252::toUtf8(stored));
+}
+
+std::string StoredText(const QString& shown) {
+    return cp1252::fromUtf8(shown.toStdString());
 }
 
 } // namespace tavrin

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QStringList>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "core/FontSpec.h"
 
@@ -24,5 +26,9 @@ FontSpec SpecFromFont(const QFont& font, std::int32_t colour);
 // with its full path there, as the system the command lines come from would
 // find it first.
 QStringList ProgramAndArguments(const QString& commandLine, const QString& workingFolder);
+
+// Texts are stored in Windows-1252 and shown in Unicode.
+QString ShownText(std::string_view stored);
+std::string StoredText(const QString& shown);
 
 } // namespace tavrin

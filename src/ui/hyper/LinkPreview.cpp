@@ -1,8 +1,8 @@
 #include "ui/hyper/LinkPreview.h"
 
-#include "core/Cp1252.h"
 #include "core/TopicCommand.h"
 #include "platform/Platform.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/MediaDisplay.h"
 
 namespace tavrin {
@@ -38,9 +38,8 @@ void PreviewNotesFile(Platform& platform, const std::filesystem::path&) {
 void RunLinkedProgram(Platform& platform, int linkType, const std::string& value,
                       const std::filesystem::path& quizFolder) {
     const ProgramLaunch launch = ProgramCommandLine(linkType, value, quizFolder);
-    const ProcessResult result =
-        platform.RunProgramAndWait(QString::fromStdString(cp1252::toUtf8(launch.commandLine)),
-                                   QString::fromStdString(launch.workingFolder.string()));
+    const ProcessResult result = platform.RunProgramAndWait(
+        ShownText(launch.commandLine), QString::fromStdString(launch.workingFolder.string()));
     if (!result.started) {
         platform.ShowError(result.error);
     }

@@ -2,13 +2,13 @@
 
 #include <QCoreApplication>
 
-#include "core/Cp1252.h"
 #include "core/FileError.h"
 #include "core/FolderNames.h"
 #include "core/TopicDisplay.h"
 #include "platform/AudioOutput.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/TMediaPlayForm.h"
 #include "ui/hyper/TShowHTextForm.h"
 #include "ui/hyper/TShowMultForm.h"
@@ -19,10 +19,6 @@ namespace tavrin {
 namespace {
 
 constexpr int kHighColourBits = 16;
-
-QString Shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
 
 QString PathText(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string());
@@ -59,7 +55,7 @@ void PlayMediaFile(Platform& platform, MediaSession& session, const std::string&
 } // namespace
 
 QString MissingFileText(const std::string& storedName) {
-    return QStringLiteral("The file ") + Shown(storedName) + QStringLiteral(" is missing");
+    return QStringLiteral("The file ") + ShownText(storedName) + QStringLiteral(" is missing");
 }
 
 QString LowColourAdvisoryText() {
@@ -150,12 +146,12 @@ void ShowTextScreen(Platform& platform, const MediaSession& session, const ViewP
 void RunProgram(Platform& platform, const MediaSession& session, std::int32_t linkType,
                 const std::string& command) {
     const ProgramLaunch launch = ProgramCommandLine(linkType, command, session.quizFolder);
-    platform.RunProgramAndWait(Shown(launch.commandLine), PathText(launch.workingFolder));
+    platform.RunProgramAndWait(ShownText(launch.commandLine), PathText(launch.workingFolder));
 }
 
 void OpenDocument(Platform& platform, const MediaSession& session, const std::string& file) {
     const auto found = FindMediaFile(session.quizFolder, file);
-    platform.OpenDocument(found.empty() ? Shown(file) : PathText(found));
+    platform.OpenDocument(found.empty() ? ShownText(file) : PathText(found));
 }
 
 void ShowTopic(Platform& platform, MediaSession& session, const std::vector<std::string>& lines) {
@@ -166,7 +162,7 @@ void ShowTopic(Platform& platform, MediaSession& session, const std::vector<std:
         platform.ShowError(QString::fromStdString(error.what()));
         return;
     }
-    const QString caption = Shown(display.caption);
+    const QString caption = ShownText(display.caption);
     switch (display.kind) {
     case TopicDisplayKind::FormattedText:
         ShowFormattedText(platform, session, display.design, display.textLines, caption);

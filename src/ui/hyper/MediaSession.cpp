@@ -3,19 +3,15 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "core/Cp1252.h"
 #include "core/ProjectState.h"
 #include "platform/AudioOutput.h"
+#include "platform/PlatformConversions.h"
 
 namespace tavrin {
 namespace {
 
 // One advisory per run across every window of the process.
 bool advisoryGiven = false;
-
-QString Shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
 
 } // namespace
 
@@ -24,8 +20,8 @@ MediaSession MediaSession::ForProject(const ProjectState& state) {
     session.quizFolder = state.quizFolder;
     session.designOriginX = state.designOriginX;
     session.designOriginY = state.designOriginY;
-    session.playerCaption = Shown(state.quizCaption);
-    session.instruction = Shown(state.mediaInstruction);
+    session.playerCaption = ShownText(state.quizCaption);
+    session.instruction = ShownText(state.mediaInstruction);
     session.videoAdvisory = state.settings.programWindow().showVideoAdvisory();
     return session;
 }

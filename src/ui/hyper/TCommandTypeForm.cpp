@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <tuple>
 
-#include "core/Cp1252.h"
 #include "core/PickedFile.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/PickerKinds.h"
 #include "ui/hyper/Pickers.h"
 #include "ui/hyper/TExeChoiceForm.h"
@@ -15,14 +15,6 @@
 
 namespace tavrin {
 namespace {
-
-QString shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
-
-std::string stored(const QString& text) {
-    return cp1252::fromUtf8(text.toStdString());
-}
 
 bool isProgram(int type) {
     return type == 4 || type == 9 || type == 10;
@@ -95,43 +87,43 @@ void TCommandTypeForm::storePicked(const QString& command) {
     record_.setVoiceFile("");
     record_.setGraphicAndSoundSound("");
     record_.setProgramCommand("");
-    record_.setRunCommand(stored(command));
+    record_.setRunCommand(StoredText(command));
 }
 
 void TCommandTypeForm::DefineClick(int type) {
     QString command;
     if (type == 2) {
         QString file =
-            shown(PresetPickerFile(quizFolder_, record_.graphicFile(), {"*.jpg", "*.bmp"}));
+            ShownText(PresetPickerFile(quizFolder_, record_.graphicFile(), {"*.jpg", "*.bmp"}));
         int duration = record_.displayOption();
         if (PickGraphic(platform(), quizFolder_, command, file, duration, this)) {
             storePicked(command);
-            record_.setGraphicFile(stored(file));
+            record_.setGraphicFile(StoredText(file));
             record_.setDisplayOption(static_cast<std::int16_t>(duration));
             defined_ = true;
         }
     } else if (type == 3) {
-        QString file = shown(PresetPickerFile(quizFolder_, record_.voiceFile(), {"*.wav"}));
+        QString file = ShownText(PresetPickerFile(quizFolder_, record_.voiceFile(), {"*.wav"}));
         if (PickVoice(platform(), quizFolder_, command, file, this)) {
             storePicked(command);
-            record_.setVoiceFile(stored(file));
+            record_.setVoiceFile(StoredText(file));
             defined_ = true;
         }
     } else if (type == 6) {
-        QString graphic = shown(
+        QString graphic = ShownText(
             PresetPickerFile(quizFolder_, record_.graphicAndSoundGraphic(), {"*.jpg", "*.bmp"}));
-        QString sound = shown(
+        QString sound = ShownText(
             PresetPickerFile(quizFolder_, record_.graphicAndSoundSound(), {"*.wav", "*.mid"}));
         int duration = record_.displayOption();
         if (PickGraphicAndSound(platform(), quizFolder_, command, graphic, sound, duration, this)) {
             storePicked(command);
-            record_.setGraphicAndSoundGraphic(stored(graphic));
-            record_.setGraphicAndSoundSound(stored(sound));
+            record_.setGraphicAndSoundGraphic(StoredText(graphic));
+            record_.setGraphicAndSoundSound(StoredText(sound));
             record_.setDisplayOption(static_cast<std::int16_t>(duration));
             defined_ = true;
         }
     } else {
-        QString value = shown(record_.programCommand());
+        QString value = ShownText(record_.programCommand());
         int linkType = isProgram(currentType_) ? currentType_ : 4;
         const bool ok =
             shortKinds_
@@ -139,7 +131,7 @@ void TCommandTypeForm::DefineClick(int type) {
                 : ChooseProgramKind(platform(), quizFolder_, command, value, linkType, this);
         if (ok && !command.isEmpty()) {
             storePicked(command);
-            record_.setProgramCommand(stored(value));
+            record_.setProgramCommand(StoredText(value));
             currentType_ = static_cast<std::int16_t>(linkType);
         }
     }

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/Cp1252.h"
 #include "core/TopicFile.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/PickerKinds.h"
 
 namespace tavrin {
@@ -16,7 +16,7 @@ THypMenuForm::THypMenuForm(Platform& platform, std::filesystem::path topicFile,
                            QWidget* parent)
     : TInfoMenuForm(platform, std::move(topicFile), std::move(quizFolder), topicName, true, parent),
       Label1(new QLabel(tr("Results Group :"), this)), Edit1(new QLineEdit(this)),
-      topicName_(QString::fromStdString(cp1252::toUtf8(topicName))) {
+      topicName_(ShownText(topicName)) {
     Label1->setObjectName(QStringLiteral("Label1"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(30);

@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/Cp1252.h"
 #include "core/FileError.h"
 #include "core/PickedFile.h"
 #include "core/TopicFile.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/PickerKinds.h"
 #include "ui/hyper/Pickers.h"
 #include "ui/hyper/TExeChoiceForm.h"
@@ -23,14 +23,6 @@ namespace {
 const char* const kCaptions[] = {" Text Only",    " Graphic Only",     " Voice Only",
                                  " Executable",   " Graphic and Text", " Graphic and Sound",
                                  " Video Player", " MIDI Player",      "Tavrin NotePad"};
-
-QString shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
-
-std::string stored(const QString& text) {
-    return cp1252::fromUtf8(text.toStdString());
-}
 
 } // namespace
 
@@ -154,27 +146,29 @@ void TInfoMenuForm::addDisplayText(int option) {
 }
 
 void TInfoMenuForm::addGraphic() {
-    QString file = shown(PresetPickerFile(quizFolder_, choice_.graphicFile, {"*.jpg", "*.bmp"}));
+    QString file =
+        ShownText(PresetPickerFile(quizFolder_, choice_.graphicFile, {"*.jpg", "*.bmp"}));
     int duration = choice_.duration;
     QString command;
     if (PickGraphic(platform(), quizFolder_, command, file, duration, this)) {
-        choice_.graphicFile = stored(file);
+        choice_.graphicFile = StoredText(file);
         choice_.duration = duration;
-        choice_.command = stored(command);
+        choice_.command = StoredText(command);
         choice_.chosenType = 2;
     }
 }
 
 void TInfoMenuForm::addGraphicAndSound() {
-    QString graphic = shown(PresetPickerFile(quizFolder_, choice_.graphicFile, {"*.jpg", "*.bmp"}));
-    QString sound = shown(PresetPickerFile(quizFolder_, choice_.soundFile, {"*.wav", "*.mid"}));
+    QString graphic =
+        ShownText(PresetPickerFile(quizFolder_, choice_.graphicFile, {"*.jpg", "*.bmp"}));
+    QString sound = ShownText(PresetPickerFile(quizFolder_, choice_.soundFile, {"*.wav", "*.mid"}));
     int duration = choice_.duration;
     QString command;
     if (PickGraphicAndSound(platform(), quizFolder_, command, graphic, sound, duration, this)) {
-        choice_.graphicFile = stored(graphic);
-        choice_.soundFile = stored(sound);
+        choice_.graphicFile = StoredText(graphic);
+        choice_.soundFile = StoredText(sound);
         choice_.duration = duration;
-        choice_.command = stored(command);
+        choice_.command = StoredText(command);
         choice_.chosenType = 6;
     }
 }
@@ -184,25 +178,25 @@ void TInfoMenuForm::addOneFile(int option) {
                               : option == 7 ? &choice_.videoFile
                                             : &choice_.midiFile;
     const std::string mask = option == 3 ? "*.wav" : option == 7 ? "*.avi" : "*.mid";
-    QString file = shown(PresetPickerFile(quizFolder_, *remembered, {mask}));
+    QString file = ShownText(PresetPickerFile(quizFolder_, *remembered, {mask}));
     QString command;
     const bool ok = option == 3   ? PickVoice(platform(), quizFolder_, command, file, this)
                     : option == 7 ? PickVideo(platform(), quizFolder_, command, file, this)
                                   : PickMidi(platform(), quizFolder_, command, file, this);
     if (ok) {
-        *remembered = stored(file);
-        choice_.command = stored(command);
+        *remembered = StoredText(file);
+        choice_.command = StoredText(command);
         choice_.chosenType = option;
     }
 }
 
 void TInfoMenuForm::addProgram() {
-    QString value = shown(choice_.program);
+    QString value = ShownText(choice_.program);
     QString command;
     int linkType = choice_.chosenType;
     if (ChooseProgramKind(platform(), quizFolder_, command, value, linkType, this)) {
-        choice_.program = stored(value);
-        choice_.command = stored(command);
+        choice_.program = StoredText(value);
+        choice_.command = StoredText(command);
         choice_.chosenType = linkType;
         choice_.expectedType = linkType;
     }
@@ -210,9 +204,9 @@ void TInfoMenuForm::addProgram() {
 
 void TInfoMenuForm::addNotesFile() {
     choice_.chosenType = 13;
-    QString file = shown(choice_.notesFile);
+    QString file = ShownText(choice_.notesFile);
     if (PickNotesFile(platform(), quizFolder_, file, this)) {
-        choice_.notesFile = stored(file);
+        choice_.notesFile = StoredText(file);
         choice_.command = choice_.notesFile;
     }
 }

@@ -12,6 +12,7 @@
 
 #include "core/Cp1252.h"
 #include "core/SharedRoutines.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/PickerKinds.h"
 #include "ui/present/ImportToQuizFolder.h"
 
@@ -20,14 +21,6 @@ namespace {
 
 const QString kGraphicMasks = QStringLiteral("*.BMP;*.JPG");
 const QString kWallpaperMasks = QStringLiteral("*.BMP");
-
-QString Shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
-
-std::string Stored(const QString& shown) {
-    return cp1252::fromUtf8(shown.toStdString());
-}
 
 void FillList(QListWidget& list, const QStringList& names) {
     list.clear();
@@ -156,8 +149,8 @@ void BackgroundDesignForm::refreshLists() {
 }
 
 void BackgroundDesignForm::showNames() {
-    GraphicEdit->setText(Shown(background_.graphic));
-    WallpaperEdit->setText(Shown(background_.wallpaper));
+    GraphicEdit->setText(ShownText(background_.graphic));
+    WallpaperEdit->setText(ShownText(background_.wallpaper));
 }
 
 std::string BackgroundDesignForm::firstInQuizFolder(const char* mask) const {
@@ -207,12 +200,12 @@ void BackgroundDesignForm::SelectBtnClick() {
 }
 
 void BackgroundDesignForm::GraphicListClick(QListWidgetItem* item) {
-    background_.graphic = Stored(item->text());
+    background_.graphic = StoredText(item->text());
     showNames();
 }
 
 void BackgroundDesignForm::WallpaperListClick(QListWidgetItem* item) {
-    background_.wallpaper = Stored(item->text());
+    background_.wallpaper = StoredText(item->text());
     showNames();
 }
 
@@ -224,7 +217,7 @@ std::optional<std::string> BackgroundDesignForm::findFile(const QString& caption
     if (!result) {
         return std::nullopt;
     }
-    return Stored(*result);
+    return StoredText(*result);
 }
 
 void BackgroundDesignForm::GraphicFindBtnClick() {

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QMenuBar>
 
-#include "core/Cp1252.h"
 #include "core/FontSpec.h"
 #include "core/ProgramScreens.h"
 #include "core/ProgramWindow.h"
@@ -13,15 +12,11 @@
 namespace tavrin {
 namespace {
 
-QString Shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
-
 QLabel* MakeBar(QWidget& screen, const char* name, const std::string& text,
                 const std::string& fontText, std::uint32_t colour) {
     FontSpec font;
     TextToFont(fontText, font);
-    auto* bar = new QLabel(Shown(text), &screen);
+    auto* bar = new QLabel(ShownText(text), &screen);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setFont(FontFromSpec(font));
     FillWithColour(*bar, colour);
@@ -43,13 +38,14 @@ QRect AddIntroductionBars(QWidget& screen, const ProgramScreens& screens,
     if (intro.useMenuBar()) {
         auto* menu = new QMenuBar(&screen);
         menu->setObjectName(QStringLiteral("MainMenu1"));
-        menu->addAction(Shown(screens.closeButtonText()))->setObjectName(QStringLiteral("Close1"));
+        menu->addAction(ShownText(screens.closeButtonText()))
+            ->setObjectName(QStringLiteral("Close1"));
         if (screens.showAboutBox()) {
-            menu->addAction(Shown(screens.aboutButtonText()))
+            menu->addAction(ShownText(screens.aboutButtonText()))
                 ->setObjectName(QStringLiteral("About1"));
         }
         if (window.useHelpFile()) {
-            menu->addAction(Shown(screens.helpButtonText()))
+            menu->addAction(ShownText(screens.helpButtonText()))
                 ->setObjectName(QStringLiteral("Help1"));
         }
         menu->setGeometry(0, 0, screen.width(), menu->sizeHint().height());

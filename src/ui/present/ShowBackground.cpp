@@ -17,10 +17,6 @@
 namespace tavrin {
 namespace {
 
-QString Shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
-
 QString PathText(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string());
 }
@@ -112,7 +108,7 @@ bool ShowBackground(Platform& platform, const std::filesystem::path& quizFolder,
     case BackgroundDesign::kGraphic: {
         const auto file = FindMediaFile(quizFolder, design.graphic);
         if (file.empty()) {
-            platform.ShowError(GraphicNotFoundText(Shown(design.graphic)));
+            platform.ShowError(GraphicNotFoundText(ShownText(design.graphic)));
             FillWithColour(area, design.colour);
             return true;
         }
@@ -126,12 +122,12 @@ bool ShowBackground(Platform& platform, const std::filesystem::path& quizFolder,
     }
     case BackgroundDesign::kWallpaper: {
         if (HasJpegExtension(design.wallpaper)) {
-            platform.ShowError(WallpaperNotBitmapText(Shown(design.wallpaper)));
+            platform.ShowError(WallpaperNotBitmapText(ShownText(design.wallpaper)));
             return false;
         }
         const auto file = FindMediaFile(quizFolder, design.wallpaper);
         if (file.empty()) {
-            platform.ShowError(WallpaperNotFoundText(Shown(design.wallpaper)));
+            platform.ShowError(WallpaperNotFoundText(ShownText(design.wallpaper)));
             FillWithColour(area, design.colour);
             return true;
         }

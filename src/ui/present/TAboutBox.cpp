@@ -5,18 +5,14 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "core/Cp1252.h"
 #include "core/FolderNames.h"
+#include "platform/PlatformConversions.h"
 
 namespace tavrin {
 namespace {
 
 constexpr int kPanelWidth = 281;
 constexpr int kTextLeftBesideIcon = 88;
-
-QString Shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int top, int height) {
     auto* label = new QLabel(parent);
@@ -31,7 +27,7 @@ QString AboutBoxComments(const AboutBoxDesign& design) {
     QString text;
     for (int line = 1; line <= AboutBoxDesign::kCommentLines; ++line) {
         const std::string comment = design.commentLine(line);
-        text += comment.empty() ? QStringLiteral("\n\n") : Shown(comment) + QLatin1Char(' ');
+        text += comment.empty() ? QStringLiteral("\n\n") : ShownText(comment) + QLatin1Char(' ');
     }
     return text;
 }
@@ -40,7 +36,7 @@ TAboutBox::TAboutBox(Platform& platform, const AboutBoxDesign& design,
                      const std::filesystem::path& icon, QWidget* parent)
     : PlatformDialog(platform, 0, parent) {
     setObjectName(QStringLiteral("TAboutBox"));
-    setWindowTitle(Shown(design.caption()));
+    setWindowTitle(ShownText(design.caption()));
     setFixedSize(298, 239);
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -69,9 +65,9 @@ TAboutBox::TAboutBox(Platform& platform, const AboutBoxDesign& design,
         for (QLabel* label : {ProductName, Version, Copyright, Comments})
             label->setGeometry(8, label->y(), kPanelWidth - 16, label->height());
     }
-    ProductName->setText(Shown(design.programName()));
-    Version->setText(Shown(design.versionLine()));
-    Copyright->setText(Shown(design.authorLine()));
+    ProductName->setText(ShownText(design.programName()));
+    Version->setText(ShownText(design.versionLine()));
+    Copyright->setText(ShownText(design.authorLine()));
     Comments->setText(AboutBoxComments(design));
 }
 
@@ -82,7 +78,7 @@ void ShowAboutBox(Platform& platform, const std::filesystem::path& quizFolder,
         const auto found = ResolveInFolder(quizFolder, design.iconFile());
         std::error_code ec;
         if (design.iconFile().empty() || !found || !std::filesystem::is_regular_file(*found, ec)) {
-            platform.ShowError(QStringLiteral("The Icon file ") + Shown(design.iconFile()) +
+            platform.ShowError(QStringLiteral("The Icon file ") + ShownText(design.iconFile()) +
                                QStringLiteral(" is missing"));
             return;
         }

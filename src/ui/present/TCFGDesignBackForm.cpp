@@ -3,7 +3,7 @@
 #include <QBoxLayout>
 #include <QPushButton>
 
-#include "core/Cp1252.h"
+#include "platform/PlatformConversions.h"
 #include "ui/present/TTBackForm.h"
 
 namespace tavrin {
@@ -32,8 +32,7 @@ ProgramWindow TCFGDesignBackForm::window() const {
 }
 
 void TCFGDesignBackForm::ViewBtnClick() {
-    ViewBackground(platform(), quizFolder(), background(),
-                   QString::fromStdString(cp1252::toUtf8(window_.programTitle())), this);
+    ViewBackground(platform(), quizFolder(), background(), ShownText(window_.programTitle()), this);
 }
 
 bool DesignProgramBackground(Platform& platform, const std::filesystem::path& quizFolder,

@@ -7,7 +7,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "core/Cp1252.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/TShowHTextForm.h"
 #include "ui/hyper/TShowMultForm.h"
 #include "ui/present/IntroScreenBars.h"
@@ -30,7 +30,7 @@ TIntDispForm::TIntDispForm(Platform& platform, std::filesystem::path quizFolder,
     wiaTile1->setObjectName(QStringLiteral("wiaTile1"));
     TextPanel->setObjectName(QStringLiteral("TextPanel"));
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    setWindowTitle(QString::fromStdString(cp1252::toUtf8(window.programTitle())));
+    setWindowTitle(ShownText(window.programTitle()));
     setFixedSize(640, 480);
     CentreOnScreen(*this);
     Image1->hide();

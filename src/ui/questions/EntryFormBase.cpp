@@ -1,7 +1,7 @@
 #include "ui/questions/EntryFormBase.h"
 
-#include "core/Cp1252.h"
 #include "platform/Platform.h"
+#include "platform/PlatformConversions.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -54,7 +54,7 @@ void EntryFormBase::LoadCommon(const std::string& identifier, bool hasInformatio
     currentId_ = identifier;
     if (context_.setCurrentQuestionId)
         context_.setCurrentQuestionId(identifier);
-    QuestID->setText(QString::fromStdString(cp1252::toUtf8(identifier)));
+    QuestID->setText(ShownText(identifier));
     // An existing question keeps its identifier: its information and its
     // place in the run-time's lists are stored under it.
     QuestID->setEnabled(QuestID->text().isEmpty());
@@ -68,7 +68,7 @@ void EntryFormBase::ShowTick(bool shown) {
 }
 
 std::string EntryFormBase::Stored(const QLineEdit* edit) {
-    return cp1252::fromUtf8(edit->text().toStdString());
+    return StoredText(edit->text());
 }
 
 bool EntryFormBase::IsBlank(const QLineEdit* edit) {

@@ -1,9 +1,9 @@
 #include "ui/questions/QuestionOperations.h"
 
-#include "core/Cp1252.h"
 #include "core/QuestionFile.h"
 #include "core/TopicFile.h"
 #include "platform/Platform.h"
+#include "platform/PlatformConversions.h"
 #include "ui/questions/QuestionInformation.h"
 #include "ui/questions/TMEntryForm.h"
 #include "ui/questions/TQAEntryForm.h"
@@ -79,7 +79,7 @@ bool RunEntryForm(QuizManagerForm& manager, const EntryContext& context,
 int ChooseQuestion(QuizManagerForm& manager, int helpContext, const char* caption) {
     QStringList ids;
     for (const std::string& id : QuestionsOf(manager).ListQuestionIds())
-        ids << QString::fromStdString(cp1252::toUtf8(id));
+        ids << ShownText(id);
     return SelectFromList(manager.platform(), ids, 0, helpContext, QString::fromLatin1(caption));
 }
 
@@ -126,7 +126,7 @@ void DeleteQuestion(QuizManagerForm& manager) {
                                        ? FromBytes<TQARecord>(record).identifier()
                                        : FromBytes<TTMRecord>(record).identifier();
     const QString question = QStringLiteral("Question \"%1\" will be deleted.\n\r\n\rContinue?")
-                                 .arg(QString::fromStdString(cp1252::toUtf8(identifier)));
+                                 .arg(ShownText(identifier));
     if (!manager.platform().AskYesNo(question))
         return;
     tavrin::DeleteQuestion(questions, static_cast<std::size_t>(n),

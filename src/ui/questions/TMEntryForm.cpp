@@ -1,8 +1,8 @@
 #include "ui/questions/TMEntryForm.h"
 
-#include "core/Cp1252.h"
 #include "core/TTMRecord.h"
 #include "platform/Platform.h"
+#include "platform/PlatformConversions.h"
 #include "ui/questions/TMCEntryForm.h"
 #include "ui/questions/TTIEntryForm.h"
 
@@ -20,10 +20,6 @@
 namespace tavrin {
 
 namespace {
-
-QString Shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
 
 QLineEdit* NamedEdit(QWidget* parent, const QString& name, int maxLength) {
     auto* edit = new QLineEdit(parent);
@@ -147,11 +143,11 @@ void TMEntryForm::SetAnswerInRecord(TTMRecord& record, int k, const std::string&
 void TMEntryForm::Load(const TTMRecord& record) {
     LoadCommon(record.identifier(), record.hasInformation());
     for (int line = 1; line <= TTMRecord::kQuestionLines; ++line)
-        qEdit[line - 1]->setText(Shown(record.questionLine(line)));
-    CorrectEdit->setText(Shown(record.correctAnswer()));
+        qEdit[line - 1]->setText(ShownText(record.questionLine(line)));
+    CorrectEdit->setText(ShownText(record.correctAnswer()));
     for (int k = 1; k <= AEdit.size(); ++k)
-        AEdit[k - 1]->setText(Shown(AnswerFromRecord(record, k)));
-    PreviewEdit->setText(Shown(record.previewEntry()));
+        AEdit[k - 1]->setText(ShownText(AnswerFromRecord(record, k)));
+    PreviewEdit->setText(ShownText(record.previewEntry()));
 }
 
 bool TMEntryForm::ValidateFields() {

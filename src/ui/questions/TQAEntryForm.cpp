@@ -1,8 +1,8 @@
 #include "ui/questions/TQAEntryForm.h"
 
-#include "core/Cp1252.h"
 #include "core/TQARecord.h"
 #include "platform/Platform.h"
+#include "platform/PlatformConversions.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,13 +14,7 @@
 
 namespace tavrin {
 
-namespace {
-
-QString Shown(const std::string& stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
-
-} // namespace
+namespace {} // namespace
 
 TQAEntryForm::TQAEntryForm(const EntryContext& context, const TQARecord& record)
     : EntryFormBase(context, kHelpContext), QuestEdit(new QLineEdit(this)),
@@ -80,8 +74,8 @@ TQAEntryForm::TQAEntryForm(const EntryContext& context, const TQARecord& record)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 
     LoadCommon(record.identifier(), record.hasInformation());
-    QuestEdit->setText(Shown(record.question()));
-    AnswerEdit->setText(Shown(record.answer()));
+    QuestEdit->setText(ShownText(record.question()));
+    AnswerEdit->setText(ShownText(record.answer()));
 }
 
 bool TQAEntryForm::ValidateFields() {

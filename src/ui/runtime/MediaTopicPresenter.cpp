@@ -1,6 +1,6 @@
 #include "ui/runtime/MediaTopicPresenter.h"
 
-#include "core/Cp1252.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/MediaDisplay.h"
 #include "ui/present/TAboutBox.h"
 #include "ui/present/TIntDispForm.h"
@@ -13,7 +13,7 @@ MediaTopicPresenter::MediaTopicPresenter(Platform& platform, MediaSession sessio
 void MediaTopicPresenter::PrepareMediaWindows(const QString& caption,
                                               const std::string& instruction, bool videoAdvisory) {
     session_.playerCaption = caption;
-    session_.instruction = QString::fromStdString(cp1252::toUtf8(instruction));
+    session_.instruction = ShownText(instruction);
     session_.videoAdvisory = videoAdvisory;
     // Each run may warn about a low-colour screen once.
     ClearLowColourAdvisoryMark();

@@ -57,14 +57,6 @@ QFont StoredFont(std::string_view spec, QColor& colour) {
     return result;
 }
 
-QString ShownText(std::string_view stored) {
-    return QString::fromStdString(cp1252::toUtf8(stored));
-}
-
-std::string StoredText(const QString& shown) {
-    return cp1252::fromUtf8(shown.toStdString());
-}
-
 QString BoxCaption(std::string_view stored) {
     return QLatin1Char(' ') + ShownText(stored) + QLatin1Char(' ');
 }

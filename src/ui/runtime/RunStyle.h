@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PlatformConversions.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -23,10 +25,6 @@ void PaintText(QWidget& widget, std::uint32_t colour);
 
 // The font stored as "size colour style face"; `colour` receives its colour.
 QFont StoredFont(std::string_view spec, QColor& colour);
-
-// Stored single-byte text to and from what the screens show.
-QString ShownText(std::string_view stored);
-std::string StoredText(const QString& shown);
 
 // " text " as the boxes' captions put it.
 QString BoxCaption(std::string_view stored);
