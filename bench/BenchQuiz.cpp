@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "core/FileIO.h"
-#include "core/QuizSettings.h"
-#include "core/TTMRecord.h"
+#include "core/files/FileIO.h"
+#include "core/settings/QuizSettings.h"
+#include "core/questions/TTMRecord.h"
 
 namespace tavrin::bench {
 namespace fs = std::filesystem;

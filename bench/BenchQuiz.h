@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/CompiledQuizBuilder.h"
+#include "core/build/CompiledQuizBuilder.h"
 
 namespace tavrin::bench {
 

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "BenchQuiz.h"
-#include "core/Distribution.h"
-#include "core/QuestionFile.h"
-#include "core/QuizSettings.h"
-#include "core/TopicFile.h"
-#include "core/ViewPortDesign.h"
+#include "core/build/Distribution.h"
+#include "core/questions/QuestionFile.h"
+#include "core/settings/QuizSettings.h"
+#include "core/topics/TopicFile.h"
+#include "core/settings/ViewPortDesign.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
-#include "core/CompiledQuiz.h"
-#include "core/ExecutableQuiz.h"
-#include "core/FileError.h"
+#include "core/build/CompiledQuiz.h"
+#include "core/build/ExecutableQuiz.h"
+#include "core/bytes/FileError.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "core/FileError.h"
-#include "core/JpegDecoder.h"
+#include "core/bytes/FileError.h"
+#include "core/media/JpegDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/RtfReader.h"
-#include "core/RtfWriter.h"
+#include "core/rtf/RtfReader.h"
+#include "core/rtf/RtfWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view source(reinterpret_cast<const char*>(data), size);

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "core/FileError.h"
-#include "core/SettingsConversion.h"
+#include "core/bytes/FileError.h"
+#include "core/settings/SettingsConversion.h"
 
 namespace {
 

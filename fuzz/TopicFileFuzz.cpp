@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "core/FileError.h"
-#include "core/TopicCommand.h"
-#include "core/TopicDisplay.h"
-#include "core/TopicIndex.h"
-#include "core/TopicIndexBuilder.h"
-#include "core/TopicRewrite.h"
-#include "core/TopicText.h"
+#include "core/bytes/FileError.h"
+#include "core/topics/TopicCommand.h"
+#include "core/topics/TopicDisplay.h"
+#include "core/topics/TopicIndex.h"
+#include "core/topics/TopicIndexBuilder.h"
+#include "core/topics/TopicRewrite.h"
+#include "core/topics/TopicText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tavrin;

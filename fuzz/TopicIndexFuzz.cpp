@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <span>
 
-#include "core/FileError.h"
-#include "core/TopicDisplay.h"
-#include "core/TopicIndex.h"
+#include "core/bytes/FileError.h"
+#include "core/topics/TopicDisplay.h"
+#include "core/topics/TopicIndex.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tavrin;

@@ -1,6 +1,6 @@
 #include "TavrinApplication.h"
 
-#include "core/RandomSource.h"
+#include "core/files/RandomSource.h"
 #include "platform/Platform.h"
 #include "ui/build/BuildCommands.h"
 #include "ui/runtime/PreviewQuiz.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ProjectState.h"
-#include "core/QuizKind.h"
+#include "core/project/ProjectState.h"
+#include "core/questions/QuizKind.h"
 #include "ui/shell/ManagerServices.h"
 
 #include <QString>

@@ -5,14 +5,14 @@
 
 #include "cli/FileReports.h"
 #include "cli/Report.h"
-#include "core/CompiledQuizBuilder.h"
-#include "core/Distribution.h"
-#include "core/FileError.h"
-#include "core/FolderNames.h"
-#include "core/ProjectState.h"
-#include "core/QuizSettings.h"
-#include "core/SharedRoutines.h"
-#include "core/TopicFile.h"
+#include "core/build/CompiledQuizBuilder.h"
+#include "core/build/Distribution.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FolderNames.h"
+#include "core/project/ProjectState.h"
+#include "core/settings/QuizSettings.h"
+#include "core/files/SharedRoutines.h"
+#include "core/topics/TopicFile.h"
 
 namespace tavrin::cli {
 namespace fs = std::filesystem;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/CliCommands.h"
-#include "core/FileError.h"
+#include "core/bytes/FileError.h"
 
 namespace {
 

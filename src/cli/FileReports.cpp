@@ -4,14 +4,14 @@
 #include <string>
 
 #include "cli/RecordReports.h"
-#include "core/CompiledQuiz.h"
-#include "core/ExecutableQuiz.h"
-#include "core/FileError.h"
-#include "core/FileIO.h"
-#include "core/FolderNames.h"
-#include "core/QuestionFile.h"
-#include "core/TopicIndexBuilder.h"
-#include "core/TopicIndexHeader.h"
+#include "core/build/CompiledQuiz.h"
+#include "core/build/ExecutableQuiz.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/files/FolderNames.h"
+#include "core/questions/QuestionFile.h"
+#include "core/topics/TopicIndexBuilder.h"
+#include "core/topics/TopicIndexHeader.h"
 
 namespace tavrin::cli {
 namespace fs = std::filesystem;

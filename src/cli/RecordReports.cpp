@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/TQARecord.h"
-#include "core/TTMRecord.h"
+#include "core/questions/TQARecord.h"
+#include "core/questions/TTMRecord.h"
 
 namespace tavrin::cli {
 namespace {

@@ -4,8 +4,8 @@
 #include <span>
 
 #include "cli/Report.h"
-#include "core/QuizKind.h"
-#include "core/QuizSettings.h"
+#include "core/questions/QuizKind.h"
+#include "core/settings/QuizSettings.h"
 
 namespace tavrin::cli {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/Cp1252.h"
+#include "core/bytes/Cp1252.h"
 
 namespace tavrin::cli {
 namespace {

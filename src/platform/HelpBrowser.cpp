@@ -5,7 +5,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "core/Cp1252.h"
+#include "core/bytes/Cp1252.h"
 
 namespace tavrin {
 

@@ -1,8 +1,8 @@
 #include "platform/PictureLoader.h"
 
-#include "core/FileError.h"
-#include "core/FileIO.h"
-#include "core/JpegDecoder.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/media/JpegDecoder.h"
 
 #include <QFileInfo>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/FontSpec.h"
+#include "core/settings/FontSpec.h"
 
 class QDialog;
 class QTextDocument;

@@ -1,12 +1,12 @@
 #include "platform/PlatformConversions.h"
 
-#include "core/Cp1252.h"
+#include "core/bytes/Cp1252.h"
 
 #include <QDir>
 #include <filesystem>
 
-#include "core/CommandLine.h"
-#include "core/FolderNames.h"
+#include "core/files/CommandLine.h"
+#include "core/files/FolderNames.h"
 
 namespace tavrin {
 

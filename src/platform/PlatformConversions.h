@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/FontSpec.h"
+#include "core/settings/FontSpec.h"
 
 namespace tavrin {
 

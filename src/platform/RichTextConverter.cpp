@@ -1,7 +1,7 @@
 #include "platform/RichTextConverter.h"
 
-#include "core/RtfReader.h"
-#include "core/RtfWriter.h"
+#include "core/rtf/RtfReader.h"
+#include "core/rtf/RtfWriter.h"
 
 #include <QColor>
 #include <QFont>

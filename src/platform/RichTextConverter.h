@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/RichDocument.h"
+#include "core/rtf/RichDocument.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "player/PlayQuiz.h"
 
-#include "core/RandomSource.h"
+#include "core/files/RandomSource.h"
 #include "ui/runtime/MediaTopicPresenter.h"
 #include "ui/runtime/PreviewQuiz.h"
 

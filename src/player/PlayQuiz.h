@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/QuizSource.h"
+#include "core/run/QuizSource.h"
 #include "platform/Platform.h"
 
 namespace tavrin {

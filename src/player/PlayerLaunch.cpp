@@ -2,10 +2,10 @@
 
 #include <exception>
 
-#include "core/ExecutableQuiz.h"
-#include "core/FileIO.h"
-#include "core/QuizKind.h"
-#include "core/SharedRoutines.h"
+#include "core/build/ExecutableQuiz.h"
+#include "core/files/FileIO.h"
+#include "core/questions/QuizKind.h"
+#include "core/files/SharedRoutines.h"
 #include "player/PlayQuiz.h"
 
 namespace tavrin {

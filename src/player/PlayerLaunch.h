@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/CompiledQuizSource.h"
+#include "core/run/CompiledQuizSource.h"
 #include "platform/Platform.h"
 
 namespace tavrin {

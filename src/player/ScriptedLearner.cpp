@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "core/FileIO.h"
+#include "core/files/FileIO.h"
 #include "ui/runtime/ChoiceLabel.h"
 #include "ui/runtime/RunStyle.h"
 #include "ui/runtime/TDispQForm.h"

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <sys/wait.h>
 
-#include "CompiledQuizFixtures.h"
-#include "core/FileIO.h"
+#include "tests/core/CompiledQuizFixtures.h"
+#include "core/files/FileIO.h"
 
 namespace tavrin {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin::testing {
 

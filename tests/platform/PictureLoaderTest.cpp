@@ -1,11 +1,11 @@
 #include "platform/PictureLoader.h"
-#include "core/FileError.h"
-#include "core/FileIO.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "core/JpegSamples.h"
+#include "tests/core/JpegSamples.h"
 
 using namespace tavrin;
 
@@ -33,7 +33,7 @@ TEST(PictureLoader, LoadsJpegAndBitmapWhateverTheExtensionSays) {
     QTemporaryDir folder;
     for (const char* name : {"photo.Jpg", "photo.bmp"}) {
         const QString path = folder.filePath(name);
-        WriteFileAtomically(path.toStdString(), tavrin::testing::encodeQuadrants(32, 32, JCS_RGB));
+        WriteFileAtomically(path.toStdString(), tavrin::testing::encodeQuadrants(32, 32, tavrin::JpegSamples::Colours::Rgb));
         const QImage image = PictureLoader::Load(path);
         ASSERT_EQ(image.size(), QSize(32, 32)) << name;
         expectNear(image.pixel(4, 4), 255, 0, 0);
@@ -54,7 +54,7 @@ TEST(PictureLoader, LoadsJpegAndBitmapWhateverTheExtensionSays) {
 
 TEST(PictureLoader, FailuresNameTheFile) {
     QTemporaryDir folder;
-    std::vector<std::uint8_t> truncated = tavrin::testing::encodeQuadrants(32, 32, JCS_RGB);
+    std::vector<std::uint8_t> truncated = tavrin::testing::encodeQuadrants(32, 32, tavrin::JpegSamples::Colours::Rgb);
     truncated.resize(truncated.size() / 2);
     const QString broken = folder.filePath("broken.jpg");
     WriteFileAtomically(broken.toStdString(), truncated);

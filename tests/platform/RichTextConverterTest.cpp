@@ -1,5 +1,5 @@
 #include "platform/RichTextConverter.h"
-#include "core/RtfReader.h"
+#include "core/rtf/RtfReader.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "PlayerRunSupport.h"
-#include "core/CompiledQuizBuilder.h"
-#include "core/FolderNames.h"
-#include "core/QuizKind.h"
+#include "core/build/CompiledQuizBuilder.h"
+#include "core/files/FolderNames.h"
+#include "core/questions/QuizKind.h"
 #include "tests/core/TempFolder.h"
 
 namespace tavrin {

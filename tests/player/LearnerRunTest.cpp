@@ -13,14 +13,15 @@
 #include <set>
 
 #include "PlayerRunSupport.h"
-#include "core/CompiledQuizBuilder.h"
-#include "core/Distribution.h"
-#include "core/FileIO.h"
-#include "core/QuestionFile.h"
-#include "core/TTMRecord.h"
-#include "core/TextLines.h"
-#include "core/TopicFile.h"
-#include "core/ViewPortDesign.h"
+#include "core/build/CompiledQuizBuilder.h"
+#include "core/build/Distribution.h"
+#include "core/files/FileIO.h"
+#include "core/questions/QuestionFile.h"
+#include "core/questions/TTMRecord.h"
+#include "core/files/TextLines.h"
+#include "core/topics/TopicFile.h"
+#include "core/settings/ViewPortDesign.h"
+#include "tests/core/QuestionRecords.h"
 #include "tests/core/TempFolder.h"
 
 namespace tavrin {
@@ -73,11 +74,7 @@ protected:
     static void addQuestion(QuestionFile& questions, const std::string& id,
                             const std::string& question, const std::string& match,
                             bool information) {
-        TTMRecord record;
-        record.setIdentifier(id);
-        record.setQuestionLine(1, question);
-        record.setCorrectAnswer(match);
-        record.setMatch(1, match);
+        TTMRecord record = TIQuestion(id, question, {match}, match);
         record.setHasInformation(information);
         questions.WriteQuestion(QuestionFile::kAppend, record);
     }

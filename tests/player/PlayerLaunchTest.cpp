@@ -3,9 +3,9 @@
 #include <optional>
 #include <utility>
 
-#include "core/CompiledQuizBuilder.h"
-#include "core/ExecutableQuiz.h"
-#include "core/FileIO.h"
+#include "core/build/CompiledQuizBuilder.h"
+#include "core/build/ExecutableQuiz.h"
+#include "core/files/FileIO.h"
 #include "player/PlayerLaunch.h"
 #include "ui/build/BuildQuizFixture.h"
 

@@ -6,15 +6,16 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/CompiledQuizBuilder.h"
-#include "core/CompiledQuizSource.h"
-#include "core/FileIO.h"
-#include "core/QuestionFile.h"
-#include "core/TQARecord.h"
-#include "core/TTMRecord.h"
-#include "core/TextLines.h"
+#include "core/build/CompiledQuizBuilder.h"
+#include "core/run/CompiledQuizSource.h"
+#include "core/files/FileIO.h"
+#include "core/questions/QuestionFile.h"
+#include "core/questions/TQARecord.h"
+#include "core/questions/TTMRecord.h"
+#include "core/files/TextLines.h"
 #include "player/PlayQuiz.h"
 #include "player/ScriptedLearner.h"
+#include "tests/core/QuestionRecords.h"
 #include "tests/core/TempFolder.h"
 
 namespace tavrin {
@@ -56,13 +57,7 @@ protected:
     static void addChoice(QuestionFile& questions, const std::string& id,
                           const std::string& question, const std::string& correct,
                           const std::vector<std::string>& wrong) {
-        TTMRecord record;
-        record.setIdentifier(id);
-        record.setQuestionLine(1, question);
-        record.setCorrectAnswer(correct);
-        for (std::size_t k = 0; k < wrong.size(); ++k)
-            record.setWrongAnswer(static_cast<int>(k + 1), wrong[k]);
-        questions.WriteQuestion(QuestionFile::kAppend, record);
+        questions.WriteQuestion(QuestionFile::kAppend, MCQuestion(id, question, correct, wrong));
     }
 
     std::vector<std::string> resultsLines(const std::string& extension) const {
@@ -104,11 +99,7 @@ TEST_F(ScriptedLearnerTest, MatchPagesPairEveryQuestionWithItsScriptedAnswer) {
         {"GREEN", "Colour of grass?", "Green"},
     };
     for (const auto& pair : pairs) {
-        TQARecord record;
-        record.setIdentifier(pair[0]);
-        record.setQuestion(pair[1]);
-        record.setAnswer(pair[2]);
-        questions.WriteQuestion(QuestionFile::kAppend, record);
+        questions.WriteQuestion(QuestionFile::kAppend, QAQuestion(pair[0], pair[1], pair[2]));
     }
     // BLUE and GREEN swapped.
     const auto shown = play(files, "[red] Red\n[blue] Green\n[green] Blue\n");

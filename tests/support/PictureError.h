@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/FileError.h"
+#include "core/bytes/FileError.h"
 #include "platform/PictureLoader.h"
 
 namespace tavrin::test {

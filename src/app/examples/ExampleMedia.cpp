@@ -1,12 +1,10 @@
 #include "ExampleMedia.h"
 
-#include "core/FileIO.h"
+#include "core/files/FileIO.h"
+#include "core/media/JpegEncoder.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <jpeglib.h>
 #include <numbers>
 #include <stdexcept>
 
@@ -151,31 +149,8 @@ std::vector<std::uint8_t> EncodeBmp(const Picture& picture) {
 }
 
 std::vector<std::uint8_t> EncodeJpeg(const Picture& picture, int quality) {
-    jpeg_compress_struct compressor{};
-    jpeg_error_mgr errors{};
-    compressor.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&compressor);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&compressor, &buffer, &size);
-    compressor.image_width = static_cast<JDIMENSION>(picture.width);
-    compressor.image_height = static_cast<JDIMENSION>(picture.height);
-    compressor.input_components = 3;
-    compressor.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&compressor);
-    jpeg_set_quality(&compressor, quality, TRUE);
-    jpeg_start_compress(&compressor, TRUE);
-    while (compressor.next_scanline < compressor.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(picture.rgb.data() +
-                                            static_cast<std::size_t>(compressor.next_scanline) *
-                                                static_cast<std::size_t>(picture.width) * 3);
-        jpeg_write_scanlines(&compressor, &row, 1);
-    }
-    jpeg_finish_compress(&compressor);
-    std::vector<std::uint8_t> out(buffer, buffer + size);
-    jpeg_destroy_compress(&compressor);
-    std::free(buffer);
-    return out;
+    return tavrin::EncodeJpeg({picture.width, picture.height, JpegSamples::Colours::Rgb, picture.rgb},
+                              quality);
 }
 
 std::vector<std::uint8_t> EncodeToneWav(double frequency, double seconds, int sampleRate) {

@@ -1,14 +1,14 @@
 #include "ExampleQuizzes.h"
 
 #include "ExampleMedia.h"
-#include "core/QuestionFile.h"
-#include "core/QuizKind.h"
-#include "core/QuizSettings.h"
-#include "core/SharedRoutines.h"
-#include "core/TQARecord.h"
-#include "core/TTMRecord.h"
-#include "core/TopicFile.h"
-#include "core/ViewPortDesign.h"
+#include "core/questions/QuestionFile.h"
+#include "core/questions/QuizKind.h"
+#include "core/settings/QuizSettings.h"
+#include "core/files/SharedRoutines.h"
+#include "core/questions/TQARecord.h"
+#include "core/questions/TTMRecord.h"
+#include "core/topics/TopicFile.h"
+#include "core/settings/ViewPortDesign.h"
 
 #include <string>
 #include <vector>

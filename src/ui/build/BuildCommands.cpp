@@ -3,9 +3,9 @@
 #include <QString>
 #include <exception>
 
-#include "core/CompiledQuizBuilder.h"
-#include "core/Distribution.h"
-#include "core/ExecutableQuiz.h"
+#include "core/build/CompiledQuizBuilder.h"
+#include "core/build/Distribution.h"
+#include "core/build/ExecutableQuiz.h"
 #include "ui/build/TDistribForm.h"
 
 namespace tavrin {

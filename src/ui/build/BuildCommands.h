@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ProjectState.h"
+#include "core/project/ProjectState.h"
 #include "platform/Platform.h"
 
 namespace tavrin {

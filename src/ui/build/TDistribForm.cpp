@@ -15,7 +15,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "core/Distribution.h"
+#include "core/build/Distribution.h"
 
 namespace tavrin {
 

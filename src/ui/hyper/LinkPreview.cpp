@@ -1,6 +1,6 @@
 #include "ui/hyper/LinkPreview.h"
 
-#include "core/TopicCommand.h"
+#include "core/topics/TopicCommand.h"
 #include "platform/Platform.h"
 #include "platform/PlatformConversions.h"
 #include "ui/hyper/MediaDisplay.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ViewPortDesign.h"
+#include "core/settings/ViewPortDesign.h"
 
 namespace tavrin {
 

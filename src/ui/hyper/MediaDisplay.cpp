@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "core/FileError.h"
-#include "core/FolderNames.h"
-#include "core/TopicDisplay.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FolderNames.h"
+#include "core/topics/TopicDisplay.h"
 #include "platform/AudioOutput.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "core/ProjectState.h"
+#include "core/project/ProjectState.h"
 #include "platform/AudioOutput.h"
 #include "platform/PlatformConversions.h"
 

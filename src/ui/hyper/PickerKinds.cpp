@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "core/FileError.h"
-#include "core/FolderNames.h"
-#include "core/PickedFile.h"
-#include "core/SharedRoutines.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FolderNames.h"
+#include "core/files/PickedFile.h"
+#include "core/files/SharedRoutines.h"
 #include "platform/Platform.h"
 #include "ui/hyper/TFilePickerForm.h"
 

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <tuple>
 
-#include "core/PickedFile.h"
+#include "core/files/PickedFile.h"
 #include "platform/PlatformConversions.h"
 #include "ui/hyper/PickerKinds.h"
 #include "ui/hyper/Pickers.h"

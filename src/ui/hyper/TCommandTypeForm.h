@@ -3,7 +3,7 @@
 #include <QString>
 #include <filesystem>
 
-#include "core/CommandRecord.h"
+#include "core/settings/CommandRecord.h"
 #include "platform/PlatformDialog.h"
 
 class QGroupBox;

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/FileError.h"
-#include "core/FolderNames.h"
-#include "core/PickedFile.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FolderNames.h"
+#include "core/files/PickedFile.h"
 #include "ui/hyper/LinkPreview.h"
 #include "ui/hyper/PickerKinds.h"
 

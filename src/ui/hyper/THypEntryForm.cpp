@@ -13,11 +13,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/FileError.h"
-#include "core/FileIO.h"
-#include "core/SharedRoutines.h"
-#include "core/TextLines.h"
-#include "core/TopicColours.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/files/SharedRoutines.h"
+#include "core/files/TextLines.h"
+#include "core/topics/TopicColours.h"
 #include "platform/RichTextConverter.h"
 #include "ui/hyper/LinkPreview.h"
 #include "ui/hyper/PickerKinds.h"

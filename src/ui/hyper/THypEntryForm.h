@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ViewPortDesign.h"
+#include "core/settings/ViewPortDesign.h"
 #include "platform/PlatformDialog.h"
 
 class QComboBox;

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/TopicFile.h"
+#include "core/topics/TopicFile.h"
 #include "platform/PlatformConversions.h"
 #include "ui/hyper/PickerKinds.h"
 

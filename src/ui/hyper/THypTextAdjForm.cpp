@@ -10,7 +10,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "core/TextWindowPlacement.h"
+#include "core/settings/TextWindowPlacement.h"
 #include "platform/RichTextConverter.h"
 #include "ui/present/TStretchHandle.h"
 

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/FileError.h"
-#include "core/PickedFile.h"
-#include "core/TopicFile.h"
+#include "core/bytes/FileError.h"
+#include "core/files/PickedFile.h"
+#include "core/topics/TopicFile.h"
 #include "platform/PlatformConversions.h"
 #include "ui/hyper/PickerKinds.h"
 #include "ui/hyper/Pickers.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/InformationChoice.h"
+#include "core/topics/InformationChoice.h"
 #include "platform/PlatformDialog.h"
 
 class QGroupBox;

@@ -13,7 +13,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/FolderNames.h"
+#include "core/files/FolderNames.h"
 #include "ui/hyper/MediaDisplay.h"
 #include "ui/hyper/MediaSession.h"
 #include "ui/present/ShowBackground.h"

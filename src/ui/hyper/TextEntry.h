@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ViewPortDesign.h"
+#include "core/settings/ViewPortDesign.h"
 
 class QWidget;
 

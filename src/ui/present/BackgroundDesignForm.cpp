@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/Cp1252.h"
-#include "core/SharedRoutines.h"
+#include "core/bytes/Cp1252.h"
+#include "core/files/SharedRoutines.h"
 #include "platform/PlatformConversions.h"
 #include "ui/hyper/PickerKinds.h"
 #include "ui/present/ImportToQuizFolder.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/ViewPortDesign.h"
+#include "core/settings/ViewPortDesign.h"
 #include "platform/PlatformDialog.h"
 #include "ui/present/ShowBackground.h"
 

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QMenuBar>
 
-#include "core/FontSpec.h"
-#include "core/ProgramScreens.h"
-#include "core/ProgramWindow.h"
+#include "core/settings/FontSpec.h"
+#include "core/settings/ProgramScreens.h"
+#include "core/settings/ProgramWindow.h"
 #include "platform/PlatformConversions.h"
 #include "ui/present/ShowBackground.h"
 

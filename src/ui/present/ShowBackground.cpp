@@ -4,11 +4,11 @@
 #include <QPalette>
 #include <QPixmap>
 
-#include "core/Cp1252.h"
-#include "core/FileError.h"
-#include "core/FolderNames.h"
-#include "core/ProgramWindow.h"
-#include "core/ViewPortDesign.h"
+#include "core/bytes/Cp1252.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FolderNames.h"
+#include "core/settings/ProgramWindow.h"
+#include "core/settings/ViewPortDesign.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "platform/PlatformConversions.h"

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "core/FolderNames.h"
+#include "core/files/FolderNames.h"
 #include "platform/PlatformConversions.h"
 
 namespace tavrin {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/AboutBoxDesign.h"
+#include "core/settings/AboutBoxDesign.h"
 #include "platform/PlatformDialog.h"
 
 class QFrame;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ProgramWindow.h"
+#include "core/settings/ProgramWindow.h"
 #include "ui/present/BackgroundDesignForm.h"
 
 namespace tavrin {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ProgramScreens.h"
-#include "core/ProgramWindow.h"
+#include "core/settings/ProgramScreens.h"
+#include "core/settings/ProgramWindow.h"
 #include "ui/present/TextWindowPlacementForm.h"
 
 namespace tavrin {

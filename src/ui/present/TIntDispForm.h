@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/ProgramScreens.h"
-#include "core/ProgramWindow.h"
+#include "core/settings/ProgramScreens.h"
+#include "core/settings/ProgramWindow.h"
 #include "platform/PlatformDialog.h"
 
 class QFrame;

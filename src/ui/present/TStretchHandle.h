@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "core/HandleGeometry.h"
+#include "core/settings/HandleGeometry.h"
 
 #include <QRubberBand>
 

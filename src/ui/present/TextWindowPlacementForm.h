@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/ViewPortDesign.h"
+#include "core/settings/ViewPortDesign.h"
 #include "platform/PlatformDialog.h"
 
 class QFrame;

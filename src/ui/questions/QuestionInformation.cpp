@@ -1,6 +1,6 @@
 #include "ui/questions/QuestionInformation.h"
 
-#include "core/ProjectState.h"
+#include "core/project/ProjectState.h"
 #include "ui/hyper/TInfoMenuForm.h"
 
 namespace tavrin {

@@ -1,7 +1,7 @@
 #include "ui/questions/QuestionOperations.h"
 
-#include "core/QuestionFile.h"
-#include "core/TopicFile.h"
+#include "core/questions/QuestionFile.h"
+#include "core/topics/TopicFile.h"
 #include "platform/Platform.h"
 #include "platform/PlatformConversions.h"
 #include "ui/questions/QuestionInformation.h"

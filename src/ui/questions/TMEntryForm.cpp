@@ -1,6 +1,6 @@
 #include "ui/questions/TMEntryForm.h"
 
-#include "core/TTMRecord.h"
+#include "core/questions/TTMRecord.h"
 #include "platform/Platform.h"
 #include "platform/PlatformConversions.h"
 #include "ui/questions/TMCEntryForm.h"

@@ -1,6 +1,6 @@
 #include "ui/questions/TQAEntryForm.h"
 
-#include "core/TQARecord.h"
+#include "core/questions/TQARecord.h"
 #include "platform/Platform.h"
 #include "platform/PlatformConversions.h"
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "core/RunConductor.h"
+#include "core/run/RunConductor.h"
 #include "ui/runtime/QuizRunWindows.h"
 #include "ui/runtime/TMCDisplayForm.h"
 #include "ui/runtime/TPrevAnsForm.h"

@@ -1,6 +1,6 @@
 #include "ui/runtime/ProjectQuizSource.h"
 
-#include "core/TopicFile.h"
+#include "core/topics/TopicFile.h"
 
 namespace tavrin {
 

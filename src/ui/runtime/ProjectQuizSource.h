@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ProjectState.h"
-#include "core/QuizSource.h"
+#include "core/project/ProjectState.h"
+#include "core/run/QuizSource.h"
 
 namespace tavrin {
 

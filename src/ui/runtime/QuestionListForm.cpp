@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "core/ResultsText.h"
+#include "core/run/ResultsText.h"
 #include "ui/runtime/RunStyle.h"
 #include "ui/runtime/TPrevAnsForm.h"
 #include "ui/runtime/TTMViewForm.h"

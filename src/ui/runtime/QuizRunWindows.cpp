@@ -4,9 +4,9 @@
 #include <QScreen>
 #include <QTextDocument>
 
-#include "core/FileIO.h"
-#include "core/FolderNames.h"
-#include "core/ResultsText.h"
+#include "core/files/FileIO.h"
+#include "core/files/FolderNames.h"
+#include "core/run/ResultsText.h"
 #include "ui/runtime/QuestionListForm.h"
 #include "ui/runtime/RunStyle.h"
 #include "ui/runtime/TDispQForm.h"

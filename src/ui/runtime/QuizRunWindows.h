@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "core/RunConductor.h"
+#include "core/run/RunConductor.h"
 #include "ui/runtime/RunContext.h"
 
 class QWidget;

@@ -4,8 +4,8 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "core/Cp1252.h"
-#include "core/FontSpec.h"
+#include "core/bytes/Cp1252.h"
+#include "core/settings/FontSpec.h"
 
 namespace tavrin {
 

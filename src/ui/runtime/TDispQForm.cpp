@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "core/QuizRunRules.h"
+#include "core/run/QuizRunRules.h"
 #include "ui/runtime/ChoiceLabel.h"
 #include "ui/runtime/RunStyle.h"
 

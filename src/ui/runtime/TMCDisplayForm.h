@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/QuizRunRules.h"
+#include "core/run/QuizRunRules.h"
 #include "ui/runtime/LineQuestionDisplay.h"
 
 namespace tavrin {

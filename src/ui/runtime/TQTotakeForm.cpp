@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "core/QuizRunRules.h"
+#include "core/run/QuizRunRules.h"
 
 namespace tavrin {
 

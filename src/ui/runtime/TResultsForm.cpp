@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "core/ResultsText.h"
+#include "core/run/ResultsText.h"
 #include "ui/runtime/RunStyle.h"
 
 namespace tavrin {

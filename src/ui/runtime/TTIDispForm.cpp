@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/QuizRunRules.h"
+#include "core/run/QuizRunRules.h"
 #include "ui/runtime/RunStyle.h"
 
 namespace tavrin {

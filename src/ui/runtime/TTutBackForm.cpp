@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "core/FileError.h"
-#include "core/FolderNames.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FolderNames.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "ui/runtime/RunStyle.h"

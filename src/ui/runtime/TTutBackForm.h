@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "core/ProgramWindow.h"
+#include "core/settings/ProgramWindow.h"
 
 class QLabel;
 

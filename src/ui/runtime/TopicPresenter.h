@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/AboutBoxDesign.h"
-#include "core/ProgramScreens.h"
-#include "core/ProgramWindow.h"
+#include "core/settings/AboutBoxDesign.h"
+#include "core/settings/ProgramScreens.h"
+#include "core/settings/ProgramWindow.h"
 
 namespace tavrin {
 

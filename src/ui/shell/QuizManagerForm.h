@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/QuizKind.h"
+#include "core/questions/QuizKind.h"
 #include "ui/shell/ManagerServices.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "ui/shell/QuizProjects.h"
 
-#include "core/ProjectState.h"
-#include "core/TopicFile.h"
+#include "core/project/ProjectState.h"
+#include "core/topics/TopicFile.h"
 #include "platform/Platform.h"
 #include "ui/shell/FormHelp.h"
 #include "ui/shell/QuizManagerForm.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ListSearch.h"
+#include "core/files/ListSearch.h"
 #include "ui/shell/ListChooser.h"
 
 namespace tavrin {

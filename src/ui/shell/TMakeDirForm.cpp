@@ -1,7 +1,7 @@
 #include "ui/shell/TMakeDirForm.h"
 
-#include "core/FolderNames.h"
-#include "core/SharedRoutines.h"
+#include "core/files/FolderNames.h"
+#include "core/files/SharedRoutines.h"
 #include "platform/Platform.h"
 
 #include <QComboBox>

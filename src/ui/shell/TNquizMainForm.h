@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/QuizKind.h"
+#include "core/questions/QuizKind.h"
 
 #include <QWidget>
 #include <functional>

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "BuildQuizFixture.h"
-#include "core/ExecutableQuiz.h"
-#include "core/FileIO.h"
+#include "core/build/ExecutableQuiz.h"
+#include "core/files/FileIO.h"
 #include "ui/build/BuildCommands.h"
 
 namespace tavrin {

@@ -3,11 +3,12 @@
 #include <filesystem>
 #include <string>
 
-#include "core/FileIO.h"
-#include "core/ProjectState.h"
-#include "core/TQARecord.h"
-#include "core/TopicFile.h"
+#include "core/files/FileIO.h"
+#include "core/project/ProjectState.h"
+#include "core/questions/TQARecord.h"
+#include "core/topics/TopicFile.h"
 #include "support/GuiTestSupport.h"
+#include "tests/core/QuestionRecords.h"
 #include "tests/core/TempFolder.h"
 
 namespace tavrin::test {
@@ -33,12 +34,8 @@ protected:
 
     void addQuestion(const std::string& id, const std::string& question, const std::string& answer,
                      bool information) {
-        TQARecord record;
-        record.setIdentifier(id);
-        record.setQuestion(question);
-        record.setAnswer(answer);
-        record.setHasInformation(information);
-        state.questions().WriteQuestion(QuestionFile::kAppend, record);
+        state.questions().WriteQuestion(QuestionFile::kAppend,
+                                        QAQuestion(id, question, answer, information));
     }
 
     static void writeFile(const std::filesystem::path& path, const std::string& text) {

@@ -3,7 +3,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
-#include "core/ViewPortDesign.h"
+#include "core/settings/ViewPortDesign.h"
 #include "support/GuiTestSupport.h"
 #include "ui/hyper/THypTextAdjForm.h"
 #include "ui/hyper/TextEntry.h"

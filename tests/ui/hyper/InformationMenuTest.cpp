@@ -5,8 +5,8 @@
 #include <QTextEdit>
 #include <filesystem>
 
-#include "core/FileIO.h"
-#include "core/TopicFile.h"
+#include "core/files/FileIO.h"
+#include "core/topics/TopicFile.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/QuizFolders.h"
 #include "ui/hyper/THypMenuForm.h"

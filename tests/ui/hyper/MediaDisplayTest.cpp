@@ -7,7 +7,7 @@
 #include <QTextEdit>
 #include <functional>
 
-#include "core/TopicDisplay.h"
+#include "core/topics/TopicDisplay.h"
 #include "platform/AudioOutput.h"
 #include "support/GuiTestSupport.h"
 #include "support/PictureError.h"

@@ -5,8 +5,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "core/FileIO.h"
-#include "core/PickedFile.h"
+#include "core/files/FileIO.h"
+#include "core/files/PickedFile.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/QuizFolders.h"
 #include "ui/hyper/Pickers.h"

@@ -4,9 +4,9 @@
 #include <QTest>
 #include <filesystem>
 
-#include "core/FileIO.h"
-#include "core/ProgramScreens.h"
-#include "core/ProgramWindow.h"
+#include "core/files/FileIO.h"
+#include "core/settings/ProgramScreens.h"
+#include "core/settings/ProgramWindow.h"
 #include "platform/PlatformConversions.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/QuizFolders.h"

@@ -6,9 +6,9 @@
 #include <QTextEdit>
 #include <functional>
 
-#include "core/IntroScreenDesign.h"
-#include "core/ProgramScreens.h"
-#include "core/ProgramWindow.h"
+#include "core/settings/IntroScreenDesign.h"
+#include "core/settings/ProgramScreens.h"
+#include "core/settings/ProgramWindow.h"
 #include "support/GuiTestSupport.h"
 #include "ui/present/TIntDispForm.h"
 

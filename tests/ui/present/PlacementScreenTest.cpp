@@ -5,8 +5,8 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "core/ProgramScreens.h"
-#include "core/ProgramWindow.h"
+#include "core/settings/ProgramScreens.h"
+#include "core/settings/ProgramWindow.h"
 #include "support/GuiTestSupport.h"
 #include "ui/hyper/TextEntry.h"
 #include "ui/present/TIntAdjustForm.h"

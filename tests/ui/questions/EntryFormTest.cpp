@@ -1,5 +1,5 @@
-#include "core/TQARecord.h"
-#include "core/TTMRecord.h"
+#include "core/questions/TQARecord.h"
+#include "core/questions/TTMRecord.h"
 #include "platform/ScriptedPlatform.h"
 #include "ui/questions/TMCEntryForm.h"
 #include "ui/questions/TQAEntryForm.h"

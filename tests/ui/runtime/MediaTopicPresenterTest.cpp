@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "core/AboutBoxDesign.h"
+#include "core/settings/AboutBoxDesign.h"
 #include "support/GuiTestSupport.h"
 #include "ui/runtime/MediaTopicPresenter.h"
 

@@ -69,38 +69,6 @@ void RecordingPresenter::ShowIntroduction(const std::vector<std::string>& lines,
     calls.push_back("introduction " + std::to_string(lines.size()));
 }
 
-TQARecord QAQuestion(const std::string& id, const std::string& question, const std::string& answer,
-                     bool information) {
-    TQARecord record;
-    record.setIdentifier(id);
-    record.setQuestion(question);
-    record.setAnswer(answer);
-    record.setHasInformation(information);
-    return record;
-}
-
-TTMRecord TIQuestion(const std::string& id, const std::string& line1,
-                     const std::vector<std::string>& matches, const std::string& shown) {
-    TTMRecord record;
-    record.setIdentifier(id);
-    record.setQuestionLine(1, line1);
-    record.setCorrectAnswer(shown);
-    for (std::size_t k = 0; k < matches.size(); ++k)
-        record.setMatch(static_cast<int>(k + 1), matches[k]);
-    return record;
-}
-
-TTMRecord MCQuestion(const std::string& id, const std::string& line1, const std::string& correct,
-                     const std::vector<std::string>& wrong) {
-    TTMRecord record;
-    record.setIdentifier(id);
-    record.setQuestionLine(1, line1);
-    record.setCorrectAnswer(correct);
-    for (std::size_t k = 0; k < wrong.size(); ++k)
-        record.setWrongAnswer(static_cast<int>(k + 1), wrong[k]);
-    return record;
-}
-
 QString QuitText() {
     return QStringLiteral("All results will be lost. Quit anyway?\r\n");
 }

@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "core/QuizSettings.h"
-#include "core/QuizSource.h"
-#include "core/RandomSource.h"
-#include "core/TQARecord.h"
-#include "core/TTMRecord.h"
+#include "core/settings/QuizSettings.h"
+#include "core/run/QuizSource.h"
+#include "core/files/RandomSource.h"
+#include "core/questions/TQARecord.h"
+#include "core/questions/TTMRecord.h"
+#include "tests/core/QuestionRecords.h"
 #include "platform/ScriptedPlatform.h"
 #include "ui/runtime/TopicPresenter.h"
 
@@ -77,13 +78,6 @@ public:
     void ShowIntroduction(const std::vector<std::string>& lines, const ProgramScreens&,
                           const ProgramWindow&) override;
 };
-
-TQARecord QAQuestion(const std::string& id, const std::string& question, const std::string& answer,
-                     bool information = false);
-TTMRecord TIQuestion(const std::string& id, const std::string& line1,
-                     const std::vector<std::string>& matches, const std::string& shown = "shown");
-TTMRecord MCQuestion(const std::string& id, const std::string& line1, const std::string& correct,
-                     const std::vector<std::string>& wrong);
 
 // The quit question as the displays ask it.
 QString QuitText();

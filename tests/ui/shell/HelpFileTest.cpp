@@ -1,7 +1,7 @@
-#include "core/FileIO.h"
-#include "core/ProjectState.h"
-#include "core/TQARecord.h"
-#include "core/TTMRecord.h"
+#include "core/files/FileIO.h"
+#include "core/project/ProjectState.h"
+#include "core/questions/TQARecord.h"
+#include "core/questions/TTMRecord.h"
 #include "platform/HelpViewer.h"
 #include "platform/ScriptedPlatform.h"
 #include "ui/questions/TMCEntryForm.h"
@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 
 // The manual that the build installs beside the program.
 fs::path ManualPath() {
-    return fs::path(__FILE__).parent_path() / "../../../help/DRAVLEN.HLP";
+    return fs::path(TAVRIN_SOURCE_DIR) / "help" / "DRAVLEN.HLP";
 }
 
 std::set<int> AnchorsOf(const std::string& html) {

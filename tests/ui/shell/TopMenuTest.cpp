@@ -1,4 +1,4 @@
-#include "core/ProjectState.h"
+#include "core/project/ProjectState.h"
 #include "support/GuiTestSupport.h"
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TNquizMainForm.h"

@@ -1,0 +1,120 @@
+#include "core/build/CompiledQuizBuilder.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/build/CompiledQuizDirectory.h"
+#include "core/build/ExecutableQuiz.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/files/FolderNames.h"
+#include "core/files/SharedRoutines.h"
+#include "core/topics/TopicIndexBuilder.h"
+
+namespace tavrin {
+namespace fs = std::filesystem;
+namespace {
+
+std::optional<std::vector<std::uint8_t>> topicBlockOf(const QuizFileSet& files) {
+    const auto topicFile = ResolveStoredFile(files.quizFolder, files.topicFile);
+    if (!topicFile)
+        return std::nullopt;
+    try {
+        return BuildTopicIndexBytes(ReadFileText(*topicFile));
+    } catch (const FormatError& error) {
+        throw FileError(*topicFile, error.what());
+    }
+}
+
+// Bytes in the whole records of the question file; bytes after the last whole
+// record (a file cut short) are not part of any question and are left out.
+std::uint64_t recordBytesOf(const std::optional<fs::path>& questionFile, QuizKind kind) {
+    if (!questionFile)
+        return 0;
+    std::error_code ec;
+    const std::uint64_t size = fs::file_size(*questionFile, ec);
+    if (ec)
+        throw FileError(*questionFile, "cannot read: " + ec.message());
+    return size / QuestionRecordSize(kind) * QuestionRecordSize(kind);
+}
+
+// Copies the first `count` bytes of the question file unchanged.
+void appendRecords(const fs::path& questionFile, std::uint64_t count, AtomicFileWriter& out) {
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> in(std::fopen(questionFile.c_str(), "rb"));
+    if (!in)
+        throw FileError::fromErrno(questionFile, "cannot open");
+    if (out.appendFrom(in.get(), count) != count)
+        throw FileError::fromErrno(questionFile, "cannot read");
+}
+
+std::uint32_t offsetField(std::uint64_t value, const fs::path& target) {
+    if (value > std::numeric_limits<std::uint32_t>::max())
+        throw FileError(target, "the quiz is too large for a compiled quiz");
+    return static_cast<std::uint32_t>(value);
+}
+
+} // namespace
+
+QuizFileSet QuizFileSet::named(fs::path quizFolder, QuizKind kind, std::string_view quizFile) {
+    const auto& extensions = ExtensionsOf(kind);
+    QuizFileSet files;
+    files.quizFolder = std::move(quizFolder);
+    files.kind = kind;
+    files.quizFile = std::string(quizFile);
+    files.questionFile = ReplaceExtension(quizFile, extensions.questions);
+    files.topicFile = ReplaceExtension(quizFile, extensions.topics);
+    return files;
+}
+
+std::string QuizFileSet::baseName() const {
+    return QuizBaseName(quizFile);
+}
+
+fs::path QuizFileSet::besideQuiz(std::string_view extension) const {
+    return quizFolder / (baseName() + std::string(extension));
+}
+
+fs::path CompileQuiz(const QuizFileSet& files, const QuizSettings& settings) {
+    const fs::path target = files.besideQuiz(ExtensionsOf(files.kind).compiled);
+    const auto topicBlock = topicBlockOf(files);
+    const auto questionFile = ResolveStoredFile(files.quizFolder, files.questionFile);
+    const std::uint64_t recordBytes = recordBytesOf(questionFile, files.kind);
+
+    const std::uint64_t topicSize = topicBlock ? topicBlock->size() : 0;
+    CompiledQuizDirectory directory;
+    directory.setKind(static_cast<std::uint32_t>(files.kind));
+    directory.setTopicOffset(topicBlock ? static_cast<std::uint32_t>(kCompiledHeadSize) : 0);
+    directory.setQuestionOffset(offsetField(kCompiledHeadSize + topicSize, target));
+    directory.setQuestionCount(offsetField(recordBytes / QuestionRecordSize(files.kind), target));
+
+    // Compiled from the quiz files, which stay as they were: forcing the
+    // result to the disk would make compiling several times slower than
+    // copying and protect nothing that cannot be compiled again.
+    AtomicFileWriter out(target, DiskSync::kNoSync);
+    out.write(settings.bytes().data(), settings.bytes().size());
+    out.write(directory.bytes().data(), directory.bytes().size());
+    if (topicBlock)
+        out.write(topicBlock->data(), topicBlock->size());
+    if (questionFile)
+        appendRecords(*questionFile, recordBytes, out);
+    out.commit();
+    return target;
+}
+
+fs::path BuildExecutableQuiz(const QuizFileSet& files, const QuizSettings& settings,
+                             const fs::path& stub) {
+    const fs::path compiled = CompileQuiz(files, settings);
+    const fs::path executable = files.besideQuiz(".EXE");
+    WriteExecutableQuiz(stub, compiled, executable);
+    return executable;
+}
+
+} // namespace tavrin

@@ -1,0 +1,206 @@
+#include "core/files/FileIO.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+#include "core/bytes/FileError.h"
+
+namespace tavrin {
+namespace {
+
+FileFaultHook& faultHook() {
+    static FileFaultHook hook;
+    return hook;
+}
+
+bool stepAllowed(std::string_view step, const std::filesystem::path& path) {
+    const auto& hook = faultHook();
+    if (hook && !hook(step, path)) {
+        errno = EIO;
+        return false;
+    }
+    return true;
+}
+
+std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
+    static std::atomic<unsigned> counter{0};
+    auto name = target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+                std::to_string(counter++);
+    return target.parent_path() / name;
+}
+
+} // namespace
+
+void SetFileFaultHook(FileFaultHook hook) {
+    faultHook() = std::move(hook);
+}
+
+namespace {
+
+// Reads a whole file into any contiguous byte container, in large blocks:
+// quiz files reach megabytes. The size is only a first guess, as some files
+// (under /proc, say) report none.
+template <typename Container> Container readWhole(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileError::fromErrno(path, "cannot open");
+    std::error_code ec;
+    const auto expected = std::filesystem::file_size(path, ec);
+    Container data;
+    std::size_t filled = 0;
+    data.resize(ec ? 65536 : static_cast<std::size_t>(expected) + 1);
+    for (;;) {
+        in.read(reinterpret_cast<char*>(data.data() + filled),
+                static_cast<std::streamsize>(data.size() - filled));
+        filled += static_cast<std::size_t>(in.gcount());
+        if (!in)
+            break;
+        data.resize(data.size() * 2);
+    }
+    if (in.bad())
+        throw FileError::fromErrno(path, "cannot read");
+    data.resize(filled);
+    return data;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
+    return readWhole<std::vector<std::uint8_t>>(path);
+}
+
+std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::uint64_t offset,
+                                        std::size_t count) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw FileError(path, "is a folder, not a file");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileError::fromErrno(path, "cannot open");
+    std::vector<std::uint8_t> data(count);
+    if (offset > 0 && !in.seekg(static_cast<std::streamoff>(offset)))
+        throw FileError::fromErrno(path, "cannot read");
+    in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(count));
+    if (in.bad())
+        throw FileError::fromErrno(path, "cannot read");
+    data.resize(static_cast<std::size_t>(in.gcount()));
+    return data;
+}
+
+std::string ReadFileText(const std::filesystem::path& path) {
+    return readWhole<std::string>(path);
+}
+
+AtomicFileWriter::AtomicFileWriter(std::filesystem::path target, DiskSync sync)
+    : target_(std::move(target)), temp_(temporaryBeside(target_)), sync_(sync) {
+    file_ = std::fopen(temp_.c_str(), "wb");
+    if (!file_)
+        throw FileError::fromErrno(target_, "cannot create a temporary file beside it");
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (file_)
+        std::fclose(file_);
+    if (!committed_) {
+        std::error_code ignored;
+        std::filesystem::remove(temp_, ignored);
+    }
+}
+
+void AtomicFileWriter::write(std::string_view bytes) {
+    write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+void AtomicFileWriter::write(const std::uint8_t* data, std::size_t size) {
+    if (!file_)
+        throw FileError(target_, "write after the file was closed");
+    if (size == 0)
+        return;
+    if (!stepAllowed("write", target_) || std::fwrite(data, 1, size, file_) != size)
+        throw FileError::fromErrno(target_, "cannot write");
+}
+
+std::uint64_t AtomicFileWriter::appendFrom(std::FILE* source, std::uint64_t limit) {
+    if (!file_)
+        throw FileError(target_, "write after the file was closed");
+    const std::uint64_t copied = kernelCopy(source, limit);
+    return copied + bufferedCopy(source, limit - copied);
+}
+
+// Lets the kernel copy between the files, as cp does, when both are plain
+// files it can copy between; the rest (if any) is left to bufferedCopy.
+std::uint64_t AtomicFileWriter::kernelCopy(std::FILE* source, std::uint64_t limit) {
+    const int in = fileno(source);
+    const int out = fileno(file_);
+    const off_t start = ::lseek(in, 0, SEEK_CUR);
+    // Only a stream with nothing read ahead is where its descriptor is.
+    if (start < 0 || std::ftell(source) != start || std::fflush(file_) != 0 ||
+        !stepAllowed("write", target_))
+        return 0;
+    std::uint64_t copied = 0;
+    while (copied < limit) {
+        const auto chunk =
+            static_cast<std::size_t>(std::min<std::uint64_t>(limit - copied, std::size_t{1} << 30));
+        const ssize_t done = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
+        if (done <= 0)
+            break;
+        copied += static_cast<std::uint64_t>(done);
+    }
+    if (copied > 0 && (std::fseek(source, start + static_cast<off_t>(copied), SEEK_SET) != 0 ||
+                       std::fseek(file_, 0, SEEK_END) != 0))
+        throw FileError::fromErrno(target_, "cannot write");
+    return copied;
+}
+
+std::uint64_t AtomicFileWriter::bufferedCopy(std::FILE* source, std::uint64_t limit) {
+    // Large blocks: media files and question files run to many megabytes.
+    std::vector<std::uint8_t> buffer(std::size_t{1} << 20);
+    std::uint64_t appended = 0;
+    while (appended < limit) {
+        const auto wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(limit - appended, buffer.size()));
+        const std::size_t got = std::fread(buffer.data(), 1, wanted, source);
+        write(buffer.data(), got);
+        appended += got;
+        if (got < wanted)
+            break;
+    }
+    return appended;
+}
+
+void AtomicFileWriter::commit() {
+    if (!file_)
+        throw FileError(target_, "commit after the file was closed");
+    const bool flushed = stepAllowed("flush", target_) && std::fflush(file_) == 0 &&
+                         (sync_ == DiskSync::kNoSync || ::fsync(fileno(file_)) == 0);
+    const int flushError = errno;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!flushed || !closed) {
+        errno = flushed ? errno : flushError;
+        throw FileError::fromErrno(target_, "cannot write");
+    }
+    if (!stepAllowed("rename", target_) || std::rename(temp_.c_str(), target_.c_str()) != 0)
+        throw FileError::fromErrno(target_, "cannot replace");
+    committed_ = true;
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view content) {
+    AtomicFileWriter writer(path);
+    writer.write(content);
+    writer.commit();
+}
+
+void WriteFileAtomically(const std::filesystem::path& path,
+                         const std::vector<std::uint8_t>& content) {
+    AtomicFileWriter writer(path);
+    writer.write(content.data(), content.size());
+    writer.commit();
+}
+
+} // namespace tavrin

@@ -1,0 +1,231 @@
+#include "core/files/SharedRoutines.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/files/FolderNames.h"
+
+namespace tavrin {
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+FileHandle openForReading(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return nullptr;
+    return FileHandle(std::fopen(path.c_str(), "rb"));
+}
+
+bool sameFile(const fs::path& a, const fs::path& b) {
+    if (a == b)
+        return true;
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+int digitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+std::string QuizBaseName(std::string_view path) {
+    const auto cut = path.find_last_of("\\/:");
+    std::string_view name = cut == std::string_view::npos ? path : path.substr(cut + 1);
+    const auto dot = name.find_last_of('.');
+    if (dot != std::string_view::npos)
+        name = name.substr(0, dot);
+    return std::string(name);
+}
+
+std::string ReplaceExtension(std::string_view path, std::string_view extension) {
+    const auto cut = path.find_last_of("\\/:");
+    const auto dot = path.find_last_of('.');
+    const bool hasExtension =
+        dot != std::string_view::npos && (cut == std::string_view::npos || dot > cut);
+    std::string result(hasExtension ? path.substr(0, dot) : path);
+    result += extension;
+    return result;
+}
+
+bool IsValidFileName(std::string_view name) {
+    return name.find_first_of("\"*+,/:;<=>?[]|") == std::string_view::npos;
+}
+
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        negative = text[pos++] == '-';
+    int base = 10;
+    if (pos < text.size() && text[pos] == '$') {
+        base = 16;
+        ++pos;
+    } else if (pos + 1 < text.size() && text[pos] == '0' &&
+               (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
+        base = 16;
+        pos += 2;
+    }
+    if (pos == text.size())
+        return std::nullopt;
+    const std::uint64_t limit =
+        base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    std::uint64_t value = 0;
+    for (; pos < text.size(); ++pos) {
+        const int digit = digitValue(text[pos]);
+        if (digit < 0 || digit >= base)
+            return std::nullopt;
+        value = value * base + digit;
+        if (value > limit)
+            return std::nullopt;
+    }
+    auto magnitude = static_cast<std::uint32_t>(value);
+    if (negative)
+        magnitude = 0u - magnitude;
+    return static_cast<std::int32_t>(magnitude);
+}
+
+bool IsWholeNumber(std::string_view text) {
+    return ParseWholeNumber(text).has_value();
+}
+
+bool HasAttributes(const fs::path& path, unsigned mask) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    unsigned attributes = 0;
+    if (S_ISDIR(info.st_mode))
+        attributes |= kAttrDirectory;
+    else
+        attributes |= kAttrArchive;
+    if (::access(path.c_str(), W_OK) != 0 || (info.st_mode & S_IWUSR) == 0)
+        attributes |= kAttrReadOnly;
+    const auto name = path.filename().string();
+    if (!name.empty() && name[0] == '.')
+        attributes |= kAttrHidden;
+    return (attributes & mask) == mask;
+}
+
+bool FindInQuizFolder(const fs::path& quizFolder, std::string_view name, std::string& found) {
+    auto parts = SplitStoredPath(name);
+    if (parts.empty())
+        return false;
+    const std::string mask = parts.back();
+    parts.pop_back();
+    fs::path folder = quizFolder;
+    if (!parts.empty()) {
+        std::string sub;
+        for (const auto& part : parts)
+            sub += part + "/";
+        auto resolved = ResolveInFolder(quizFolder, sub);
+        if (!resolved)
+            return false;
+        folder = *resolved;
+    }
+    const auto matches = ListMatching(folder, mask);
+    if (matches.empty())
+        return false;
+    found = matches.front();
+    return true;
+}
+
+bool FindEitherInQuizFolder(const fs::path& quizFolder, std::string_view first,
+                            std::string_view second, std::string& found) {
+    std::string match;
+    if (!FindInQuizFolder(quizFolder, first, match) && !FindInQuizFolder(quizFolder, second, match))
+        return false;
+    if (found.empty())
+        found = match;
+    return true;
+}
+
+int CopyFileBlocks(const fs::path& source, const fs::path& destination) {
+    if (sameFile(source, destination))
+        return kCopySameName;
+    auto in = openForReading(source);
+    if (!in)
+        return kCopySourceUnreadable;
+    std::unique_ptr<AtomicFileWriter> out;
+    try {
+        out = std::make_unique<AtomicFileWriter>(destination);
+    } catch (const FileError&) {
+        return kCopyDestinationUncreatable;
+    }
+    try {
+        out->appendFrom(in.get());
+        if (std::ferror(in.get()))
+            throw FileError::fromErrno(source, "cannot read");
+        out->commit();
+    } catch (const FileError&) {
+        return kCopyShortWrite;
+    }
+    return kCopied;
+}
+
+int AppendFileTo(const fs::path& source, AtomicFileWriter& output) {
+    auto in = openForReading(source);
+    if (!in)
+        return kCopySourceUnreadable;
+    try {
+        output.appendFrom(in.get());
+    } catch (const FileError&) {
+        return kCopyShortWrite;
+    }
+    if (std::ferror(in.get()))
+        throw FileError::fromErrno(source, "cannot read");
+    return kCopied;
+}
+
+namespace {
+
+// A copied program stays a program: the source's run bits go with the copy.
+void keepRunBits(const fs::path& source, const fs::path& target) {
+    constexpr auto kRunBits =
+        fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    std::error_code ec;
+    const auto run = fs::status(source, ec).permissions() & kRunBits;
+    if (!ec && run != fs::perms::none)
+        fs::permissions(target, run, fs::perm_options::add, ec);
+    if (ec)
+        throw FileError(target, "cannot mark as a program: " + ec.message());
+}
+
+} // namespace
+
+void CopyFileInto(const fs::path& source, const fs::path& destination, DiskSync sync) {
+    std::error_code ec;
+    const fs::path target =
+        fs::is_directory(destination, ec) ? destination / source.filename() : destination;
+    if (sameFile(source, target))
+        return;
+    auto in = openForReading(source);
+    if (!in)
+        throw FileError::fromErrno(source, "cannot open");
+    AtomicFileWriter out(target, sync);
+    out.appendFrom(in.get());
+    if (std::ferror(in.get()))
+        throw FileError::fromErrno(source, "cannot read");
+    out.commit();
+    keepRunBits(source, target);
+}
+
+} // namespace tavrin

@@ -1,0 +1,193 @@
+#include "core/topics/TopicFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+#include <unistd.h>
+
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/files/FolderNames.h"
+#include "core/files/SharedRoutines.h"
+#include "core/topics/TopicIndexBuilder.h"
+#include "core/topics/TopicRewrite.h"
+#include "core/topics/TopicText.h"
+#include "core/topics/TopicTextWriter.h"
+
+namespace tavrin {
+namespace fs = std::filesystem;
+namespace {
+
+std::optional<std::string> ReadIfPresent(const fs::path& topicFile) {
+    std::error_code error;
+    if (!fs::is_regular_file(topicFile, error))
+        return std::nullopt;
+    return ReadFileText(topicFile);
+}
+
+bool EndsWithLineBreak(std::FILE* file) {
+    if (std::fseek(file, -1, SEEK_END) != 0)
+        return true; // empty file
+    const int last = std::fgetc(file);
+    std::fseek(file, 0, SEEK_END);
+    return last == '\n';
+}
+
+// Appends one whole topic. A file whose last line lacks its end first gets
+// one, so the new head line never joins that line. On a failed write the file
+// is cut back to its former length: no half topic remains.
+void AppendTopicText(const fs::path& topicFile, std::string_view topicText) {
+    std::FILE* file = std::fopen(topicFile.c_str(), "a+b");
+    if (!file)
+        throw FileError::fromErrno(topicFile, "cannot open for appending");
+    std::fseek(file, 0, SEEK_END);
+    const long formerSize = std::ftell(file);
+    std::string text;
+    if (!EndsWithLineBreak(file))
+        text = "\r\n";
+    text += topicText;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                         std::fflush(file) == 0 && ::fsync(fileno(file)) == 0;
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed)
+        return;
+    std::error_code ignored;
+    if (formerSize >= 0)
+        fs::resize_file(topicFile, static_cast<std::uintmax_t>(formerSize), ignored);
+    errno = written ? errno : writeError;
+    throw FileError::fromErrno(topicFile, "cannot append");
+}
+
+// Puts a rewrite in place; a result without content removes the file.
+void Store(const fs::path& topicFile, const TopicRewrite& rewrite) {
+    if (rewrite.onlyEmptyLines) {
+        std::error_code error;
+        fs::remove(topicFile, error);
+        if (error)
+            throw FileError(topicFile, "cannot delete: " + error.message());
+        return;
+    }
+    WriteFileAtomically(topicFile, rewrite.text);
+}
+
+bool ReplaceTopic(const fs::path& topicFile, std::string_view oldName, std::string_view source,
+                  const std::string& newTopic) {
+    const std::string text = ReadIfPresent(topicFile).value_or(std::string());
+    const auto rewrite = TopicRewrite::replaceTopic(text, oldName, source, newTopic);
+    Store(topicFile, rewrite);
+    return rewrite.matched;
+}
+
+} // namespace
+
+void AppendCommandTopic(const fs::path& topicFile, std::string_view name, std::int32_t linkType,
+                        std::string_view command, std::string_view source) {
+    TopicTextWriter writer;
+    writer.commandTopic(name, linkType, command, source);
+    AppendTopicText(topicFile, writer.text());
+}
+
+void AppendDisplayTopic(const fs::path& topicFile, std::string_view name, std::int32_t linkType,
+                        const ViewPortDesign& design, const std::vector<std::string>& text,
+                        std::string_view source) {
+    TopicTextWriter writer;
+    writer.displayTopic(name, linkType, design, text, source);
+    AppendTopicText(topicFile, writer.text());
+}
+
+void AppendIntroduction(const fs::path& topicFile, const std::vector<std::string>& text) {
+    TopicTextWriter writer;
+    writer.introduction(text, true);
+    AppendTopicText(topicFile, writer.text());
+}
+
+bool ReplaceCommandTopic(const fs::path& topicFile, std::string_view newName,
+                         std::string_view oldName, std::int32_t linkType, std::string_view command,
+                         std::string_view source) {
+    TopicTextWriter writer;
+    writer.commandTopic(newName, linkType, command, source);
+    return ReplaceTopic(topicFile, oldName, source, writer.text());
+}
+
+bool ReplaceDisplayTopic(const fs::path& topicFile, std::string_view newName,
+                         std::string_view oldName, std::int32_t linkType,
+                         const ViewPortDesign& design, const std::vector<std::string>& text,
+                         std::string_view source) {
+    TopicTextWriter writer;
+    writer.displayTopic(newName, linkType, design, text, source);
+    return ReplaceTopic(topicFile, oldName, source, writer.text());
+}
+
+void ReplaceIntroduction(const fs::path& topicFile, const std::vector<std::string>& text) {
+    TopicTextWriter writer;
+    writer.introduction(text, false);
+    const std::string stored = ReadIfPresent(topicFile).value_or(std::string());
+    Store(topicFile, TopicRewrite::replaceIntroduction(stored, writer.text()));
+}
+
+bool DeleteTopic(const fs::path& topicFile, std::string_view name, std::string_view source) {
+    const auto text = ReadIfPresent(topicFile);
+    if (!text)
+        return false;
+    const auto rewrite = TopicRewrite::replaceTopic(*text, name, source, std::nullopt);
+    // Nothing removed: the file keeps its bytes unless it held only empty lines.
+    if (rewrite.matched || rewrite.onlyEmptyLines)
+        Store(topicFile, rewrite);
+    return rewrite.matched;
+}
+
+bool FindTopic(const fs::path& topicFile, std::string_view name, std::string_view source,
+               std::vector<std::string>& lines) {
+    const auto text = ReadIfPresent(topicFile);
+    if (!text)
+        return false;
+    auto found = TopicText(*text).findTopic(name, source);
+    if (!found)
+        return false;
+    lines = std::move(*found);
+    return true;
+}
+
+bool TopicExists(const fs::path& topicFile, std::string_view newName, std::string_view oldName,
+                 std::string_view source) {
+    if (EqualNoCase(newName, oldName))
+        return false;
+    const auto text = ReadIfPresent(topicFile);
+    return text && TopicText(*text).contains(newName, source);
+}
+
+void ListTopicsForSource(std::vector<std::string>& names, const fs::path& topicFile,
+                         std::string_view source) {
+    if (const auto text = ReadIfPresent(topicFile))
+        TopicText(*text).listTopicsForSource(names, source);
+}
+
+bool ReadIntroduction(const fs::path& topicFile, std::vector<std::string>& text) {
+    const auto stored = ReadIfPresent(topicFile);
+    return stored && TopicText(*stored).readIntroduction(text);
+}
+
+fs::path TopicIndexPath(const fs::path& topicFile, std::string_view extension) {
+    return topicFile.parent_path() /
+           (QuizBaseName(topicFile.string()) + "." + std::string(extension));
+}
+
+bool BuildTopicIndex(const fs::path& topicFile, std::string_view extension) {
+    const auto text = ReadIfPresent(topicFile);
+    if (!text)
+        return false;
+    WriteFileAtomically(TopicIndexPath(topicFile, extension), BuildTopicIndexBytes(*text));
+    return true;
+}
+
+void UpgradeTopicFile(const fs::path& topicFile) {
+    const auto text = ReadIfPresent(topicFile);
+    if (!text)
+        return;
+    const auto rewrite = TopicRewrite::upgrade(*text);
+    if (rewrite.matched)
+        WriteFileAtomically(topicFile, rewrite.text);
+}
+
+} // namespace tavrin

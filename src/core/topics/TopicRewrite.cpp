@@ -1,0 +1,125 @@
+#include "core/topics/TopicRewrite.h"
+
+#include "core/files/FolderNames.h"
+#include "core/topics/TopicLineCursor.h"
+#include "core/topics/TopicText.h"
+#include "core/topics/TopicValues.h"
+
+namespace tavrin {
+namespace {
+
+// Consumes lines up to and including the line "]"; false at the end first.
+bool SkipPastClosingLine(TopicLineCursor& cursor) {
+    while (!cursor.atEnd())
+        if (cursor.next() == "]")
+            return true;
+    return false;
+}
+
+std::string JoinWithCommas(std::string_view line, int blanks) {
+    std::string joined(line);
+    std::size_t from = 0;
+    for (int i = 0; i < blanks; ++i) {
+        const auto blank = joined.find(' ', from);
+        if (blank == std::string::npos)
+            break;
+        joined[blank] = ',';
+        from = blank + 1;
+    }
+    return joined;
+}
+
+bool HoldsContent(std::string_view topicText) {
+    return topicText.find_first_not_of("\r\n") != std::string_view::npos;
+}
+
+} // namespace
+
+void TopicRewrite::line(std::string_view content) {
+    text += content;
+    text += "\r\n";
+    if (!content.empty())
+        onlyEmptyLines = false;
+}
+
+void TopicRewrite::raw(std::string_view topicText) {
+    text += topicText;
+    if (HoldsContent(topicText))
+        onlyEmptyLines = false;
+}
+
+TopicRewrite TopicRewrite::replaceTopic(std::string_view text, std::string_view name,
+                                        std::string_view source,
+                                        std::optional<std::string_view> replacement) {
+    TopicRewrite result;
+    result.text.reserve(text.size() + (replacement ? replacement->size() : 0) + 2);
+    TopicLineCursor cursor(text);
+    while (!cursor.atEnd()) {
+        const std::string_view line = cursor.next();
+        if (!IsHeadLine(line) || !EqualNoCase(HeadName(line), name) || cursor.atEnd()) {
+            result.line(line);
+            continue;
+        }
+        const std::string_view sourceLine = cursor.next();
+        if (!EqualNoCase(topicvalue::AfterSeventh(sourceLine), source)) {
+            result.line(line);
+            result.line(sourceLine);
+            continue;
+        }
+        result.matched = true;
+        // Only an empty line after the topic belongs to it; anything else
+        // (the next topic's head, say) is kept.
+        if (SkipPastClosingLine(cursor) && !cursor.atEnd()) {
+            TopicLineCursor peek = cursor;
+            if (peek.next().empty())
+                cursor = peek;
+        }
+        if (replacement)
+            result.raw(*replacement);
+    }
+    if (!result.matched && replacement)
+        result.raw(*replacement);
+    return result;
+}
+
+TopicRewrite TopicRewrite::replaceIntroduction(std::string_view text,
+                                               std::string_view introduction) {
+    TopicRewrite result;
+    result.text.reserve(text.size() + introduction.size() + 2);
+    TopicLineCursor cursor(text);
+    while (!cursor.atEnd()) {
+        const std::string_view line = cursor.next();
+        if (!line.starts_with(kIntroductionHeadStart)) {
+            result.line(line);
+            continue;
+        }
+        SkipPastClosingLine(cursor);
+        if (!result.matched)
+            result.raw(introduction);
+        result.matched = true;
+    }
+    if (!result.matched) {
+        result.raw(introduction);
+        result.line("");
+    }
+    return result;
+}
+
+TopicRewrite TopicRewrite::upgrade(std::string_view text) {
+    TopicRewrite result;
+    result.text.reserve(text.size() + 2);
+    TopicLineCursor cursor(text);
+    while (!cursor.atEnd()) {
+        const std::string_view line = cursor.next();
+        result.line(line);
+        const int blanks = line == "type=2" ? 1 : line == "type=6" ? 2 : 0;
+        if (blanks == 0 || cursor.atEnd())
+            continue;
+        const std::string converted = JoinWithCommas(cursor.next(), blanks);
+        result.matched = true;
+        result.line(converted);
+    }
+    return result;
+}
+
+} // namespace tavrin

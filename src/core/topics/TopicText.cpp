@@ -1,0 +1,92 @@
+#include "core/topics/TopicText.h"
+
+#include "core/files/FolderNames.h"
+#include "core/topics/TopicLineCursor.h"
+#include "core/topics/TopicValues.h"
+
+namespace tavrin {
+namespace {
+
+// Consumes lines up to and including the line "]", or to the end.
+void SkipPastClosingLine(TopicLineCursor& cursor) {
+    while (!cursor.atEnd())
+        if (cursor.next() == "]")
+            return;
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> TopicText::findTopic(std::string_view name,
+                                                             std::string_view source) const {
+    // Only the last match is returned, so the scan remembers where it starts
+    // and copies its lines once at the end.
+    std::optional<std::size_t> lastHead;
+    TopicLineCursor cursor(text_);
+    while (!cursor.atEnd()) {
+        const std::size_t headAt = cursor.position();
+        const std::string_view line = cursor.next();
+        if (!IsHeadLine(line) || !EqualNoCase(HeadName(line), name) || cursor.atEnd())
+            continue;
+        if (!EqualNoCase(topicvalue::AfterSeventh(cursor.next()), source))
+            continue;
+        lastHead = headAt;
+        SkipPastClosingLine(cursor);
+    }
+    if (!lastHead)
+        return std::nullopt;
+
+    TopicLineCursor topic(text_.substr(*lastHead));
+    std::vector<std::string> lines;
+    lines.emplace_back(HeadName(topic.next()));
+    while (!topic.atEnd()) {
+        lines.emplace_back(topic.next());
+        if (lines.size() > 2 && lines.back() == "]")
+            break;
+    }
+    return lines;
+}
+
+bool TopicText::contains(std::string_view name, std::string_view source) const {
+    TopicLineCursor cursor(text_);
+    while (!cursor.atEnd()) {
+        const std::string_view line = cursor.next();
+        if (!IsHeadLine(line) || !EqualNoCase(HeadName(line), name) || cursor.atEnd())
+            continue;
+        if (EqualNoCase(topicvalue::AfterSeventh(cursor.next()), source))
+            return true;
+    }
+    return false;
+}
+
+void TopicText::listTopicsForSource(std::vector<std::string>& names,
+                                    std::string_view source) const {
+    TopicLineCursor cursor(text_);
+    while (!cursor.atEnd()) {
+        const std::string_view line = cursor.next();
+        if (!IsHeadLine(line) || cursor.atEnd())
+            continue;
+        if (EqualNoCase(topicvalue::AfterEquals(cursor.next()), source))
+            names.emplace_back(HeadName(line));
+    }
+}
+
+bool TopicText::readIntroduction(std::vector<std::string>& lines) const {
+    bool found = false;
+    TopicLineCursor cursor(text_);
+    while (!cursor.atEnd()) {
+        if (!cursor.next().starts_with(kIntroductionHeadStart))
+            continue;
+        found = true;
+        for (int skipped = 0; skipped < 2 && !cursor.atEnd(); ++skipped)
+            cursor.next(); // the source line and "text="
+        while (!cursor.atEnd()) {
+            const std::string_view line = cursor.next();
+            if (!line.empty() && line.front() == ']')
+                break;
+            lines.emplace_back(line);
+        }
+    }
+    return found;
+}
+
+} // namespace tavrin

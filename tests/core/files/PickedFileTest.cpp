@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/core/TempFolder.h"
+#include "core/files/FileIO.h"
+#include "core/files/PickedFile.h"
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PickedFileTest : public ::testing::Test {
+protected:
+    PickedFileTest() {
+        fs::create_directories(quiz_);
+        fs::create_directories(elsewhere_);
+    }
+
+    TempFolder root;
+    fs::path quiz_ = root / "quiz";
+    fs::path elsewhere_ = root / "other";
+};
+
+TEST_F(PickedFileTest, PresetDropsMissingFilesAndTakesTheFirstMaskThatMatches) {
+    WriteFileAtomically(quiz_ / "back.bmp", "b");
+    EXPECT_EQ(PresetPickerFile(quiz_, "gone.jpg", {"*.jpg", "*.bmp"}), "back.bmp");
+    WriteFileAtomically(quiz_ / "Photo.JPG", "j");
+    EXPECT_EQ(PresetPickerFile(quiz_, "", {"*.jpg", "*.bmp"}), "Photo.JPG");
+    EXPECT_EQ(PresetPickerFile(quiz_, "BACK.BMP", {"*.jpg"}), "BACK.BMP") << "case ignored";
+    EXPECT_EQ(PresetPickerFile(quiz_, "", {"*.wav"}), "");
+}
+
+TEST_F(PickedFileTest, YesCopiesTheFileAndTakesItsName) {
+    WriteFileAtomically(elsewhere_ / "sun.jpg", "picture");
+    EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "sun.jpg", true, "", {"*.jpg"}), "sun.jpg");
+    EXPECT_EQ(ReadFileText(quiz_ / "sun.jpg"), "picture");
+}
+
+TEST_F(PickedFileTest, YesNeverOverwritesAFileOfTheSameName) {
+    WriteFileAtomically(elsewhere_ / "sun.jpg", "new");
+    WriteFileAtomically(quiz_ / "SUN.JPG", "old");
+    EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "sun.jpg", true, "x.jpg", {"*.jpg"}), "SUN.JPG");
+    EXPECT_EQ(ReadFileText(quiz_ / "SUN.JPG"), "old");
+    EXPECT_FALSE(fs::exists(quiz_ / "sun.jpg") &&
+                 !fs::equivalent(quiz_ / "sun.jpg", quiz_ / "SUN.JPG"));
+}
+
+TEST_F(PickedFileTest, NoKeepsTheNameBoxOrPresetsAnEmptyOne) {
+    WriteFileAtomically(elsewhere_ / "sun.jpg", "new");
+    EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "sun.jpg", false, "mine.jpg", {"*.jpg"}),
+              "mine.jpg");
+    EXPECT_FALSE(fs::exists(quiz_ / "sun.jpg"));
+    WriteFileAtomically(quiz_ / "a.bmp", "a");
+    EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "sun.jpg", false, "", {"*.jpg", "*.bmp"}), "a.bmp");
+}
+
+} // namespace
+} // namespace tavrin

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/settings/FontSpec.h"
+#include "core/files/SharedRoutines.h"
+#include "tests/core/TempFolder.h"
+
+namespace tavrin {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(QuizBaseName, DropsFolderAndOnlyTheLastExtension) {
+    EXPECT_EQ(QuizBaseName("C:\\QUIZ\\MY.TEST.QAJ"), "MY.TEST");
+    EXPECT_EQ(QuizBaseName("/home/a/quiz/Capitals.TIJ"), "Capitals");
+    EXPECT_EQ(QuizBaseName("A:NOEXT"), "NOEXT");
+    EXPECT_EQ(ReplaceExtension("/q.d/QUIZ.TIJ", ".TIQ"), "/q.d/QUIZ.TIQ");
+    EXPECT_EQ(ReplaceExtension("/q.d/QUIZ", ".TIQ"), "/q.d/QUIZ.TIQ");
+}
+
+TEST(IsValidFileName, AcceptsAndRefusesTheDocumentedCharacters) {
+    for (const char* ok : {"QUIZ 1.BMP", "sub\\pic.bmp", "", "a-b_c.d", "naïve"})
+        EXPECT_TRUE(IsValidFileName(ok)) << ok;
+    for (const char* bad :
+         {"a,b", "what?", "\"q\"", "a*", "a+b", "a/b", "c:x", "a;b", "<", "=", ">", "[x]", "a|b"})
+        EXPECT_FALSE(IsValidFileName(bad)) << bad;
+}
+
+TEST(ParseWholeNumber, ReadsDecimalAndDollarHexStrictly) {
+    EXPECT_EQ(ParseWholeNumber("42"), 42);
+    EXPECT_EQ(ParseWholeNumber("  -7"), -7);
+    EXPECT_EQ(ParseWholeNumber("+3"), 3);
+    EXPECT_EQ(ParseWholeNumber("$FF"), 255);
+    EXPECT_EQ(ParseWholeNumber("$00C0C0C0"), 0xC0C0C0);
+    // System colour codes use the high bit: the full 32 bits wrap to negative.
+    EXPECT_EQ(ParseWholeNumber("$80000005"), static_cast<std::int32_t>(0x80000005u));
+    EXPECT_EQ(ParseWholeNumber("2147483647"), 2147483647);
+    EXPECT_EQ(ParseWholeNumber("-2147483648"), INT32_MIN);
+    for (const char* bad :
+         {"", " ", "-", "$", "12a", "1 ", "2147483648", "$100000000", "1.5", "0x"})
+        EXPECT_FALSE(IsWholeNumber(bad)) << bad;
+}
+
+TEST(FontText, FaceNameKeepsItsSpacesAndMalformedTextLeavesTheFontAlone) {
+    FontSpec font;
+    ASSERT_TRUE(TextToFont("12 255 1 Times New Roman", font));
+    EXPECT_EQ(font, (FontSpec{12, 255, FontSpec::kBold, "Times New Roman"}));
+    EXPECT_EQ(FontToText(font), "12 255 1 Times New Roman");
+    EXPECT_FALSE(TextToFont("12 red 1 Arial", font));
+    EXPECT_FALSE(TextToFont("", font));
+    EXPECT_EQ(font.name, "Times New Roman");
+}
+
+class FileRoutines : public ::testing::Test {
+protected:
+    TempFolder temp;
+    fs::path file(const std::string& name, const std::string& content) {
+        const auto path = temp.path() / name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+};
+
+TEST_F(FileRoutines, CopyFileBlocksResultCodes) {
+    const std::string big(5000, 'x'); // spans several 2048-byte blocks
+    const auto source = file("A.BIN", big + "end");
+    const auto dest = temp.path() / "B.BIN";
+
+    EXPECT_EQ(CopyFileBlocks(source, dest), kCopied);
+    EXPECT_EQ(ReadFileText(dest), big + "end");
+
+    // Same name: nothing happens, the file keeps its content.
+    EXPECT_EQ(CopyFileBlocks(source, source), kCopySameName);
+    EXPECT_EQ(ReadFileText(source), big + "end");
+    // Another spelling of the same file must not truncate it either.
+    EXPECT_EQ(CopyFileBlocks(source, temp.path() / "." / "A.BIN"), kCopySameName);
+    EXPECT_EQ(ReadFileText(source), big + "end");
+
+    EXPECT_EQ(CopyFileBlocks(temp.path() / "MISSING", dest), kCopySourceUnreadable);
+    EXPECT_EQ(CopyFileBlocks(source, temp.path() / "no-such-folder" / "X"),
+              kCopyDestinationUncreatable);
+
+    // A short write keeps the old destination.
+    SetFileFaultHook([](std::string_view step, const fs::path&) { return step != "write"; });
+    EXPECT_EQ(CopyFileBlocks(file("C.BIN", "new content"), dest), kCopyShortWrite);
+    SetFileFaultHook(nullptr);
+    EXPECT_EQ(ReadFileText(dest), big + "end");
+}
+
+TEST_F(FileRoutines, AppendFileToAddsTheWholeSource) {
+    const auto source = file("PART", std::string(9000, 'p'));
+    const auto target = temp.path() / "OUT";
+    {
+        AtomicFileWriter out(target);
+        out.write("head");
+        EXPECT_EQ(AppendFileTo(source, out), kCopied);
+        EXPECT_EQ(AppendFileTo(temp.path() / "MISSING", out), kCopySourceUnreadable);
+        out.commit();
+    }
+    EXPECT_EQ(ReadFileText(target), "head" + std::string(9000, 'p'));
+}
+
+// The kernel copies between descriptors; the streams on both sides must stay
+// where the bytes ended, or a later read or write lands in the wrong place.
+TEST_F(FileRoutines, AppendFromKeepsBothStreamsInStep) {
+    const auto source = file("SRC", "0123456789abcdefghij");
+    const auto target = temp.path() / "OUT";
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(source.c_str(), "rb"),
+                                                       &std::fclose);
+    {
+        AtomicFileWriter out(target);
+        out.write("<");
+        EXPECT_EQ(out.appendFrom(in.get(), 4), 4u); // "0123" from a fresh stream
+        out.write("|");
+        EXPECT_EQ(std::fgetc(in.get()), '4');       // the source resumes after the copy
+        EXPECT_EQ(out.appendFrom(in.get(), 3), 3u); // "567" after read-ahead
+        EXPECT_EQ(out.appendFrom(in.get()), 12u);   // the rest, to the end
+        out.write(">");
+        out.commit();
+    }
+    EXPECT_EQ(ReadFileText(target), "<0123|567"
+                                    "89abcdefghij"
+                                    ">");
+}
+
+TEST_F(FileRoutines, CopyFileIntoAFolderOrAName) {
+    const auto source = file("PIC.BMP", "BM..");
+    fs::create_directory(temp.path() / "dist");
+    CopyFileInto(source, temp.path() / "dist");
+    EXPECT_EQ(ReadFileText(temp.path() / "dist" / "PIC.BMP"), "BM..");
+    CopyFileInto(source, temp.path() / "COPY.BMP");
+    EXPECT_EQ(ReadFileText(temp.path() / "COPY.BMP"), "BM..");
+
+    try {
+        CopyFileInto(temp.path() / "GONE.BMP", temp.path() / "dist");
+        FAIL() << "a missing source must raise a file error";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("GONE.BMP"), std::string::npos);
+    }
+}
+
+TEST_F(FileRoutines, FindInQuizFolderIgnoresCaseAndTakesMasks) {
+    file("picture.bmp", "");
+    file("Song.WAV", "");
+    std::string found;
+    EXPECT_TRUE(FindInQuizFolder(temp.path(), "PICTURE.BMP", found));
+    EXPECT_EQ(found, "picture.bmp");
+    EXPECT_TRUE(FindInQuizFolder(temp.path(), "*.wav", found));
+    EXPECT_EQ(found, "Song.WAV");
+    EXPECT_FALSE(FindInQuizFolder(temp.path(), "*.JPG", found));
+
+    std::string either;
+    EXPECT_TRUE(FindEitherInQuizFolder(temp.path(), "*.JPG", "*.BMP", either));
+    EXPECT_EQ(either, "picture.bmp");
+    // A name already found is kept.
+    EXPECT_TRUE(FindEitherInQuizFolder(temp.path(), "*.WAV", "*.BMP", either));
+    EXPECT_EQ(either, "picture.bmp");
+    std::string none;
+    EXPECT_FALSE(FindEitherInQuizFolder(temp.path(), "*.MID", "*.AVI", none));
+    EXPECT_TRUE(none.empty());
+}
+
+TEST_F(FileRoutines, HasAttributesSeesFolders) {
+    const auto plain = file("A.TXT", "");
+    EXPECT_TRUE(HasAttributes(temp.path(), kAttrDirectory));
+    EXPECT_FALSE(HasAttributes(plain, kAttrDirectory));
+    EXPECT_FALSE(HasAttributes(temp.path() / "MISSING", kAttrDirectory));
+    EXPECT_TRUE(HasAttributes(plain, 0));
+}
+
+} // namespace
+} // namespace tavrin

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/bytes/Cp1252.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/files/FolderNames.h"
+#include "core/files/TextLines.h"
+#include "tests/core/TempFolder.h"
+
+namespace tavrin {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(Cp1252, ConvertsBothWaysAndMarksTheUnstorable) {
+    // e-acute (E9), euro (80), left double quote (93), plain ASCII.
+    const std::string stored = "caf\xE9 \x80 \x93q";
+    const std::string utf8 = "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cq";
+    EXPECT_EQ(cp1252::toUtf8(stored), utf8);
+    EXPECT_EQ(cp1252::fromUtf8(utf8), stored);
+    // A Cyrillic letter has no single-byte form; a broken sequence is not text.
+    EXPECT_EQ(cp1252::fromUtf8("\xD0\x96!"), "?!");
+    EXPECT_EQ(cp1252::fromUtf8("a\xC3"), "a?");
+    EXPECT_EQ(cp1252::fromUtf8("\xF0\x9F\x98\x80"), "?");
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(cp1252::fromUtf8(cp1252::toUtf8(all)), all) << "every byte survives a round trip";
+}
+
+TEST(TextLines, ReadsBothLineEndsAndWritesCrLf) {
+    EXPECT_EQ(SplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+    EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
+    // A lone CR inside a line is content, not a line end.
+    EXPECT_EQ(SplitLines("x\ry\n"), std::vector<std::string>{"x\ry"});
+    EXPECT_EQ(JoinLinesCrLf({"[A]", "", "b"}), "[A]\r\n\r\nb\r\n");
+}
+
+TEST(AtomicRewrite, AFailedStepLeavesTheOldFileAndErrorsNameIt) {
+    TempFolder temp;
+    const auto path = temp.path() / "QUIZ.TIR";
+    WriteTextLines(path, {"old"});
+    for (const char* failing : {"write", "flush", "rename"}) {
+        SetFileFaultHook(
+            [failing](std::string_view step, const fs::path&) { return step != failing; });
+        EXPECT_THROW(WriteTextLines(path, {"new"}), FileError) << failing;
+        SetFileFaultHook(nullptr);
+        EXPECT_EQ(ReadFileText(path), "old\r\n") << failing;
+    }
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
+    WriteTextLines(path, {"new"});
+    EXPECT_EQ(ReadFileText(path), "new\r\n");
+    try {
+        ReadFileBytes(temp.path() / "ABSENT.QAJ");
+        FAIL();
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("ABSENT.QAJ"), std::string::npos);
+    }
+}
+
+TEST(FolderNames, StoredNamesResolveWithoutRegardToCase) {
+    TempFolder temp;
+    fs::create_directories(temp.path() / "Media" / "Pics");
+    std::ofstream(temp.path() / "Media" / "Pics" / "picture.bmp") << "x";
+    std::ofstream(temp.path() / "EXACT.wav") << "x";
+
+    auto found = ResolveInFolder(temp.path(), "MEDIA\\pics\\PICTURE.BMP");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(*found, temp.path() / "Media" / "Pics" / "picture.bmp");
+    EXPECT_TRUE(ResolveInFolder(temp.path(), "media/Pics/Picture.bmp"));
+    EXPECT_EQ(ResolveInFolder(temp.path(), "exact.WAV"), temp.path() / "EXACT.wav");
+    EXPECT_FALSE(ResolveInFolder(temp.path(), "missing.bmp"));
+    EXPECT_FALSE(ResolveInFolder(temp.path(), ""));
+}
+
+TEST(FolderNames, MasksMatchWithoutRegardToCase) {
+    EXPECT_TRUE(MatchesMask("pic.jpg", "*.JPG"));
+    EXPECT_TRUE(MatchesMask("QUIZ.QAJ", "*.qaj"));
+    EXPECT_TRUE(MatchesMask("a", "*.*"));
+    EXPECT_TRUE(MatchesMask("ab.c", "?b.*"));
+    EXPECT_FALSE(MatchesMask("pic.jpeg", "*.JPG"));
+    EXPECT_FALSE(MatchesMask("xpic.jpg", "p*.jpg"));
+    EXPECT_EQ(SplitStoredPath("C:\\QUIZ\\A.BMP"), (std::vector<std::string>{"QUIZ", "A.BMP"}));
+}
+
+} // namespace
+} // namespace tavrin

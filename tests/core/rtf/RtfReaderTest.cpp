@@ -1,0 +1,233 @@
+#include "core/rtf/RtfReader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace tavrin;
+
+namespace {
+
+// A header as rich-text controls write it: two fonts, auto + red + blue.
+const std::string kHeader = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033"
+                            "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+                            "{\\f1\\froman\\fprq2\\fcharset0 Times New Roman;}}\r\n"
+                            "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\r\n";
+
+RichDocument read(const std::string& body) {
+    return RtfReader::Read(kHeader + body);
+}
+
+const TextRun& onlyRun(const RichDocument& doc) {
+    EXPECT_EQ(doc.paragraphs.size(), 1u);
+    EXPECT_EQ(doc.paragraphs.at(0).runs.size(), 1u);
+    return doc.paragraphs.at(0).runs.at(0);
+}
+
+} // namespace
+
+TEST(RtfReader, CharacterFormattingOfRuns) {
+    const RichDocument doc =
+        read("\\viewkind4\\uc1\\pard\\f0\\fs20 plain \\b bold\\b0  \\i italic\\i0  "
+             "\\ul under\\ulnone  \\strike gone\\strike0  \\cf1 red\\cf0  "
+             "\\f1\\fs36 big\\par\r\n}");
+    ASSERT_EQ(doc.paragraphs.size(), 1u);
+    const auto& runs = doc.paragraphs[0].runs;
+    ASSERT_EQ(runs.size(), 12u);
+    EXPECT_EQ(runs[0].text, "plain ");
+    EXPECT_EQ(runs[0].format.fontFace, "Arial");
+    EXPECT_EQ(runs[0].format.sizeHalfPoints, 20);
+    EXPECT_FALSE(runs[0].format.bold);
+    EXPECT_EQ(runs[1].text, "bold");
+    EXPECT_TRUE(runs[1].format.bold);
+    EXPECT_TRUE(runs[3].format.italic);
+    EXPECT_TRUE(runs[5].format.underline);
+    EXPECT_TRUE(runs[7].format.strikeOut);
+    EXPECT_EQ(runs[9].text, "red");
+    EXPECT_EQ(runs[9].format.colour, 0x0000FFu);
+    EXPECT_EQ(runs[10].text, " ");
+    EXPECT_FALSE(runs[10].format.colour.has_value());
+    EXPECT_EQ(runs[11].text, "big");
+    EXPECT_EQ(runs[11].format.fontFace, "Times New Roman");
+    EXPECT_EQ(runs[11].format.sizeHalfPoints, 36);
+}
+
+TEST(RtfReader, GroupsRestoreFormattingAndPlainResets) {
+    const RichDocument doc = read("\\pard\\fs20 a{\\b\\cf2 b{\\i c}d}e\\b\\i\\fs40\\plain f\\par}");
+    const auto& runs = doc.paragraphs.at(0).runs;
+    ASSERT_EQ(runs.size(), 6u);
+    EXPECT_EQ(runs[0].text, "a");
+    EXPECT_EQ(runs[1].text, "b");
+    EXPECT_TRUE(runs[1].format.bold);
+    EXPECT_EQ(runs[1].format.colour, 0xFF0000u);
+    EXPECT_TRUE(runs[2].format.italic);
+    EXPECT_TRUE(runs[2].format.bold);
+    EXPECT_EQ(runs[3].text, "d");
+    EXPECT_FALSE(runs[3].format.italic);
+    // "e" is back in the paragraph's format; \plain turns "f" into the defaults.
+    EXPECT_EQ(runs[4].text, "e");
+    EXPECT_EQ(runs[4].format, runs[0].format);
+    EXPECT_EQ(runs[5].text, "f");
+    EXPECT_EQ(runs[5].format.sizeHalfPoints, 24);
+    EXPECT_FALSE(runs[5].format.bold);
+
+    // \plain goes back to the default font, not the first one.
+    const RichDocument other = RtfReader::Read(
+        "{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0\\fs50\\plain x}");
+    EXPECT_EQ(onlyRun(other).format.fontFace, "Courier New");
+    EXPECT_EQ(onlyRun(other).format.sizeHalfPoints, 24);
+}
+
+TEST(RtfReader, ColoursFromTheTable) {
+    const RichDocument doc = read("\\highlight2 a\\highlight0 b{\\cb1 c}{\\chcbpat2 d}}");
+    const auto& runs = doc.paragraphs.at(0).runs;
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(runs[0].format.background, 0xFF0000u);
+    EXPECT_FALSE(runs[1].format.background.has_value());
+    EXPECT_EQ(runs[2].format.background, 0x0000FFu);
+    EXPECT_EQ(runs[3].format.background, 0xFF0000u);
+
+    // Without an auto entry index 0 is a colour; an index past the table is none.
+    const RichDocument noAuto =
+        RtfReader::Read("{\\rtf1{\\colortbl\\red0\\green128\\blue0;}\\cf0 g\\cf7 x}");
+    const auto& plain = noAuto.paragraphs.at(0).runs;
+    ASSERT_EQ(plain.size(), 2u);
+    EXPECT_EQ(plain[0].format.colour, 0x008000u);
+    EXPECT_FALSE(plain[1].format.colour.has_value());
+}
+
+TEST(RtfReader, ParagraphsAndTheirFormats) {
+    const RichDocument doc =
+        read("\\pard\\qc centre\\par\r\n"
+             "\\pard\\qr right\\par\r\n"
+             "\\pard\\qj\\li720\\ri360\\fi-240 justified\\par\r\n"
+             "\\pard\\tx1440\\tqr\\tx4320\\tqc\\tx5000\\tqdec\\tx6000 a\\tab b\\line c\\par\r\n"
+             "\\par\r\n"
+             "last}");
+    ASSERT_EQ(doc.paragraphs.size(), 6u);
+    EXPECT_EQ(doc.paragraphs[0].format.alignment, ParagraphAlignment::Center);
+    EXPECT_EQ(doc.paragraphs[1].format.alignment, ParagraphAlignment::Right);
+    const ParagraphFormat& third = doc.paragraphs[2].format;
+    EXPECT_EQ(third.alignment, ParagraphAlignment::Justify);
+    EXPECT_EQ(third.leftIndentTwips, 720);
+    EXPECT_EQ(third.rightIndentTwips, 360);
+    EXPECT_EQ(third.firstLineIndentTwips, -240);
+    const std::vector<TabStop> tabs = {{1440, TabKind::Left},
+                                       {4320, TabKind::Right},
+                                       {5000, TabKind::Center},
+                                       {6000, TabKind::Decimal}};
+    EXPECT_EQ(doc.paragraphs[3].format.tabStops, tabs);
+    EXPECT_EQ(doc.paragraphs[3].plainText(), "a\tb\nc");
+    // \pard was not repeated: the empty paragraph keeps the tabs.
+    EXPECT_EQ(doc.paragraphs[4].format.tabStops, tabs);
+    EXPECT_TRUE(doc.paragraphs[4].runs.empty());
+    // Text after the last \par is a paragraph of its own; a final mark adds none.
+    EXPECT_EQ(doc.paragraphs[5].plainText(), "last");
+    EXPECT_EQ(read("one\\par two\\par\r\n}").paragraphs.size(), 2u);
+    EXPECT_EQ(read("}").paragraphs.size(), 0u);
+}
+
+TEST(RtfReader, EightBitEscapesAndUnicode) {
+    // \'e9 = e acute, \'80 = euro sign in Windows-1252; \u8364? with its fallback skipped.
+    const RichDocument doc = read("caf\\'e9 \\'80 \\u8364? \\uc2\\u8211\\'96\\'96 x\\uc0\\u169 y"
+                                  "\\uc1\\u-10179?\\u-8704? \\u-3?}");
+    EXPECT_EQ(doc.plainText(), "caf\xC3\xA9 \xE2\x82\xAC \xE2\x82\xAC \xE2\x80\x93 x\xC2\xA9y"
+                               "\xF0\x9F\x98\x80 \xEF\xBF\xBD");
+    // The skip count ends with its group.
+    EXPECT_EQ(read("{\\uc2 \\u233 XX}\\u233 Yz}").plainText(), "\xC3\xA9\xC3\xA9z");
+}
+
+TEST(RtfReader, FontCharsetSelectsTheCodePage) {
+    // \'e0 is a-grave in Windows-1252, Cyrillic a in 1251 and r-acute in 1250.
+    const RichDocument doc =
+        RtfReader::Read("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fcharset0 Arial;}"
+                        "{\\f1\\fcharset204 Arial Cyr;}{\\f2\\fcharset238 Arial CE;}}"
+                        "\\f0\\'e0\\f1\\'e0\\f2\\'e0}");
+    EXPECT_EQ(doc.plainText(), "\xC3\xA0\xD0\xB0\xC5\x95");
+}
+
+TEST(RtfReader, SpecialCharactersAndEscapedSymbols) {
+    const RichDocument doc =
+        read("\\{x\\}\\\\ \\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote"
+             "\\~a\\-b\\_c}");
+    EXPECT_EQ(doc.plainText(), "{x}\\ \xE2\x80\x94\xE2\x80\x93\xE2\x80\xA2\xE2\x80\x98\xE2\x80\x99"
+                               "\xE2\x80\x9C\xE2\x80\x9D\xC2\xA0"
+                               "ab\xE2\x80\x91"
+                               "c");
+}
+
+TEST(RtfReader, SkipsDestinationsAndUnknownWordsAndStopsAtTheClosingBrace) {
+    const RichDocument doc = read("{\\*\\generator Writer;}{\\info{\\title T}{\\author A}}"
+                                  "{\\stylesheet{\\s0 Normal;}}"
+                                  "{\\*\\unknown {\\nested {\\*\\deeper x}} y}"
+                                  "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt shown}}"
+                                  "{\\pict\\wmetafile8 0102{}}{\\*\\bkmkstart b}"
+                                  "{\\pict\\bin5 }}{{{} after}");
+    EXPECT_EQ(doc.plainText(), "shown after");
+    EXPECT_EQ(read("\\lang1033\\nosupersub\\kerning2{\\newthing kept}}").plainText(), "kept");
+    // Reading stops at the brace that closes the document.
+    EXPECT_EQ(read("text\\par\r\n}\r\n]\r\n{\\rtf1 more}").plainText(), "text");
+}
+
+TEST(RtfReader, TruncatedInputGivesWhatWasRead) {
+    EXPECT_EQ(read("\\b first\\par second {\\i third").plainText(), "first\nsecond third");
+    EXPECT_EQ(read("abc\\").plainText(), "abc");
+    EXPECT_EQ(read("abc\\'e").plainText(), "abc");
+    EXPECT_EQ(read("abc\\u").plainText(), "abc");
+    EXPECT_EQ(RtfReader::Read("{\\rtf1{\\fonttbl{\\f0 Ari").paragraphs.size(), 0u);
+    EXPECT_EQ(read("x\\bin99999 {}").plainText(), "x");
+}
+
+TEST(RtfReader, DeepNestingIsFlattened) {
+    const std::string deep = std::string(100000, '{') + "\\b deep" + std::string(100000, '}');
+    const RichDocument doc = read(deep + " tail}");
+    ASSERT_EQ(doc.paragraphs.size(), 1u);
+    const auto& runs = doc.paragraphs[0].runs;
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].text, "deep");
+    EXPECT_TRUE(runs[0].format.bold);
+    EXPECT_EQ(runs[1].text, " tail");
+    EXPECT_FALSE(runs[1].format.bold);
+}
+
+TEST(RtfReader, HugeNumbersAreClamped) {
+    const RichDocument doc = read("\\pard\\li99999999999999999999\\fi-99999999999\\fs99999999"
+                                  "\\cf99999999999\\uc99999999999\\u99999999999 x\\par}");
+    ASSERT_EQ(doc.paragraphs.size(), 1u);
+    EXPECT_EQ(doc.paragraphs[0].format.leftIndentTwips, 31680);
+    EXPECT_EQ(doc.paragraphs[0].format.firstLineIndentTwips, -31680);
+    EXPECT_EQ(onlyRun(doc).format.sizeHalfPoints, 3276);
+    EXPECT_EQ(doc.plainText(), "\xEF\xBF\xBD");
+}
+
+TEST(RtfReader, TabStopsPerParagraphAreBounded) {
+    std::string body = "\\pard";
+    for (int i = 0; i < 1000; ++i)
+        body += "\\tx" + std::to_string(i);
+    const RichDocument doc = read(body + " x\\par}");
+    EXPECT_EQ(doc.paragraphs.at(0).format.tabStops.size(), kMaxTabStops);
+}
+
+TEST(RtfReader, PlainTextIsReadAsParagraphs) {
+    EXPECT_FALSE(RtfReader::LooksLikeRtf("{\\rt"));
+    EXPECT_TRUE(RtfReader::LooksLikeRtf(" \r\n{\\rtf1}"));
+    const RichDocument doc = RtfReader::Read("first\r\n\r\nthird\nfourth\rfifth\r\n");
+    ASSERT_EQ(doc.paragraphs.size(), 5u);
+    EXPECT_EQ(doc.plainText(), "first\n\nthird\nfourth\nfifth");
+    EXPECT_EQ(doc.paragraphs[0].runs.at(0).format, CharFormat{});
+}
+
+TEST(RtfReader, PlainTextEncodings) {
+    EXPECT_EQ(RtfReader::Read("caf\xE9").plainText(), "caf\xC3\xA9");             // Windows-1252
+    EXPECT_EQ(RtfReader::Read("caf\xC3\xA9").plainText(), "caf\xC3\xA9");         // UTF-8
+    EXPECT_EQ(RtfReader::Read("\xEF\xBB\xBFx\xC3\xA9").plainText(), "x\xC3\xA9"); // with mark
+    EXPECT_EQ(RtfReader::Read("\xEF\xBB\xBFx\xE9").plainText(), "x\xC3\xA9");     // mark, then 1252
+    EXPECT_TRUE(
+        RtfReader::Read("\xEF\xBB\xBF{\\rtf1 \\b x}").paragraphs.at(0).runs.at(0).format.bold);
+}
+
+TEST(RtfReader, MalformedUtf8PlainTextIsTakenAsWindows1252) {
+    // An overlong slash and an encoded surrogate are not UTF-8.
+    EXPECT_EQ(RtfReader::Read("a\xC0\xAF").plainText(), "a\xC3\x80\xC2\xAF");
+    EXPECT_EQ(RtfReader::Read("\xED\xA0\x80").plainText(), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");
+}

@@ -1,0 +1,91 @@
+#include "core/rtf/RtfWriter.h"
+#include "core/rtf/RtfReader.h"
+#include "core/files/TextLines.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrin;
+
+namespace {
+
+CharFormat format(std::string face, int size) {
+    CharFormat f;
+    f.fontFace = std::move(face);
+    f.sizeHalfPoints = size;
+    return f;
+}
+
+RichDocument sampleDocument() {
+    RichDocument doc;
+    Paragraph first;
+    first.format.alignment = ParagraphAlignment::Center;
+    CharFormat bold = format("Arial", 28);
+    bold.bold = true;
+    bold.colour = 0x0000FF;
+    first.runs.push_back({bold, "Title {with} \\ braces"});
+    CharFormat rest = format("Times New Roman", 20);
+    rest.italic = rest.underline = rest.strikeOut = true;
+    rest.background = 0x00FFFF;
+    first.runs.push_back({rest, "caf\xC3\xA9 \xE2\x82\xAC \xE2\x84\x96 \xF0\x9F\x98\x80"});
+    doc.paragraphs.push_back(first);
+
+    Paragraph second;
+    second.format.alignment = ParagraphAlignment::Justify;
+    second.format.leftIndentTwips = 720;
+    second.format.rightIndentTwips = 144;
+    second.format.firstLineIndentTwips = -360;
+    second.format.tabStops = {{1440, TabKind::Left}, {2880, TabKind::Right}};
+    second.runs.push_back({format("Arial", 24), "a\tb\nc [x]"});
+    doc.paragraphs.push_back(second);
+
+    doc.paragraphs.push_back(Paragraph{}); // an empty last paragraph is kept
+    return doc;
+}
+
+} // namespace
+
+TEST(RtfWriter, RoundTripGivesTheSameDocument) {
+    EXPECT_EQ(RtfReader::Read(RtfWriter::Write(sampleDocument())), sampleDocument());
+    EXPECT_EQ(RtfReader::Read(RtfWriter::Write(RichDocument{})), RichDocument{});
+    RichDocument emptyFace;
+    emptyFace.paragraphs.emplace_back();
+    emptyFace.paragraphs[0].runs.push_back({format("", 24), "x"});
+    EXPECT_EQ(RtfReader::Read(RtfWriter::Write(emptyFace)), emptyFace);
+}
+
+TEST(RtfWriter, OutputIsSevenBitAndSafeToStoreLineByLine) {
+    const std::string rtf = RtfWriter::Write(sampleDocument());
+    EXPECT_TRUE(rtf.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
+    for (unsigned char c : rtf)
+        EXPECT_LT(c, 0x80);
+    // Readers of the topic file treat lines starting with a bracket specially.
+    for (const std::string& line : SplitLines(rtf)) {
+        ASSERT_FALSE(line.empty());
+        EXPECT_TRUE(line[0] == '\\' || line[0] == '{' || line[0] == '}') << line;
+    }
+    EXPECT_NE(rtf.find("caf\\'e9 \\'80 \\u8470?"), std::string::npos);
+    EXPECT_NE(rtf.find("\\u-10179?\\u-8704?"), std::string::npos);
+    EXPECT_NE(rtf.find("Title \\{with\\} \\\\ braces"), std::string::npos);
+    // Stored as topic lines and followed by the closing bracket, it reads back.
+    std::vector<std::string> lines = SplitLines(rtf);
+    lines.push_back("]");
+    EXPECT_EQ(RtfReader::Read(JoinLinesCrLf(lines)), sampleDocument());
+}
+
+TEST(RtfWriter, ParagraphFormatIsWrittenOnlyWhenItChanges) {
+    RichDocument doc;
+    for (auto alignment : {ParagraphAlignment::Center, ParagraphAlignment::Center,
+                           ParagraphAlignment::Left, ParagraphAlignment::Left}) {
+        Paragraph paragraph;
+        paragraph.format.alignment = alignment;
+        paragraph.runs.push_back({format("Arial", 24), "x"});
+        doc.paragraphs.push_back(paragraph);
+    }
+    const std::string rtf = RtfWriter::Write(doc);
+    std::size_t count = 0;
+    for (std::size_t at = rtf.find("\\pard"); at != std::string::npos;
+         at = rtf.find("\\pard", at + 1))
+        ++count;
+    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(RtfReader::Read(rtf), doc);
+}
