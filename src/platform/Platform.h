@@ -8,6 +8,7 @@
 #include "core/settings/FontSpec.h"
 
 class QDialog;
+class QWidget;
 class QTextDocument;
 
 namespace tavrin {
@@ -71,6 +72,12 @@ public:
     // Shows a form modally and returns its result code. Every nested form is
     // run through here so that tests can fill it in and press its buttons.
     virtual int RunModal(QDialog& dialog) = 0;
+
+    // Steps a running dialog out of the way while a nested one runs, without
+    // ending its modal loop (hiding a dialog in exec() would end it), and brings
+    // it back. Use the StepAside guard rather than calling these directly.
+    virtual void StepAsideBegin(QWidget& dialog) = 0;
+    virtual void StepAsideEnd(QWidget& dialog) = 0;
 };
 
 } // namespace tavrin

@@ -255,4 +255,24 @@ int QtPlatform::RunModal(QDialog& dialog) {
     return dialog.exec();
 }
 
+namespace {
+const char* const kAsidePosition = "tavrinStepAsidePosition";
+} // namespace
+
+// Moving the window beyond every screen keeps its modal loop and its children
+// alive, where hide() would end the loop.
+void QtPlatform::StepAsideBegin(QWidget& dialog) {
+    dialog.setProperty(kAsidePosition, dialog.pos());
+    dialog.move(-32000, -32000);
+}
+
+void QtPlatform::StepAsideEnd(QWidget& dialog) {
+    const QVariant position = dialog.property(kAsidePosition);
+    if (position.isValid())
+        dialog.move(position.toPoint());
+    dialog.setProperty(kAsidePosition, QVariant());
+    dialog.raise();
+    dialog.activateWindow();
+}
+
 } // namespace tavrin

@@ -38,6 +38,8 @@ public:
                                     const QString& workingFolder) override;
     bool OpenDocument(const QString& path) override;
     int RunModal(QDialog& dialog) override;
+    void StepAsideBegin(QWidget& dialog) override;
+    void StepAsideEnd(QWidget& dialog) override;
 
     // The one help window, once help has been shown.
     HelpViewer* helpViewer() const { return helpViewer_.get(); }

@@ -271,6 +271,14 @@ int ScriptedPlatform::RunModal(QDialog& dialog) {
     return dialog.result();
 }
 
+void ScriptedPlatform::StepAsideBegin(QWidget& dialog) {
+    record(QStringLiteral("step aside: %1").arg(dialog.objectName()));
+}
+
+void ScriptedPlatform::StepAsideEnd(QWidget& dialog) {
+    record(QStringLiteral("step back: %1").arg(dialog.objectName()));
+}
+
 QString ScriptedPlatform::kindName(Kind kind) {
     switch (kind) {
     case Kind::Error:

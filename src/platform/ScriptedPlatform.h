@@ -88,6 +88,8 @@ public:
                                     const QString& workingFolder) override;
     bool OpenDocument(const QString& path) override;
     int RunModal(QDialog& dialog) override;
+    void StepAsideBegin(QWidget& dialog) override;
+    void StepAsideEnd(QWidget& dialog) override;
 
 private:
     enum class Kind {
