@@ -52,17 +52,26 @@ std::uint32_t toBgr(const QColor& colour) {
 THypEntryForm::THypEntryForm(Platform& platform, std::filesystem::path quizFolder,
                              const ViewPortDesign& design,
                              const std::vector<std::string>& textLines, int mode, QWidget* parent)
-    : PlatformDialog(platform, mode == 2 ? 550 : 510, parent), RichEdit1(new QTextEdit(this)),
+    : THypEntryForm(platform, std::move(quizFolder), design, textLines, mode == 2 ? 550 : 510,
+                    mode == 2 ? tr("&Design Display Screen") : tr("&Adjust Text Window"),
+                    parent) {
+    mode_ = mode;
+}
+
+THypEntryForm::THypEntryForm(Platform& platform, std::filesystem::path quizFolder,
+                             const ViewPortDesign& design,
+                             const std::vector<std::string>& textLines, int helpContext,
+                             const QString& adjustCaption, QWidget* parent)
+    : PlatformDialog(platform, helpContext, parent), RichEdit1(new QTextEdit(this)),
       ComboBox1(new QFontComboBox(this)), ComboBox2(new QComboBox(this)),
       ComboBox3(new QComboBox(this)), BoldBtn(new QToolButton(this)),
       ItalicBtn(new QToolButton(this)), ImportBtn(new QPushButton(tr("&Import File"), this)),
-      AdjustBtn(new QPushButton(
-          mode == 2 ? tr("&Design Display Screen") : tr("&Adjust Text Window"), this)),
+      AdjustBtn(new QPushButton(adjustCaption, this)),
       SelectAllBtn(new QPushButton(tr("&Select All Text"), this)),
       ClearAllBtn(new QPushButton(tr("Clear All &Text"), this)),
       BackColorBtn(new QPushButton(tr("Color"), this)), ViewBtn(new QPushButton(tr("&View"), this)),
       OKBtn(new QPushButton(tr("&OK"), this)), CancelBtn(new QPushButton(tr("&Cancel"), this)),
-      quizFolder_(std::move(quizFolder)), design_(design), mode_(mode) {
+      quizFolder_(std::move(quizFolder)), design_(design), mode_(1) {
     setObjectName(QStringLiteral("THypEntryForm"));
     SetPickerLook(*this);
     const std::pair<QWidget*, const char*> names[] = {{RichEdit1, "RichEdit1"},
@@ -253,13 +262,17 @@ void THypEntryForm::ItalicBtnClick() {
     RichEdit1->setFocus();
 }
 
-void THypEntryForm::ImportBtnClick() {
+FileDialogRequest THypEntryForm::importRequest() const {
     FileDialogRequest request;
     request.filter = QStringLiteral("Text and RTF Files|*.TXT;*.RTF");
     request.helpContext = 520;
     request.mustExist = true;
     request.startFolder = QString::fromStdString(quizFolder_.string());
-    const std::optional<QString> chosen = platform().GetOpenFileName(request);
+    return request;
+}
+
+void THypEntryForm::ImportBtnClick() {
+    const std::optional<QString> chosen = platform().GetOpenFileName(importRequest());
     if (!chosen) {
         return;
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/settings/ViewPortDesign.h"
+#include "platform/Platform.h"
 #include "platform/PlatformDialog.h"
 
 class QComboBox;
@@ -51,11 +52,21 @@ public:
     void BoldBtnClick();
     void ItalicBtnClick();
     void ImportBtnClick();
-    void AdjustBtnClick();
+    virtual void AdjustBtnClick();
     void SelectAllBtnClick();
     void ClearAllBtnClick();
     void BackColorBtnClick();
-    void ViewBtnClick();
+    virtual void ViewBtnClick();
+
+protected:
+    // For editors of other formatted texts with the same controls: their own
+    // help context, designer button and import dialog.
+    THypEntryForm(Platform& platform, std::filesystem::path quizFolder,
+                  const ViewPortDesign& design, const std::vector<std::string>& textLines,
+                  int helpContext, const QString& adjustCaption, QWidget* parent);
+    virtual FileDialogRequest importRequest() const;
+    const std::filesystem::path& quizFolder() const { return quizFolder_; }
+    ViewPortDesign& editedDesign() { return design_; }
 
 private:
     void buildFontGroup(QWidget* group);

@@ -22,7 +22,6 @@ struct ManagerServices {
     ManagerAction createExecutable;
     ManagerAction prepareDistribution;
     ManagerAction quizPresentation;
-    ManagerAction programPresentation;
     // Shows the tutorial document, given its path.
     std::function<void(const QString& path, QWidget* parent)> showTutorial;
     // Shows one stored question as the learner sees it; given its record bytes.

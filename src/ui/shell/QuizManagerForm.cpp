@@ -1,6 +1,7 @@
 #include "ui/shell/QuizManagerForm.h"
 
 #include "platform/Platform.h"
+#include "ui/present/program/TProgConfigForm.h"
 #include "ui/questions/QuestionOperations.h"
 #include "ui/shell/FormHelp.h"
 #include "ui/shell/MenuStyle.h"
@@ -290,7 +291,8 @@ void QuizManagerForm::QuizPresentationBtnClick() {
     RunService(QuizPresentationBtn, services_.quizPresentation);
 }
 void QuizManagerForm::ProgramPresentationBtnClick() {
-    RunService(ProgramPresentationBtn, services_.programPresentation);
+    RunOperation(ProgramPresentationBtn, FocusAfter::Self,
+                 [this] { ProgramPresentationCommand(platform_, state_, this); });
 }
 void QuizManagerForm::TutorialBtnClick() {
     RunOperation(TutorialBtn, FocusAfter::Self,

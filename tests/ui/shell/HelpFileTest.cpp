@@ -4,6 +4,13 @@
 #include "core/questions/TTMRecord.h"
 #include "platform/HelpViewer.h"
 #include "platform/ScriptedPlatform.h"
+#include "ui/present/program/TChangeTextForm.h"
+#include "ui/present/program/TDesignAboutForm.h"
+#include "ui/present/program/THelpfileForm.h"
+#include "ui/present/program/TIntroDesignForm.h"
+#include "ui/present/program/TIntroEntryForm.h"
+#include "ui/present/program/TProgConfigForm.h"
+#include "ui/present/program/TVPDesignTitleForm.h"
 #include "ui/questions/TMCEntryForm.h"
 #include "ui/questions/TQAEntryForm.h"
 #include "ui/questions/TTIEntryForm.h"
@@ -69,8 +76,19 @@ TEST(HelpFileTest, ManualHasAPageForEveryContextTheFormsCarry) {
     CollectContexts(TQAEntryForm(entry, TQARecord()), contexts);
     CollectContexts(TTIEntryForm(entry, TTMRecord()), contexts);
     CollectContexts(TMCEntryForm(entry, TTMRecord()), contexts);
+    const ProgramScreens screens;
+    const ProgramWindow window;
+    CollectContexts(TProgConfigForm(platform, {}, {}, screens, window), contexts);
+    CollectContexts(THelpfileForm(platform, {}, window), contexts);
+    CollectContexts(TDesignAboutForm(platform, {}, AboutBoxDesign()), contexts);
+    CollectContexts(TIntroEntryForm(platform, {}, screens, window, {}), contexts);
+    CollectContexts(TIntroDesignForm(platform, {}, screens, window, {}), contexts);
+    CollectContexts(TChangeTextForm(platform, screens), contexts);
+    for (auto bar : {TVPDesignTitleForm::Bar::Title, TVPDesignTitleForm::Bar::Status})
+        CollectContexts(TVPDesignTitleForm(platform, IntroScreenDesign(), bar), contexts);
     for (int context : {20,  21,  22,  100, 120, 125, 126, 127, 130, 140,
-                        141, 142, 143, 150, 260, 270, 280, 290, 200, 230})
+                        141, 142, 143, 150, 260, 270, 280, 290, 200, 230,
+                        400, 405, 440, 450, 460, 465, 470, 475})
         EXPECT_TRUE(contexts.count(context)) << "no form carries " << context;
     for (int context : contexts)
         EXPECT_TRUE(anchors.count(context)) << "no page for help context " << context;

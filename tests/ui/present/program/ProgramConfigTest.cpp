@@ -1,0 +1,263 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "core/files/FileIO.h"
+#include "core/topics/TopicFile.h"
+#include "support/GuiTestSupport.h"
+#include "tests/core/TempFolder.h"
+#include "ui/present/TIntDispForm.h"
+#include "ui/present/program/TChangeTextForm.h"
+#include "ui/present/program/TVPDesignTitleForm.h"
+#include "ui/present/program/TProgConfigForm.h"
+
+namespace tavrin {
+namespace {
+
+using test::click;
+using test::findChild;
+using test::setChecked;
+using test::typeInto;
+
+const std::vector<std::string> kIntroduction = {"{\\rtf1\\ansi Welcome", "}"};
+
+class ProgramConfigTest : public test::GuiTest {
+protected:
+    ProgramConfigTest() { InitButtonTexts(screens); }
+
+    // Runs the configuration with `fill` as the author; true when saved.
+    bool configure(const std::function<void(QDialog&)>& fill) {
+        platform.onDialog("TProgConfigForm", fill);
+        return ConfigureProgram(platform, folder.path(), topics, screens, window);
+    }
+
+    void storeIntroduction() {
+        screens.setShowIntroduction(true);
+        AppendCommandTopic(topics, "Q1", 2, "A.BMP,0", "HYPER");
+        AppendIntroduction(topics, kIntroduction);
+    }
+
+    bool hasIntroduction() {
+        std::vector<std::string> lines;
+        return ReadIntroduction(topics, lines);
+    }
+
+    TempFolder folder;
+    std::filesystem::path topics = folder / "QUIZ.QAR";
+    ProgramScreens screens;
+    ProgramWindow window;
+};
+
+TEST_F(ProgramConfigTest, TickedCommandsMustBeDefinedBeforeSaving) {
+    platform.expectError("The Opening Command has not been defined");
+    platform.expectError("The Closing Command has not been defined");
+    EXPECT_TRUE(configure([](QDialog& form) {
+        setChecked(form, "OpeningCheck", true);
+        setChecked(form, "ClosingCheck", true);
+        click(form, "SaveBtn");
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.focusWidget(), findChild<QPushButton>(form, "OpeningBtn"));
+        setChecked(form, "OpeningCheck", false);
+        click(form, "SaveBtn");
+        EXPECT_TRUE(form.isVisible());
+        setChecked(form, "ClosingCheck", false);
+        click(form, "SaveBtn");
+    }));
+}
+
+TEST_F(ProgramConfigTest, OpeningCommandIsDefinedThroughItsDialogWhileTheFormStepsAside) {
+    platform.onDialog("TCommandTypeForm", [](QDialog& command) {
+        EXPECT_EQ(command.findChild<QWidget*>("GroupBox1")->property("title"),
+                  " Opening Command Type ");
+        command.reject();
+    });
+    platform.onDialog("TCommandTypeForm", [](QDialog& command) { command.reject(); });
+    platform.expectError("The Opening Command has not been defined");
+    EXPECT_FALSE(configure([](QDialog& form) {
+        setChecked(form, "OpeningCheck", true);
+        click(form, "OpeningBtn");
+        EXPECT_TRUE(form.isVisible()) << "stepping aside must not end the dialog";
+        click(form, "OpeningBtn");
+        click(form, "SaveBtn");
+        click(form, "CancelBtn");
+    }));
+    EXPECT_TRUE(platform.calls().contains("step aside: TProgConfigForm"));
+}
+
+TEST_F(ProgramConfigTest, HelpNeedsAFileAndATopicAboveZero) {
+    window.setUseHelpFile(true);
+    window.setHelpFile("QUIZ.HLP");
+    window.setHelpStartTopic(0);
+    EXPECT_TRUE(configure([](QDialog& form) { click(form, "SaveBtn"); }));
+    EXPECT_FALSE(window.useHelpFile());
+    EXPECT_EQ(window.helpFile(), "");
+    EXPECT_EQ(window.helpStartTopic(), 0);
+}
+
+TEST_F(ProgramConfigTest, HelpFileDialogRefusesBadTopicsAndNamesOutsideTheQuizFolder) {
+    WriteFileAtomically(folder / "QUIZ.HLP", std::string("<html></html>"));
+    platform.onDialog("THelpfileForm", [this](QDialog& help) {
+        EXPECT_EQ(test::textOf(help, "TopicEdit"), "1");
+        typeInto(help, "TopicEdit", "x7");
+        platform.expectError("That is not a valid number");
+        click(help, "OKBtn");
+        EXPECT_EQ(test::textOf(help, "TopicEdit"), "1");
+        typeInto(help, "TopicEdit", "0");
+        platform.expectError("The Starting Topic must be greater than 0.");
+        click(help, "OKBtn");
+        EXPECT_TRUE(help.isVisible());
+        typeInto(help, "HelpFileEdit", "../A.HLP");
+        typeInto(help, "TopicEdit", "12");
+        platform.expectError("../A.HLP is not a file name in the quiz folder.");
+        click(help, "OKBtn");
+        test::chooseItem(help, "FileListBox1", "QUIZ.HLP");
+        click(help, "OKBtn");
+    });
+    EXPECT_TRUE(configure([](QDialog& form) {
+        setChecked(form, "HelpCheck", true);
+        click(form, "HelpBtn");
+        click(form, "SaveBtn");
+    }));
+    EXPECT_TRUE(window.useHelpFile());
+    EXPECT_EQ(window.helpFile(), "QUIZ.HLP");
+    EXPECT_EQ(window.helpStartTopic(), 12);
+}
+
+TEST_F(ProgramConfigTest, UntickedIntroductionIsRemovedAndCancelTouchesNothing) {
+    storeIntroduction();
+    const auto before = ReadFileBytes(topics);
+    EXPECT_FALSE(configure([](QDialog& form) {
+        setChecked(form, "IntroCheck", false);
+        click(form, "CancelBtn");
+    }));
+    EXPECT_EQ(ReadFileBytes(topics), before);
+
+    EXPECT_TRUE(configure([](QDialog& form) {
+        setChecked(form, "IntroCheck", false);
+        click(form, "SaveBtn");
+    }));
+    EXPECT_FALSE(hasIntroduction());
+    EXPECT_FALSE(screens.showIntroduction());
+    std::vector<std::string> question;
+    EXPECT_TRUE(FindTopic(topics, "Q1", "HYPER", question)) << "other topics stay";
+}
+
+TEST_F(ProgramConfigTest, EmptyIntroductionIsRefusedAndSavedClear) {
+    storeIntroduction();
+    platform.onDialog("TIntroEntryForm", [](QDialog& editor) {
+        click(editor, "ClearAllBtn");
+        click(editor, "OKBtn");
+    });
+    platform.expectError("The Introduction has not been entered.");
+    EXPECT_TRUE(configure([](QDialog& form) {
+        click(form, "IntroBtn");
+        click(form, "SaveBtn");
+    }));
+    EXPECT_FALSE(screens.showIntroduction());
+    EXPECT_FALSE(hasIntroduction());
+}
+
+TEST_F(ProgramConfigTest, NewIntroductionIsWrittenOnlyOnSave) {
+    platform.onDialog("TIntroEntryForm", [](QDialog& editor) {
+        findChild<QTextEdit>(editor, "RichEdit1")->setPlainText("Hello learners");
+        click(editor, "OKBtn");
+    });
+    EXPECT_TRUE(configure([this](QDialog& form) {
+        setChecked(form, "IntroCheck", true);
+        click(form, "IntroBtn");
+        EXPECT_FALSE(std::filesystem::exists(topics));
+        click(form, "SaveBtn");
+    }));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadIntroduction(topics, lines));
+    EXPECT_NE(lines.front().find("\\rtf1"), std::string::npos);
+    EXPECT_TRUE(screens.showIntroduction());
+}
+
+TEST_F(ProgramConfigTest, CancelAtAnyLevelLeavesTheLevelAboveUnchanged) {
+    // Configuration -> introduction editor -> screen design -> title bar.
+    platform.onDialog("TVPDesignTitleForm", [](QDialog& bar) {
+        typeInto(bar, "Edit1", "Changed");
+        click(bar, "OKBtn");
+    });
+    platform.onDialog("TIntroDesignForm", [](QDialog& design) {
+        setChecked(design, "TitleCheck", true);
+        click(design, "TitleBtn");
+        click(design, "CancelBtn");
+    });
+    platform.onDialog("TIntroEntryForm", [](QDialog& editor) {
+        click(editor, "AdjustBtn");
+        click(editor, "OKBtn");
+    });
+    const auto before = screens.introScreen();
+    EXPECT_TRUE(configure([](QDialog& form) {
+        setChecked(form, "IntroCheck", true);
+        click(form, "IntroBtn");
+        setChecked(form, "IntroCheck", false);
+        click(form, "SaveBtn");
+    }));
+    EXPECT_FALSE(screens.introScreen().useTitleBar());
+    EXPECT_EQ(screens.introScreen().titleBarText(), before.titleBarText());
+}
+
+TEST_F(ProgramConfigTest, AboutCommentsShowWithTheirParagraphBreaks) {
+    platform.onDialog("TAboutBox", [](QDialog& box) {
+        EXPECT_EQ(findChild<QLabel>(box, "Comments")->text(), "A \n\nB \n\n");
+        box.accept();
+    });
+    platform.onDialog("TDesignAboutForm", [](QDialog& about) {
+        typeInto(about, "CommentEdit1", "A");
+        typeInto(about, "CommentEdit3", "B");
+        click(about, "ViewBtn");
+        click(about, "OKBtn");
+    });
+    EXPECT_TRUE(configure([](QDialog& form) {
+        setChecked(form, "AboutCheck", true);
+        click(form, "AboutBtn");
+        click(form, "SaveBtn");
+    }));
+    EXPECT_TRUE(screens.showAboutBox());
+    EXPECT_EQ(screens.aboutBox().commentLine(3), "B");
+}
+
+TEST_F(ProgramConfigTest, MenuTextDefaultsResetTheHiddenButtonTextsToo) {
+    screens.setQuitButtonText("&Stop");
+    screens.setFindButtonText("&Seek");
+    screens.setMediaInstruction("Go");
+    platform.onDialog("TChangeTextForm", [](QDialog& texts) {
+        typeInto(texts, "CloseEdit", "&Shut");
+        click(texts, "DefaultsBtn");
+        EXPECT_EQ(test::textOf(texts, "CloseEdit"), "&Close");
+        click(texts, "OKBtn");
+    });
+    EXPECT_TRUE(ChangeMenuTexts(platform, screens));
+    EXPECT_EQ(screens.quitButtonText(), "&Quit");
+    EXPECT_EQ(screens.findButtonText(), "&Find");
+    EXPECT_EQ(screens.mediaInstruction(), "Press the Start button");
+}
+
+TEST_F(ProgramConfigTest, TitleFontOf24PointsGivesA48PixelTitleBar) {
+    IntroScreenDesign intro = DefaultIntroScreenDesign();
+    intro.setUseTitleBar(true);
+    platform.expectFont(FontSpec{24, 0, FontSpec::kBold, "Arial"});
+    platform.onDialog("TVPDesignTitleForm", [](QDialog& bar) {
+        typeInto(bar, "Edit1", "Rivers");
+        click(bar, "FontBtn");
+        click(bar, "OKBtn");
+    });
+    ASSERT_TRUE(DesignIntroductionBar(platform, intro, TVPDesignTitleForm::Bar::Title));
+    EXPECT_EQ(intro.titleBarFont(), "24 0 1 Arial");
+    screens.setIntroScreen(intro);
+    platform.onDialog("TIntDispForm", [](QDialog& screen) {
+        const auto* bar = findChild<QLabel>(screen, "TitleBar");
+        EXPECT_EQ(bar->text(), "Rivers");
+        EXPECT_EQ(bar->height(), 48);
+        screen.reject();
+    });
+    ShowIntroduction(platform, folder.path(), screens, window, kIntroduction);
+}
+
+} // namespace
+} // namespace tavrin
