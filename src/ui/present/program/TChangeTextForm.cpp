@@ -13,13 +13,11 @@
 
 namespace tavrin {
 
-TChangeTextForm::TChangeTextForm(Platform& platform, const ProgramScreens& screens,
-                                 QWidget* parent)
+TChangeTextForm::TChangeTextForm(Platform& platform, const ProgramScreens& screens, QWidget* parent)
     : PlatformDialog(platform, 475, parent), CloseEdit(new QLineEdit(this)),
       AboutEdit(new QLineEdit(this)), HelpEdit(new QLineEdit(this)),
-      DefaultsBtn(new QPushButton(tr("&Defaults"), this)),
-      OKBtn(new QPushButton(tr("&OK"), this)), CancelBtn(new QPushButton(tr("&Cancel"), this)),
-      screens_(screens) {
+      DefaultsBtn(new QPushButton(tr("&Defaults"), this)), OKBtn(new QPushButton(tr("&OK"), this)),
+      CancelBtn(new QPushButton(tr("&Cancel"), this)), screens_(screens) {
     setObjectName(QStringLiteral("TChangeTextForm"));
     setWindowTitle(tr("Press F1 for Help"));
     const std::pair<QWidget*, const char*> names[] = {

@@ -88,8 +88,7 @@ void THelpfileForm::refreshList() {
 
 void THelpfileForm::FindBtnClick() {
     const auto chosen = ImportToQuizFolder(platform(), quizFolder_, tr("Copy Help File"),
-                                           QStringLiteral("Help File|*.HLP"),
-                                           HelpFileEdit->text());
+                                           QStringLiteral("Help File|*.HLP"), HelpFileEdit->text());
     if (!chosen)
         return;
     refreshList();
@@ -107,8 +106,8 @@ void THelpfileForm::TopicEditExit() {
 void THelpfileForm::OKBtnClick() {
     // An empty edit has no number to store: the first topic is meant.
     const QString typed = TopicEdit->text().trimmed();
-    const auto topic = typed.isEmpty() ? std::optional<std::int32_t>(1)
-                                       : ParseWholeNumber(StoredText(typed));
+    const auto topic =
+        typed.isEmpty() ? std::optional<std::int32_t>(1) : ParseWholeNumber(StoredText(typed));
     if (!topic) {
         TopicEditExit();
         return;

@@ -15,8 +15,8 @@ namespace tavrin {
 class THelpfileForm : public PlatformDialog {
     Q_OBJECT
 public:
-    THelpfileForm(Platform& platform, std::filesystem::path quizFolder,
-                  const ProgramWindow& window, QWidget* parent = nullptr);
+    THelpfileForm(Platform& platform, std::filesystem::path quizFolder, const ProgramWindow& window,
+                  QWidget* parent = nullptr);
 
     const ProgramWindow& window() const { return window_; }
 

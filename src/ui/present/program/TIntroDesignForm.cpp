@@ -29,20 +29,25 @@ TIntroDesignForm::TIntroDesignForm(Platform& platform, std::filesystem::path qui
       screens_(screens), window_(window), rtf_(std::move(rtf)) {
     setObjectName(QStringLiteral("TIntroDesignForm"));
     setWindowTitle(tr("Press F1 for Help"));
-    const std::pair<QWidget*, const char*> names[] = {
-        {TitleCheck, "TitleCheck"},   {TitleBtn, "TitleBtn"},
-        {StatusCheck, "StatusCheck"}, {StatusBtn, "StatusBtn"},
-        {TextWindowCheck, "TextWindowCheck"}, {TextWindowBtn, "TextWindowBtn"},
-        {MenuCheck, "MenuCheck"},     {MenuBtn, "MenuBtn"},
-        {OKBtn, "OKBtn"},             {CancelBtn, "CancelBtn"}};
+    const std::pair<QWidget*, const char*> names[] = {{TitleCheck, "TitleCheck"},
+                                                      {TitleBtn, "TitleBtn"},
+                                                      {StatusCheck, "StatusCheck"},
+                                                      {StatusBtn, "StatusBtn"},
+                                                      {TextWindowCheck, "TextWindowCheck"},
+                                                      {TextWindowBtn, "TextWindowBtn"},
+                                                      {MenuCheck, "MenuCheck"},
+                                                      {MenuBtn, "MenuBtn"},
+                                                      {OKBtn, "OKBtn"},
+                                                      {CancelBtn, "CancelBtn"}};
     for (const auto& [widget, name] : names)
         widget->setObjectName(QString::fromLatin1(name));
 
     auto* group = new QGroupBox(tr(" Design Introduction Screen "), this);
     auto* grid = new QGridLayout(group);
-    const std::pair<QCheckBox*, QPushButton*> rows[] = {
-        {TitleCheck, TitleBtn}, {StatusCheck, StatusBtn}, {TextWindowCheck, TextWindowBtn},
-        {MenuCheck, MenuBtn}};
+    const std::pair<QCheckBox*, QPushButton*> rows[] = {{TitleCheck, TitleBtn},
+                                                        {StatusCheck, StatusBtn},
+                                                        {TextWindowCheck, TextWindowBtn},
+                                                        {MenuCheck, MenuBtn}};
     int row = 0;
     for (const auto& [check, button] : rows) {
         grid->addWidget(check, row, 0);

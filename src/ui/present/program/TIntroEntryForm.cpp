@@ -12,8 +12,8 @@ namespace tavrin {
 TIntroEntryForm::TIntroEntryForm(Platform& platform, std::filesystem::path quizFolder,
                                  const ProgramScreens& screens, const ProgramWindow& window,
                                  const std::vector<std::string>& lines, QWidget* parent)
-    : THypEntryForm(platform, std::move(quizFolder), screens.introScreen().textWindow(), lines,
-                    450, tr("&Design Introduction Screen"), parent),
+    : THypEntryForm(platform, std::move(quizFolder), screens.introScreen().textWindow(), lines, 450,
+                    tr("&Design Introduction Screen"), parent),
       screens_(screens), window_(window) {
     setObjectName(QStringLiteral("TIntroEntryForm"));
 }

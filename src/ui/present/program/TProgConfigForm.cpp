@@ -61,16 +61,23 @@ TProgConfigForm::TProgConfigForm(Platform& platform, std::filesystem::path quizF
       window_(window) {
     setObjectName(QStringLiteral("TProgConfigForm"));
     setWindowTitle(tr("Press F1 for Help"));
-    const std::pair<QWidget*, const char*> names[] = {
-        {TitleEdit, "TitleEdit"},         {IconCheck, "IconCheck"},
-        {IconGroup, "IconGroup"},         {HelpCheck, "HelpCheck"},
-        {HelpBtn, "HelpBtn"},             {VideoCheck, "VideoCheck"},
-        {BackgroundBtn, "BackgroundBtn"}, {OpeningCheck, "OpeningCheck"},
-        {OpeningBtn, "OpeningBtn"},       {ClosingCheck, "ClosingCheck"},
-        {ClosingBtn, "ClosingBtn"},       {IntroCheck, "IntroCheck"},
-        {IntroBtn, "IntroBtn"},           {AboutCheck, "AboutCheck"},
-        {AboutBtn, "AboutBtn"},           {SaveBtn, "SaveBtn"},
-        {CancelBtn, "CancelBtn"}};
+    const std::pair<QWidget*, const char*> names[] = {{TitleEdit, "TitleEdit"},
+                                                      {IconCheck, "IconCheck"},
+                                                      {IconGroup, "IconGroup"},
+                                                      {HelpCheck, "HelpCheck"},
+                                                      {HelpBtn, "HelpBtn"},
+                                                      {VideoCheck, "VideoCheck"},
+                                                      {BackgroundBtn, "BackgroundBtn"},
+                                                      {OpeningCheck, "OpeningCheck"},
+                                                      {OpeningBtn, "OpeningBtn"},
+                                                      {ClosingCheck, "ClosingCheck"},
+                                                      {ClosingBtn, "ClosingBtn"},
+                                                      {IntroCheck, "IntroCheck"},
+                                                      {IntroBtn, "IntroBtn"},
+                                                      {AboutCheck, "AboutCheck"},
+                                                      {AboutBtn, "AboutBtn"},
+                                                      {SaveBtn, "SaveBtn"},
+                                                      {CancelBtn, "CancelBtn"}};
     for (const auto& [widget, name] : names)
         widget->setObjectName(QString::fromLatin1(name));
     TitleEdit->setMaxLength(ProgramWindow::kTitleCapacity);
@@ -107,10 +114,9 @@ QWidget* TProgConfigForm::buildGroup() {
     grid->addWidget(VideoCheck, 1, 0);
     grid->addWidget(BackgroundBtn, 1, 1);
     int row = 2;
-    for (const auto& [box, button] : {std::pair{OpeningCheck, OpeningBtn},
-                                      std::pair{ClosingCheck, ClosingBtn},
-                                      std::pair{IntroCheck, IntroBtn},
-                                      std::pair{AboutCheck, AboutBtn}}) {
+    for (const auto& [box, button] :
+         {std::pair{OpeningCheck, OpeningBtn}, std::pair{ClosingCheck, ClosingBtn},
+          std::pair{IntroCheck, IntroBtn}, std::pair{AboutCheck, AboutBtn}}) {
         grid->addWidget(box, row, 0);
         grid->addWidget(button, row++, 1);
     }
@@ -216,8 +222,8 @@ bool TProgConfigForm::commandsDefined() {
 }
 
 bool TProgConfigForm::storeIntroduction() {
-    const IntroductionSave plan = PlanIntroductionSave(
-        IntroCheck->isChecked(), introductionEdited_, introduction_.empty(), introductionStored_);
+    const IntroductionSave plan = PlanIntroductionSave(IntroCheck->isChecked(), introductionEdited_,
+                                                       introduction_.empty(), introductionStored_);
     if (plan.refusedEmpty)
         platform().ShowError(tr("The Introduction has not been entered."));
     try {

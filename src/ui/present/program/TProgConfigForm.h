@@ -84,7 +84,6 @@ bool ConfigureProgram(Platform& platform, const std::filesystem::path& quizFolde
 
 // "P&rogram Presentation" of a quiz manager: configures the open quiz and
 // writes its quiz file when the author saved.
-void ProgramPresentationCommand(Platform& platform, ProjectState& state,
-                                QWidget* parent = nullptr);
+void ProgramPresentationCommand(Platform& platform, ProjectState& state, QWidget* parent = nullptr);
 
 } // namespace tavrin

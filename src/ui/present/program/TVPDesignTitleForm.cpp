@@ -11,13 +11,12 @@
 
 namespace tavrin {
 
-TVPDesignTitleForm::TVPDesignTitleForm(Platform& platform, const IntroScreenDesign& design,
-                                       Bar bar, QWidget* parent)
-    : PlatformDialog(platform, bar == Bar::Title ? 465 : 470, parent),
-      Edit1(new QLineEdit(this)), FontBtn(new QPushButton(tr("&New Font"), this)),
-      ColourBtn(new QPushButton(tr("&Background"), this)),
-      OKBtn(new QPushButton(tr("&OK"), this)), CancelBtn(new QPushButton(tr("&Cancel"), this)),
-      design_(design), bar_(bar) {
+TVPDesignTitleForm::TVPDesignTitleForm(Platform& platform, const IntroScreenDesign& design, Bar bar,
+                                       QWidget* parent)
+    : PlatformDialog(platform, bar == Bar::Title ? 465 : 470, parent), Edit1(new QLineEdit(this)),
+      FontBtn(new QPushButton(tr("&New Font"), this)),
+      ColourBtn(new QPushButton(tr("&Background"), this)), OKBtn(new QPushButton(tr("&OK"), this)),
+      CancelBtn(new QPushButton(tr("&Cancel"), this)), design_(design), bar_(bar) {
     setObjectName(QStringLiteral("TVPDesignTitleForm"));
     setWindowTitle(tr("Press F1 for Help"));
     const std::pair<QWidget*, const char*> names[] = {{Edit1, "Edit1"},

@@ -12,8 +12,8 @@
 #include "ui/present/TIntDispForm.h"
 #include "ui/present/program/TChangeTextForm.h"
 #include "ui/present/program/TIntroEntryForm.h"
-#include "ui/present/program/TVPDesignTitleForm.h"
 #include "ui/present/program/TProgConfigForm.h"
+#include "ui/present/program/TVPDesignTitleForm.h"
 
 namespace tavrin {
 namespace {
@@ -297,8 +297,7 @@ TEST_F(ProgramConfigTest, ScreenshotsForTheDocumentation) {
         save(form, "program-configuration.png");
         click(form, "CancelBtn");
     }));
-    EXPECT_TRUE(EditIntroduction(platform, folder.path(), screens, window,
-                                 text));
+    EXPECT_TRUE(EditIntroduction(platform, folder.path(), screens, window, text));
 }
 
 } // namespace
