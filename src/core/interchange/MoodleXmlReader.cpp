@@ -1,0 +1,203 @@
+#include "core/interchange/MoodleXmlReader.h"
+
+#include <algorithm>
+#include <array>
+#include <pugixml.hpp>
+
+#include "core/bytes/FileError.h"
+#include "core/interchange/InterchangeText.h"
+
+namespace tavrin::interchange {
+namespace {
+
+// Line numbers of byte offsets, for offsets asked in rising order.
+class LineCounter {
+public:
+    explicit LineCounter(std::string_view text) : text_(text) {}
+    std::size_t lineAt(std::ptrdiff_t offset) {
+        const auto target = std::min<std::size_t>(
+            static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0)), text_.size());
+        if (target < pos_) {
+            pos_ = 0;
+            line_ = 1;
+        }
+        line_ += static_cast<std::size_t>(
+            std::count(text_.begin() + static_cast<std::ptrdiff_t>(pos_),
+                       text_.begin() + static_cast<std::ptrdiff_t>(target), '\n'));
+        pos_ = target;
+        return line_;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::size_t line_ = 1;
+};
+
+int Base64Value(char c) {
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    if (c == '+')
+        return 62;
+    if (c == '/')
+        return 63;
+    return -1;
+}
+
+std::optional<std::string> DecodeBase64(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() / 4 * 3);
+    unsigned buffer = 0;
+    int bits = 0;
+    bool padding = false;
+    for (const char c : text) {
+        if (c == ' ' || c == '\n' || c == '\r' || c == '\t')
+            continue;
+        if (c == '=') {
+            padding = true;
+            continue;
+        }
+        const int value = Base64Value(c);
+        if (value < 0 || padding)
+            return std::nullopt;
+        buffer = (buffer << 6) | static_cast<unsigned>(value);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            out += static_cast<char>((buffer >> bits) & 0xFF);
+        }
+    }
+    return out;
+}
+
+std::string FormattedText(const pugi::xml_node& node) {
+    const std::string raw = node.child("text").text().get();
+    const std::string_view format = node.attribute("format").value();
+    if (format == "plain_text")
+        return TidyLines(raw);
+    if (format == "markdown")
+        return TidyLines(MarkdownToPlain(raw));
+    if (format == "moodle_auto_format" && raw.find('<') == std::string::npos)
+        return TidyLines(DecodeEntities(raw));
+    return HtmlToPlain(raw);
+}
+
+QuestionType TypeNamed(std::string_view type) {
+    static const std::array<std::pair<std::string_view, QuestionType>, 8> types = {{
+        {"multichoice", QuestionType::MultipleChoice},
+        {"truefalse", QuestionType::TrueFalse},
+        {"shortanswer", QuestionType::ShortAnswer},
+        {"numerical", QuestionType::Numerical},
+        {"matching", QuestionType::Matching},
+        {"essay", QuestionType::Essay},
+        {"description", QuestionType::Description},
+        {"cloze", QuestionType::Cloze},
+    }};
+    for (const auto& [name, kind] : types)
+        if (type == name)
+            return kind;
+    return QuestionType::Other;
+}
+
+void ReadFiles(const pugi::xml_node& question, Question& q) {
+    for (const pugi::xpath_node& found : question.select_nodes(".//file")) {
+        const pugi::xml_node file = found.node();
+        const std::string_view data = file.text().get();
+        const std::string name = file.attribute("name").value();
+        if (data.size() / 4 * 3 > kMaxMediaBytes) {
+            q.problem = "the embedded file \"" + name + "\" is larger than 16 MB";
+            return;
+        }
+        auto bytes = DecodeBase64(data);
+        if (!bytes || name.empty()) {
+            q.problem = "the embedded file \"" + name + "\" is not valid base64 with a name";
+            return;
+        }
+        q.media.push_back(MediaFile{name, std::move(*bytes)});
+    }
+}
+
+void ReadAnswers(const pugi::xml_node& question, Question& q) {
+    for (const pugi::xml_node answer : question.children("answer")) {
+        Answer a;
+        a.text = FormattedText(answer);
+        const auto credit = ParseNumber(answer.attribute("fraction").value());
+        if (!credit) {
+            q.problem = "an answer's fraction is not a number";
+            return;
+        }
+        a.credit = *credit;
+        a.feedback = FormattedText(answer.child("feedback"));
+        if (q.type == QuestionType::Numerical) {
+            const std::string tolerance = answer.child_value("tolerance");
+            a.tolerance = Trim(tolerance).empty() ? 0 : ParseNumber(tolerance).value_or(-1);
+            if (a.tolerance < 0) {
+                q.problem = "an answer's tolerance is not a number";
+                return;
+            }
+        }
+        q.answers.push_back(std::move(a));
+    }
+    if (q.type == QuestionType::TrueFalse) {
+        for (Answer& a : q.answers) {
+            const std::string upper = a.text == "true"    ? "True"
+                                      : a.text == "false" ? "False"
+                                                          : a.text;
+            a.text = upper;
+        }
+    }
+}
+
+Question ReadQuestion(const pugi::xml_node& node, std::size_t line) {
+    Question q;
+    const std::string_view type = node.attribute("type").value();
+    q.where = "line " + std::to_string(line);
+    q.type = TypeNamed(type);
+    q.typeName = type;
+    q.name = FormattedText(node.child("name"));
+    q.text = FormattedText(node.child("questiontext"));
+    q.generalFeedback = FormattedText(node.child("generalfeedback"));
+    ReadFiles(node, q);
+    if (!q.problem.empty())
+        return q;
+    ReadAnswers(node, q);
+    for (const pugi::xml_node sub : node.children("subquestion")) {
+        const std::string question = FormattedText(sub);
+        const std::string answer = TidyLines(sub.child("answer").child_value("text"));
+        if (question.empty())
+            q.answers.push_back(Answer{answer, 0, {}, 0}); // an extra wrong answer
+        else
+            q.pairs.push_back(Pair{question, answer});
+    }
+    return q;
+}
+
+} // namespace
+
+ReadResult ReadMoodleXml(std::string_view text) {
+    pugi::xml_document document;
+    const unsigned options = pugi::parse_default;
+    const pugi::xml_parse_result parsed =
+        document.load_buffer(text.data(), text.size(), options, pugi::encoding_utf8);
+    LineCounter lines(text);
+    if (!parsed)
+        throw FormatError("it is not well-formed XML (line " +
+                          std::to_string(lines.lineAt(parsed.offset)) + ": " +
+                          parsed.description() + ")");
+    const pugi::xml_node quiz = document.child("quiz");
+    if (!quiz)
+        throw FormatError("it is not Moodle XML: its root element is not <quiz>");
+    ReadResult result;
+    for (const pugi::xml_node node : quiz.children("question")) {
+        if (std::string_view(node.attribute("type").value()) == "category")
+            continue;
+        result.questions.push_back(ReadQuestion(node, lines.lineAt(node.offset_debug())));
+    }
+    return result;
+}
+
+} // namespace tavrin::interchange
