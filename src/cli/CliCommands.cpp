@@ -9,9 +9,12 @@
 #include "core/build/Distribution.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FolderNames.h"
+#include "core/files/SharedRoutines.h"
+#include "core/interchange/InterchangeFormat.h"
+#include "core/interchange/QuestionImport.h"
+#include "core/interchange/QuizExport.h"
 #include "core/project/ProjectState.h"
 #include "core/settings/QuizSettings.h"
-#include "core/files/SharedRoutines.h"
 #include "core/topics/TopicFile.h"
 
 namespace tavrin::cli {
@@ -54,6 +57,26 @@ QuizSettings loadCurrentSettings(const QuizFileSet& files) {
     return LoadQuizSettings(quizFile);
 }
 
+// The files that questions are imported into or exported from; the quiz
+// itself must be there and current.
+interchange::QuizFiles interchangeFilesOf(const std::string& quizFile) {
+    const QuizFileSet files = quizOf(quizFile);
+    loadCurrentSettings(files);
+    const auto inFolder = [&](const std::string& name) {
+        return ResolveStoredFile(files.quizFolder, name).value_or(files.quizFolder / name);
+    };
+    return interchange::QuizFiles{files.kind, files.quizFolder, inFolder(files.questionFile),
+                                  inFolder(files.topicFile)};
+}
+
+interchange::Format formatNamed(const std::string& name, bool forExport) {
+    const auto format = interchange::FormatNamed(name);
+    if (!format || (forExport && *format == interchange::Format::Aiken))
+        throw UsageError("unknown format \"" + name + "\" (" +
+                         (forExport ? "gift, moodle or csv" : "gift, moodle, aiken or csv") + ")");
+    return *format;
+}
+
 fs::path defaultStub(const CommandContext& context) {
     const fs::path folder = context.programFolder;
     return ResolveStoredFile(folder, "dravlen.bin").value_or(folder / "dravlen.bin");
@@ -70,7 +93,11 @@ const char* UsageText() {
            "                                 compile, then write the executable quiz NAME.EXE\n"
            "  distribute QUIZFILE DEST --exe|--compiled [--no-programs]\n"
            "                                 copy everything a learner needs into DEST\n"
-           "  inspect FILE [--json]          show every field of any quiz file\n";
+           "  inspect FILE [--json]          show every field of any quiz file\n"
+           "  import QUIZFILE FILE [--format gift|moodle|aiken|csv] [--dry-run]\n"
+           "                                 add the questions of FILE that fit the quiz\n"
+           "  export QUIZFILE OUT --format gift|moodle|csv\n"
+           "                                 write every question of the quiz to OUT\n";
 }
 
 int RunNew(const std::vector<std::string>& args, const CommandContext& context) {
@@ -212,6 +239,65 @@ int RunInspect(const std::vector<std::string>& args, const CommandContext& conte
         report.printJson(context.out);
     else
         report.printText(context.out);
+    return kSuccess;
+}
+
+int RunImport(const std::vector<std::string>& args, const CommandContext& context) {
+    std::optional<interchange::Format> format;
+    bool dryRun = false;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--format") {
+            if (i + 1 == args.size())
+                throw UsageError("--format needs a format");
+            format = formatNamed(args[++i], false);
+        } else if (args[i] == "--dry-run") {
+            dryRun = true;
+        } else if (args[i].starts_with("--")) {
+            throw UsageError("unknown option " + args[i]);
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    requireCount(positional, 2, "import");
+    const interchange::QuizFiles files = interchangeFilesOf(positional[0]);
+    const interchange::ImportPlan plan = interchange::PlanImport(
+        interchange::ReadQuestionsFile(fs::absolute(positional[1]), format), files);
+    context.out << plan.reportText();
+    if (plan.imported == 0)
+        throw CommandFailure("Nothing was imported: no question of the file fits the quiz.");
+    if (dryRun) {
+        context.out << "Nothing was changed (--dry-run).\n";
+        return kSuccess;
+    }
+    interchange::CommitImport(plan);
+    context.out << "Imported " << plan.records.size() << " questions into "
+                << files.questionFile.string() << '\n';
+    return kSuccess;
+}
+
+int RunExport(const std::vector<std::string>& args, const CommandContext& context) {
+    std::optional<interchange::Format> format;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--format") {
+            if (i + 1 == args.size())
+                throw UsageError("--format needs a format");
+            format = formatNamed(args[++i], true);
+        } else if (args[i].starts_with("--")) {
+            throw UsageError("unknown option " + args[i]);
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    requireCount(positional, 2, "export");
+    if (!format)
+        throw UsageError("export needs --format gift, moodle or csv");
+    const interchange::QuizFiles files = interchangeFilesOf(positional[0]);
+    const fs::path out = fs::absolute(positional[1]);
+    for (const auto& note : interchange::ExportQuiz(files, *format, out))
+        context.out << note << '\n';
+    context.out << "Exported " << out.string() << '\n';
     return kSuccess;
 }
 

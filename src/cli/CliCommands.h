@@ -37,6 +37,8 @@ int RunCompile(const std::vector<std::string>& args, const CommandContext& conte
 int RunBuildExe(const std::vector<std::string>& args, const CommandContext& context);
 int RunDistribute(const std::vector<std::string>& args, const CommandContext& context);
 int RunInspect(const std::vector<std::string>& args, const CommandContext& context);
+int RunImport(const std::vector<std::string>& args, const CommandContext& context);
+int RunExport(const std::vector<std::string>& args, const CommandContext& context);
 
 const char* UsageText();
 

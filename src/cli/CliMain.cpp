@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
         {"build-exe", RunBuildExe},
         {"distribute", RunDistribute},
         {"inspect", RunInspect},
+        {"import", RunImport},
+        {"export", RunExport},
     };
     if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
         (argc < 2 ? std::cerr : std::cout) << UsageText();

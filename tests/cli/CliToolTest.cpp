@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <sys/wait.h>
 
-#include "tests/core/CompiledQuizFixtures.h"
 #include "core/files/FileIO.h"
+#include "tests/core/CompiledQuizFixtures.h"
 
 namespace tavrin {
 namespace {
@@ -218,6 +218,31 @@ TEST_F(CliTool, BuildExeUsesTheStubAndInspectNamesEveryFieldOfEachKindOfFile) {
     const ToolRun broken = Tool(scratch, {"inspect", (quizFolder() / "BROKEN.TIC").string()});
     EXPECT_EQ(broken.code, 1);
     EXPECT_TRUE(Contains(broken.err, "BROKEN.TIC")) << broken.err;
+}
+
+TEST_F(CliTool, ImportReportsEachQuestionAndExportWritesTheQuiz) {
+    ASSERT_EQ(Tool(scratch, {"new", "ti", quizFolder().string(), "RIVERS"}).code, 0);
+    const fs::path gift = scratch / "bank.gift";
+    WriteFileAtomically(gift, std::string("::Nile::Longest river?{=Nile}\n\nPick one{=a ~b}\n"));
+
+    const ToolRun dry = Tool(scratch, {"import", quizFile().string(), gift.string(), "--dry-run"});
+    ASSERT_EQ(dry.code, 0) << dry.err;
+    EXPECT_TRUE(Contains(dry.out, "line 3: not imported: only short-answer")) << dry.out;
+    EXPECT_FALSE(fs::exists(quizFolder() / "RIVERS.TIQ"));
+
+    ASSERT_EQ(Tool(scratch, {"import", quizFile().string(), gift.string()}).code, 0);
+    const ToolRun again =
+        Tool(scratch, {"import", quizFile().string(), gift.string(), "--format", "aiken"});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_TRUE(Contains(again.err, "Nothing was imported")) << again.err;
+    EXPECT_EQ(Tool(scratch, {"export", quizFile().string(), "out.txt"}).code, 2);
+
+    const fs::path csv = scratch / "out.csv";
+    ASSERT_EQ(Tool(scratch, {"export", quizFile().string(), csv.string(), "--format", "csv"}).code,
+              0);
+    EXPECT_EQ(ReadFileText(csv), "\xEF\xBB\xBFName,Question,Answer,Match 1,Match 2,Match 3,Match 4,"
+                                 "Match 5,Match 6,Match 7,Match 8,Match 9,Preview,Information\r\n"
+                                 "Nile,Longest river?,Nile,Nile,,,,,,,,,Nile,\r\n");
 }
 
 } // namespace
