@@ -4,8 +4,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <map>
-#include <set>
 
 #include "RunTestSupport.h"
 #include "support/GuiTestSupport.h"
@@ -293,27 +291,6 @@ TEST_F(MatchRunTest, AOneQuestionPageEndsWithContinueAndAllRightDisablesIncorrec
         click(dialog, QStringLiteral("CloseBtn"));
     });
     PreviewQuiz(platform, source, "RIGHT.QAJ", presenter, random);
-}
-
-TEST_F(MatchRunTest, EveryOrderOfASmallPageOccursWithTheRealGenerator) {
-    AddQuestions(3);
-    QuizRunState state(QuizKind::QA);
-    for (const auto& record : source.questionRecords())
-        state.RunList.Add(record);
-    state.QuestionsToTake = 3;
-    state.Pages = PlanPages(3);
-    state.CurrentPage = 1;
-    const QuizSettings settings = source.settings();
-    ClockRandom clock;
-    RunContext run(platform, state, settings, clock, presenter, source);
-    std::map<std::vector<int>, int> seen;
-    for (int showing = 0; showing < 600; ++showing) {
-        TDispQForm form(run);
-        ++seen[form.answerPermutation()];
-    }
-    ASSERT_EQ(seen.size(), 6u);
-    for (const auto& [order, count] : seen)
-        EXPECT_GT(count, 50) << "an order of the answers comes up far too rarely";
 }
 
 } // namespace
