@@ -47,13 +47,6 @@ TavrinApplication::TavrinApplication(Platform& platform, const QString& programP
     };
     mainForm_ = std::make_unique<TNquizMainForm>(
         platform, QString::fromStdString(state_.programTitle), std::move(actions));
-
-    // The design area sits centred in the top menu's outer window as it is
-    // before being maximised; it is not moved afterwards.
-    const int outerWidth = TNquizMainForm::kClientWidth + 2 * kFrameBorder;
-    const int outerHeight = TNquizMainForm::kClientHeight + 2 * kFrameBorder + kCaptionHeight;
-    state_.designOriginX = (outerWidth - 640) / 2;
-    state_.designOriginY = (outerHeight - 480) / 2;
 }
 
 TavrinApplication::~TavrinApplication() = default;

@@ -26,11 +26,6 @@ public:
     // Shows the top menu maximised; the program ends when it closes.
     void Show();
 
-    // The size of the top menu's window frame around its client area: a single
-    // border and a caption.
-    static constexpr int kFrameBorder = 3;
-    static constexpr int kCaptionHeight = 19;
-
 private:
     void OpenManager(QuizKind kind);
 

@@ -47,8 +47,6 @@ struct ProjectState {
     TTMRecord tmRecord;
     std::string currentQuestionId;
     bool lowColourDisplay = false;
-    int designOriginX = 0;
-    int designOriginY = 0;
 
     // Copies taken from the settings when a quiz opens, for the run-time: the
     // quiz program's title and the instruction shown with video and MIDI.

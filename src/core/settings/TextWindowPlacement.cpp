@@ -16,4 +16,21 @@ void StoreMockWindowInViewPort(const HandleRect& mock, ViewPortDesign& design) {
     design.setVpHeight(mock.height);
 }
 
+HandleRect CentredOnScreen(const HandleRect& workArea, int width, int height) {
+    const int left = workArea.left + std::max(0, (workArea.width - width) / 2);
+    const int top = workArea.top + std::max(0, (workArea.height - height) / 2);
+    return {left, top, width, height};
+}
+
+HandleRect DesignAreaOnScreen(const HandleRect& workArea) {
+    return CentredOnScreen(workArea, kDesignAreaWidth, kDesignAreaHeight);
+}
+
+HandleRect TextWindowOnScreen(const ViewPortDesign& design, const HandleRect& designArea) {
+    HandleRect window = MockWindowFromViewPort(design);
+    window.left += designArea.left;
+    window.top += designArea.top;
+    return window;
+}
+
 } // namespace tavrin

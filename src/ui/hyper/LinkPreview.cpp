@@ -20,10 +20,9 @@ void PreviewMultimedia(Platform& platform, const QString& caption, const std::st
     ShowMultimedia(platform, session, caption, command);
 }
 
-void PreviewFormattedText(Platform& platform, const std::filesystem::path& quizFolder,
-                          const ViewPortDesign& design, const std::vector<std::string>& textLines) {
-    ShowFormattedText(platform, MediaSession::ForQuizFolder(quizFolder), design, textLines,
-                      QString());
+void PreviewFormattedText(Platform& platform, const ViewPortDesign& design,
+                          const std::vector<std::string>& textLines) {
+    ShowFormattedText(platform, design, textLines, QString());
 }
 
 void PreviewTextScreen(Platform& platform, const std::filesystem::path& quizFolder,

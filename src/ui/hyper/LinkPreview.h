@@ -15,8 +15,8 @@ class Platform;
 // the windows a learner sees, with files taken from the quiz folder.
 void PreviewMultimedia(Platform& platform, const QString& caption, const std::string& command,
                        const std::filesystem::path& quizFolder);
-void PreviewFormattedText(Platform& platform, const std::filesystem::path& quizFolder,
-                          const ViewPortDesign& design, const std::vector<std::string>& textLines);
+void PreviewFormattedText(Platform& platform, const ViewPortDesign& design,
+                          const std::vector<std::string>& textLines);
 void PreviewTextScreen(Platform& platform, const std::filesystem::path& quizFolder,
                        const ViewPortDesign& design, const std::vector<std::string>& textLines);
 // The notes editor is not part of the program yet; the author is told so.

@@ -129,11 +129,9 @@ void PlayWave(Platform& platform, const MediaSession& session, const std::string
         platform.ShowError(failure);
 }
 
-void ShowFormattedText(Platform& platform, const MediaSession& session,
-                       const ViewPortDesign& design, const std::vector<std::string>& lines,
-                       const QString& caption) {
-    TShowHTextForm form(platform, design, lines, caption,
-                        QPoint(session.designOriginX, session.designOriginY));
+void ShowFormattedText(Platform& platform, const ViewPortDesign& design,
+                       const std::vector<std::string>& lines, const QString& caption) {
+    TShowHTextForm form(platform, design, lines, caption);
     platform.RunModal(form);
 }
 
@@ -165,7 +163,7 @@ void ShowTopic(Platform& platform, MediaSession& session, const std::vector<std:
     const QString caption = ShownText(display.caption);
     switch (display.kind) {
     case TopicDisplayKind::FormattedText:
-        ShowFormattedText(platform, session, display.design, display.textLines, caption);
+        ShowFormattedText(platform, display.design, display.textLines, caption);
         break;
     case TopicDisplayKind::TextScreen:
         ShowTextScreen(platform, session, display.design, display.textLines, caption);

@@ -33,9 +33,8 @@ void ShowMediaPlayer(Platform& platform, MediaSession& session);
 void PlayWave(Platform& platform, const MediaSession& session, const std::string& sound);
 
 // Formatted text in a window at the design's view port.
-void ShowFormattedText(Platform& platform, const MediaSession& session,
-                       const ViewPortDesign& design, const std::vector<std::string>& lines,
-                       const QString& caption);
+void ShowFormattedText(Platform& platform, const ViewPortDesign& design,
+                       const std::vector<std::string>& lines, const QString& caption);
 
 // Formatted text on a 640 x 480 screen over the design's background.
 void ShowTextScreen(Platform& platform, const MediaSession& session, const ViewPortDesign& design,

@@ -1,8 +1,5 @@
 #include "ui/hyper/MediaSession.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "core/project/ProjectState.h"
 #include "platform/AudioOutput.h"
 #include "platform/PlatformConversions.h"
@@ -18,8 +15,6 @@ bool advisoryGiven = false;
 MediaSession MediaSession::ForProject(const ProjectState& state) {
     MediaSession session;
     session.quizFolder = state.quizFolder;
-    session.designOriginX = state.designOriginX;
-    session.designOriginY = state.designOriginY;
     session.playerCaption = ShownText(state.quizCaption);
     session.instruction = ShownText(state.mediaInstruction);
     session.videoAdvisory = state.settings.programWindow().showVideoAdvisory();
@@ -29,10 +24,6 @@ MediaSession MediaSession::ForProject(const ProjectState& state) {
 MediaSession MediaSession::ForQuizFolder(const std::filesystem::path& quizFolder) {
     MediaSession session;
     session.quizFolder = quizFolder;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        session.designOriginX = (screen->geometry().width() - 640) / 2;
-        session.designOriginY = (screen->geometry().height() - 480) / 2;
-    }
     return session;
 }
 

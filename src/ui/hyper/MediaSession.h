@@ -15,9 +15,6 @@ struct ProjectState;
 // session; each call overwrites the hand-over fields.
 struct MediaSession {
     std::filesystem::path quizFolder;
-    // The screen position of the 640 x 480 design area.
-    int designOriginX = 0;
-    int designOriginY = 0;
     // Caption of the media-player window and the instruction beside it.
     QString playerCaption;
     QString instruction;
@@ -28,10 +25,9 @@ struct MediaSession {
     std::string pendingSound;
     std::string mediaPlayerFile;
 
-    // Folder, design origin, captions and advisory switch of the current quiz.
+    // Folder, captions and advisory switch of the current quiz.
     static MediaSession ForProject(const ProjectState& state);
-    // For a quiz played or previewed from the folder that holds it, with the
-    // design area in the middle of the screen.
+    // For a quiz played or previewed from the folder that holds it.
     static MediaSession ForQuizFolder(const std::filesystem::path& quizFolder);
 
     AudioOutput& audioOutput() const;

@@ -313,7 +313,7 @@ void THypEntryForm::ViewBtnClick() {
     if (mode_ == 2) {
         PreviewTextScreen(platform(), quizFolder_, design_, textLines());
     } else {
-        PreviewFormattedText(platform(), quizFolder_, design_, textLines());
+        PreviewFormattedText(platform(), design_, textLines());
     }
 }
 

@@ -1,50 +1,32 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "core/settings/ViewPortDesign.h"
-#include "platform/PlatformDialog.h"
+#include "ui/present/PlacementDialog.h"
 
 class QFrame;
-class QMenu;
 class QPushButton;
-class QTextEdit;
 
 namespace tavrin {
 
-class TStretchHandle;
+class RichTextPanel;
 
-// The placement screen of a text window: a 640 x 480 mock-up of the design
-// area on which the author drags and sizes the mock text window.
-class THypTextAdjForm : public PlatformDialog {
+// The placement screen of a formatted-text window: the 640 x 480 design
+// area, on which the author drags and sizes a mock of the window. Esc and
+// "&Quit" end without saving; closing the window asks.
+class THypTextAdjForm : public PlacementDialog {
     Q_OBJECT
 public:
     THypTextAdjForm(Platform& platform, const ViewPortDesign& design, const std::string& rtf,
                     QWidget* parent = nullptr);
 
-    const ViewPortDesign& design() const { return design_; }
-
-    QFrame* Panel1;
+    QFrame* Panel1; // the mock window
     QFrame* TitleStrip;
-    QTextEdit* RichEdit1;
+    RichTextPanel* TextArea; // the text, as the window will show it
     QPushButton* CloseBtn;
-    QMenu* PopupMenu1;
-    TStretchHandle* StretchHandle1;
-
-    void AttachHandle();
-    void SaveAndQuitClick();
-    void QuitClick();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void done(int result) override;
-
-private:
-    ViewPortDesign design_;
-    bool decided_ = false;
+    void storeTextWindow(const QRect& placed, ViewPortDesign& design) const override;
 };
 
 // Lets the author place the text window of a design; true, with the view

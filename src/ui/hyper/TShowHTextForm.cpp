@@ -6,45 +6,26 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "platform/RichTextConverter.h"
-#include "ui/present/ShowBackground.h"
+#include "core/settings/TextWindowPlacement.h"
+#include "ui/present/RichTextPanel.h"
+#include "ui/present/ScreenPlacement.h"
 
 namespace tavrin {
 
-void LoadTopicText(QTextEdit& editor, const std::vector<std::string>& lines) {
-    std::string source;
-    for (const std::string& line : lines) {
-        if (!source.empty())
-            source += "\r\n";
-        source += line;
-    }
-    LoadRtf(*editor.document(), source);
-}
-
 TShowHTextForm::TShowHTextForm(Platform& platform, const ViewPortDesign& design,
                                const std::vector<std::string>& lines, const QString& caption,
-                               QPoint origin, QWidget* parent)
-    : PlatformDialog(platform, 0, parent), Panel1(new QFrame(this)),
-      RichEdit1(new QTextEdit(Panel1)), Panel2(new QFrame(this)),
-      BitBtn1(new QPushButton(tr("&OK"), Panel2)), design_(design), origin_(origin) {
+                               QWidget* parent)
+    : PlatformDialog(platform, 0, parent),
+      Panel1(new RichTextPanel(design.vpBack(), RichTextPanel::Bevel::Lowered, this)),
+      RichEdit1(Panel1->RichEdit1), Panel2(new QFrame(this)),
+      BitBtn1(new QPushButton(tr("&OK"), Panel2)), design_(design) {
     setObjectName(QStringLiteral("TShowHTextForm"));
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     Panel2->setObjectName(QStringLiteral("Panel2"));
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     setWindowTitle(caption);
-
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    FillWithColour(*Panel1, design_.vpBack());
-    FillWithColour(*RichEdit1->viewport(), design_.vpBack());
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setFrameStyle(QFrame::NoFrame);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->document()->setDocumentMargin(5);
-    LoadTopicText(*RichEdit1, lines);
-    auto* textLayout = new QVBoxLayout(Panel1);
-    textLayout->setContentsMargins(2, 2, 2, 2);
-    textLayout->addWidget(RichEdit1);
+    Panel1->LoadTopicLines(lines);
 
     BitBtn1->setDefault(true);
     auto* strip = new QHBoxLayout(Panel2);
@@ -60,8 +41,12 @@ TShowHTextForm::TShowHTextForm(Platform& platform, const ViewPortDesign& design,
 }
 
 void TShowHTextForm::FormActivate() {
-    move(origin_.x() + design_.vpLeft(), origin_.y() + design_.vpTop());
-    resize(design_.vpWidth() + 3, design_.vpHeight());
+    // The window's frame goes where the mock window's frame was placed.
+    const QRect area = DesignAreaOnScreen();
+    const HandleRect placed =
+        TextWindowOnScreen(design_, {area.x(), area.y(), area.width(), area.height()});
+    move(placed.left, placed.top);
+    resize(placed.width, placed.height);
 }
 
 void TShowHTextForm::showEvent(QShowEvent* event) {

@@ -3,19 +3,18 @@
 #include <algorithm>
 
 #include <QAudioOutput>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMediaPlayer>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/files/FolderNames.h"
 #include "ui/hyper/MediaDisplay.h"
 #include "ui/hyper/MediaSession.h"
+#include "ui/present/ScreenPlacement.h"
 #include "ui/present/ShowBackground.h"
 
 namespace tavrin {
@@ -28,14 +27,6 @@ bool EndsWith(const std::string& name, std::string_view ending) {
 }
 
 } // namespace
-
-void CentreOnScreen(QWidget& window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    const QRect area = screen->availableGeometry();
-    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
-}
 
 TShowMultForm::TShowMultForm(Platform& platform, MediaSession& session, const QString& caption,
                              const QImage& picture, std::int64_t displayMilliseconds,

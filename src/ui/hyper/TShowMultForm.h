@@ -46,7 +46,4 @@ private:
     QAudioOutput* tuneOutput_ = nullptr;
 };
 
-// Places a window of its present size in the middle of the screen.
-void CentreOnScreen(QWidget& window);
-
 } // namespace tavrin

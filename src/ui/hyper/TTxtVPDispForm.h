@@ -7,13 +7,10 @@
 #include "core/settings/ViewPortDesign.h"
 #include "platform/PlatformDialog.h"
 
-class QFrame;
-class QLabel;
-class QTextEdit;
-
 namespace tavrin {
 
-class TwiaTile;
+class DesignedScreen;
+class RichTextPanel;
 
 // A 640 x 480 screen: formatted text in its text panel over the background
 // the design names (colour, stretched picture or tiled wallpaper).
@@ -25,11 +22,8 @@ public:
                    const std::vector<std::string>& lines, const QString& caption,
                    const std::filesystem::path& quizFolder, QWidget* parent = nullptr);
 
-    QFrame* Panel1; // the screen
-    TwiaTile* wiaTile1;
-    QLabel* Image1;
-    QFrame* Panel2; // the text panel
-    QTextEdit* RichEdit1;
+    DesignedScreen* Panel1; // the screen: background and text panel
+    RichTextPanel* Panel2;  // the text panel
 
     void FormActivate();
 
@@ -38,7 +32,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    ViewPortDesign design_;
     std::vector<std::string> lines_;
     bool activated_ = false;
 };

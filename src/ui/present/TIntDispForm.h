@@ -8,13 +8,9 @@
 #include "core/settings/ProgramWindow.h"
 #include "platform/PlatformDialog.h"
 
-class QFrame;
-class QLabel;
-class QTextEdit;
-
 namespace tavrin {
 
-class TwiaTile;
+class DesignedScreen;
 
 // The introduction as the learner sees it: the program's bars and menu, the
 // background, and the formatted text in its window. Esc, "Close" or a right
@@ -27,11 +23,7 @@ public:
                  const ProgramScreens& screens, const ProgramWindow& window,
                  const std::vector<std::string>& lines, QWidget* parent = nullptr);
 
-    QWidget* ScreenArea; // between the title bar and the status bar
-    QLabel* Image1;
-    TwiaTile* wiaTile1;
-    QFrame* TextPanel;
-    QTextEdit* RichEdit1;
+    DesignedScreen* ScreenArea; // between the title bar and the status bar
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

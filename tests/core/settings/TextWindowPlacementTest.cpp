@@ -23,5 +23,28 @@ TEST(TextWindowPlacement, MockWindowCoversTheTextWindowAndAnUnmovedOneChangesNot
     EXPECT_EQ(design.vpHeight(), 80);
 }
 
+TEST(TextWindowPlacement, TheTextWindowSitsAtItsViewPortInTheCentredDesignArea) {
+    ViewPortDesign design = DefaultViewPortDesign();
+    design.setVpLeft(10);
+    design.setVpTop(20);
+    design.setVpWidth(300);
+    design.setVpHeight(100);
+    struct Case {
+        HandleRect workArea;
+        HandleRect designArea;
+    };
+    const Case cases[] = {
+        {{0, 0, 1024, 768}, {192, 144, 640, 480}},
+        {{1920, 30, 1280, 994}, {2240, 287, 640, 480}}, // a second screen below a bar
+        {{0, 0, 640, 480}, {0, 0, 640, 480}},
+        {{0, 0, 600, 400}, {0, 0, 640, 480}}, // too small: kept at the top left
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DesignAreaOnScreen(c.workArea), c.designArea);
+        EXPECT_EQ(TextWindowOnScreen(design, c.designArea),
+                  (HandleRect{c.designArea.left + 10, c.designArea.top + 20, 303, 100}));
+    }
+}
+
 } // namespace
 } // namespace tavrin

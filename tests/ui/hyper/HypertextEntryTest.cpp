@@ -5,6 +5,7 @@
 
 #include "core/settings/ViewPortDesign.h"
 #include "support/GuiTestSupport.h"
+#include "ui/hyper/MediaDisplay.h"
 #include "ui/hyper/THypTextAdjForm.h"
 #include "ui/hyper/TextEntry.h"
 
@@ -110,6 +111,22 @@ TEST_F(HypertextEntryTest, PlacingKeepsTheViewPortUnlessMovedAndSaved) {
     });
     EXPECT_FALSE(AdjustTextWindow(platform, design, "{\\rtf1 x}"));
     EXPECT_EQ(design.vpLeft(), 20);
+}
+
+TEST_F(HypertextEntryTest, TheTextWindowAppearsWhereItsMockWindowWasPlaced) {
+    QPoint placedAt;
+    platform.onDialog("THypTextAdjForm", [&placedAt](QDialog& form) {
+        auto* mock = findChild<QFrame>(form, "Panel1");
+        mock->move(40, 70);
+        placedAt = mock->mapToGlobal(QPoint(0, 0));
+        triggerMenu(form, "&Save and Quit");
+    });
+    ASSERT_TRUE(AdjustTextWindow(platform, design, "{\\rtf1 x}"));
+    platform.onDialog("TShowHTextForm", [&placedAt](QDialog& form) {
+        EXPECT_EQ(form.pos(), placedAt);
+        click(form, "BitBtn1");
+    });
+    ShowFormattedText(platform, design, lines, QString());
 }
 
 } // namespace

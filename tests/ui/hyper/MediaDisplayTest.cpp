@@ -7,11 +7,13 @@
 #include <QTextEdit>
 #include <functional>
 
+#include "core/project/ProjectState.h"
 #include "core/topics/TopicDisplay.h"
 #include "platform/AudioOutput.h"
 #include "support/GuiTestSupport.h"
 #include "support/PictureError.h"
 #include "ui/hyper/MediaDisplay.h"
+#include "ui/present/ScreenPlacement.h"
 #include "ui/present/TwiaTile.h"
 
 namespace tavrin {
@@ -207,18 +209,23 @@ Lines CommandTopic(const std::string& name, int type, const std::string& command
 }
 
 TEST_F(MediaDisplayTest, TextTopicOpensAtTheViewPortWithAnEmptyCaption) {
-    session.designOriginX = 20;
-    session.designOriginY = 10;
-    platform.onDialog("TShowHTextForm", [](QDialog& form) {
-        EXPECT_EQ(form.windowTitle(), "");
-        EXPECT_EQ(form.pos(), QPoint(120, 60));
-        EXPECT_EQ(form.size(), QSize(303, 200));
-        auto* text = test::findChild<QTextEdit>(form, "RichEdit1");
-        EXPECT_EQ(text->toPlainText(), "Hello world");
-        EXPECT_EQ(text->viewport()->palette().color(QPalette::Window), QColor(255, 255, 0));
-        test::click(form, "BitBtn1");
-    });
-    ShowTopic(platform, session, DisplayTopic(1, true));
+    // The author's preview run and the learner's player place it alike: at
+    // the view port of the design area, as the placement screen shows it.
+    ProjectState authoring;
+    authoring.quizFolder = session.quizFolder;
+    MediaSession preview = MediaSession::ForProject(authoring);
+    for (MediaSession* shown : {&preview, &session}) {
+        platform.onDialog("TShowHTextForm", [](QDialog& form) {
+            EXPECT_EQ(form.windowTitle(), "");
+            EXPECT_EQ(form.pos(), DesignAreaOnScreen().topLeft() + QPoint(100, 50));
+            EXPECT_EQ(form.size(), QSize(303, 200));
+            auto* text = test::findChild<QTextEdit>(form, "RichEdit1");
+            EXPECT_EQ(text->toPlainText(), "Hello world");
+            EXPECT_EQ(text->viewport()->palette().color(QPalette::Window), QColor(255, 255, 0));
+            test::click(form, "BitBtn1");
+        });
+        ShowTopic(platform, *shown, DisplayTopic(1, true));
+    }
 }
 
 TEST_F(MediaDisplayTest, TextScreenPlacesTheTextAtTheViewPortUnlessFullScreen) {

@@ -8,6 +8,7 @@
 #include "core/settings/ProgramScreens.h"
 #include "core/settings/ProgramWindow.h"
 #include "support/GuiTestSupport.h"
+#include "ui/hyper/THypTextAdjForm.h"
 #include "ui/hyper/TextEntry.h"
 #include "ui/present/TIntAdjustForm.h"
 #include "ui/present/TIntDesignBackForm.h"
@@ -93,6 +94,33 @@ TEST_F(PlacementScreenTest, EveryOtherEndingAsksWhetherToSave) {
     platform.expectYesNo("Save changes?", true);
     EXPECT_TRUE(AdjustViewPort(platform, {}, design, kRtf));
     EXPECT_EQ(design.vpLeft(), 60);
+}
+
+TEST_F(PlacementScreenTest, TheRightButtonOpensTheMenuOverTheAttachedHandle) {
+    // Each screen with the name of its text window.
+    const std::pair<const char*, const char*> screens[] = {{"THypTextAdjForm", "Panel1"},
+                                                           {"TVPAdjustForm", "TextPanel"}};
+    for (const auto& [screen, window] : screens) {
+        platform.onDialog(screen, [window](QDialog& form) {
+            auto* textWindow = findChild<QWidget>(form, window);
+            test::sendMouse(*findChild<QWidget>(form, "RichEdit1")->parentWidget(),
+                            QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+            auto* handle = findChild<TStretchHandle>(form, "StretchHandle1");
+            ASSERT_TRUE(handle->isAttached(textWindow));
+            test::sendMouse(*handle, QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton,
+                            Qt::NoButton);
+            auto* menu = findChild<QMenu>(form, "PopupMenu1");
+            for (int click = 0; click < 2; ++click) {
+                test::sendMouse(*handle, QEvent::MouseButtonPress, {30, 30}, Qt::RightButton,
+                                Qt::RightButton);
+                EXPECT_TRUE(menu->isVisible()) << form.objectName().toStdString();
+                menu->hide();
+            }
+            triggerMenu(form, "&Save and Quit");
+        });
+    }
+    EXPECT_TRUE(AdjustTextWindow(platform, design, kRtf));
+    EXPECT_TRUE(AdjustViewPort(platform, {}, design, kRtf));
 }
 
 TEST_F(PlacementScreenTest, TheIntroductionWindowSitsBetweenItsBars) {
