@@ -106,8 +106,15 @@ std::optional<std::string> WhyRunRefused(int totalQuestions) {
 
 void BuildRunList(QuizRunState& state) {
     state.RunList = TRecList();
-    for (int number : state.QuestionOrder)
-        state.RunList.Add(state.AllQuestions.At(number - 1));
+    for (int number : state.QuestionOrder) {
+        // The first byte is the answered-correctly mark from here on; a
+        // deleted byte left in the question file must not count as answered.
+        const auto stored = state.AllQuestions.At(number - 1);
+        std::vector<std::uint8_t> record(stored.begin(), stored.end());
+        if (!record.empty())
+            record[0] = 0;
+        state.RunList.Add(record);
+    }
 }
 
 void RunQAPages(QuizRunState& state, RunSteps& steps) {

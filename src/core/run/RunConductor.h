@@ -57,6 +57,7 @@ void RunQuiz(QuizRunState& state, const QuizSettings& settings, RunSteps& steps,
              RandomSource& random);
 
 // The steps of a run, exposed for the conductor's own tests.
+// Copies the chosen questions in asking order, each with its mark clear.
 void BuildRunList(QuizRunState& state);
 void RunQAPages(QuizRunState& state, RunSteps& steps);
 void RunQuestionSequence(QuizRunState& state, RunSteps& steps);

@@ -208,6 +208,22 @@ TEST(RunConductor, OtherCommandTypesAndAboutTimingsDoNothing) {
     EXPECT_EQ(steps.log, expected);
 }
 
+TEST(RunConductor, RunListStartsEveryQuestionUnanswered) {
+    // A question file may carry a stray deleted byte; in the run that byte is
+    // the answered-correctly mark and must start clear.
+    QuizRunState state(QuizKind::MC);
+    AddQuestions(state, 2);
+    std::vector<std::uint8_t> stray(state.AllQuestions.At(1).begin(),
+                                    state.AllQuestions.At(1).end());
+    stray[0] = 1;
+    state.AllQuestions.Put(1, stray);
+    state.QuestionOrder = {2, 1};
+    BuildRunList(state);
+    EXPECT_EQ(state.RunList.At(0)[0], 0);
+    EXPECT_EQ(state.RunList.At(0)[1], 2); // the identifier "Q2" follows untouched
+    EXPECT_EQ(state.RunList.At(0)[3], '2');
+}
+
 TEST(RunConductor, SequenceCarriesTheMarkBackIntoTheRunList) {
     QuizRunState state(QuizKind::TI);
     AddQuestions(state, 3);
