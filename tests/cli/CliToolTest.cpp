@@ -114,6 +114,12 @@ TEST_F(CliTool, ConvertRewritesAQuizOfTheEarlierFormat) {
     const Bytes version = {0x04, '2', '.', '0', '1'}; // string[4] "2.01"
     std::copy(version.begin(), version.end(), earlier.begin());
     earlier[266] = 75; // pass percentage, kept at the same place
+    earlier[659] = 1;  // run the opening command at 660: a program with an argument
+    const Bytes program = {0x04, 0x00, 12,  'S', 'E', 'T', 'U', 'P',
+                           '.',  'E',  'X', 'E', ' ', '/', 'Q'};
+    std::copy(program.begin(), program.begin() + 2, earlier.begin() + 660);
+    std::copy(program.begin() + 2, program.end(), earlier.begin() + 714);       // program field
+    std::copy(program.begin() + 2, program.end(), earlier.begin() + 660 + 107); // command
     WriteFileAtomically(quizFile(), earlier);
     WriteFileAtomically(quizFolder() / "RIVERS.TIR",
                         "[R0]\r\nsource=HYPER\r\ntype=2\r\ncommand=delta.bmp 50\r\n]\r\n");
@@ -134,6 +140,15 @@ TEST_F(CliTool, ConvertRewritesAQuizOfTheEarlierFormat) {
     EXPECT_EQ(again.code, 0);
     EXPECT_TRUE(Contains(again.out, "already in the current format"));
     EXPECT_EQ(ReadFileBytes(quizFile()), converted);
+
+    // The converted quiz distributes with its opening program.
+    WriteFileAtomically(quizFolder() / "SETUP.EXE", "program");
+    WriteFileAtomically(quizFolder() / "delta.bmp", "picture");
+    const fs::path destination = scratch / "learners";
+    const ToolRun distributed =
+        Tool(scratch, {"distribute", quizFile().string(), destination.string(), "--no-programs"});
+    ASSERT_EQ(distributed.code, 0) << distributed.err;
+    EXPECT_TRUE(fs::exists(destination / "SETUP.EXE"));
 }
 
 TEST_F(CliTool, DistributeListsEveryMissingFileAndCopiesNothing) {

@@ -92,7 +92,12 @@ void requireEarlierRecord(std::span<const std::uint8_t> earlier) {
 }
 
 CommandRecord withConvertedCommandLine(CommandRecord command) {
-    command.setRunCommand(ConvertEarlierCommandLine(command.commandType(), command.runCommand()));
+    const std::int16_t type = command.commandType();
+    command.setRunCommand(ConvertEarlierCommandLine(type, command.runCommand()));
+    // The program field of a program command is read up to its comma when the
+    // quiz is distributed, so its arguments need the comma as well.
+    if (type == 0 || type == 4)
+        command.setProgramCommand(ConvertEarlierCommandLine(type, command.programCommand()));
     return command;
 }
 

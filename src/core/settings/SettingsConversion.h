@@ -16,7 +16,8 @@ inline constexpr std::size_t kEarlierSettingsSize = 2278;
 // Builds current settings from a "2.01" settings record: blocks that kept
 // their layout are copied, file names widen to their current capacity,
 // fields the earlier format lacked take their defaults, and command lines
-// get commas where the earlier format separated their parts with blanks.
+// (and the program field of a program command) get commas where the earlier
+// format separated their parts with blanks.
 // Bytes beyond the first record are ignored. Data that is too short or does
 // not start with the version "2.01" is a FormatError.
 QuizSettings ConvertEarlierSettings(std::span<const std::uint8_t> earlier,

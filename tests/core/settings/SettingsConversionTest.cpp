@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/RecordBytes.h"
 #include "core/bytes/FileError.h"
 #include "core/settings/SettingsConversion.h"
+#include "tests/core/RecordBytes.h"
 
 namespace tavrin {
 namespace {
@@ -59,6 +59,7 @@ Bytes earlierRecord() {
     old[828] = 0x01; // run closing command
     // Closing command at 829: a program with an argument.
     put(old, 829, {0x04, 0x00});
+    put(old, 883, pstr("EDIT.EXE NOTES.TXT"));
     put(old, 936, pstr("EDIT.EXE NOTES.TXT MORE"));
     old[997] = 0x01; // show about box
     // About box at 998.
@@ -114,6 +115,7 @@ TEST(EarlierSettings, FieldsMoveToTheirCurrentPlaces) {
     expectAt(s, 1739, {0x05, 0x00});
     expectAt(s, 1741, pstr("PIC.BMP,50"));
     expectAt(s, 1942, {0x01, 0x04, 0x00});
+    expectAt(s, 1943 + 606, pstr("EDIT.EXE,NOTES.TXT")); // the program field too
     expectAt(s, 1943 + 809, pstr("EDIT.EXE,NOTES.TXT MORE"));
     // About box at 2954.
     expectAt(s, 2953, {0x01, 0x02, 0x00});
