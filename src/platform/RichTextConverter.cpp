@@ -82,7 +82,7 @@ QTextBlockFormat toBlockFormat(const ParagraphFormat& format) {
     block.setRightMargin(toPixels(format.rightIndentTwips));
     block.setTextIndent(toPixels(format.firstLineIndentTwips));
     QList<QTextOption::Tab> tabs;
-    for (const TabStop& stop : format.tabStops) {
+    for (const TabStop& stop : *format.tabStops) {
         const QChar delimiter = stop.kind == TabKind::Decimal ? QChar('.') : QChar();
         tabs.append(
             QTextOption::Tab(toPixels(stop.positionTwips), toTabType(stop.kind), delimiter));
@@ -103,10 +103,12 @@ ParagraphFormat fromBlockFormat(const QTextBlockFormat& block) {
     format.leftIndentTwips = toTwips(block.leftMargin());
     format.rightIndentTwips = toTwips(block.rightMargin());
     format.firstLineIndentTwips = toTwips(block.textIndent());
+    std::vector<TabStop> stops;
     for (const QTextOption::Tab& tab : block.tabPositions()) {
-        if (format.tabStops.size() < kMaxTabStops)
-            format.tabStops.push_back(TabStop{toTwips(tab.position), fromTabType(tab.type)});
+        if (stops.size() < kMaxTabStops)
+            stops.push_back(TabStop{toTwips(tab.position), fromTabType(tab.type)});
     }
+    format.tabStops = std::move(stops);
     return format;
 }
 
@@ -171,12 +173,12 @@ void RichTextConverter::ToTextDocument(const RichDocument& source, QTextDocument
     bool first = true;
     for (const Paragraph& paragraph : source.paragraphs) {
         if (first)
-            cursor.setBlockFormat(toBlockFormat(paragraph.format));
+            cursor.setBlockFormat(toBlockFormat(*paragraph.format));
         else
-            cursor.insertBlock(toBlockFormat(paragraph.format), QTextCharFormat());
+            cursor.insertBlock(toBlockFormat(*paragraph.format), QTextCharFormat());
         first = false;
         for (const TextRun& run : paragraph.runs)
-            cursor.insertText(toQText(run.text), toCharFormat(run.format));
+            cursor.insertText(toQText(run.text), toCharFormat(*run.format));
     }
     target.setUndoRedoEnabled(undo);
     target.setModified(false);

@@ -91,13 +91,13 @@ TEST(RichTextConverter, SavesWhatTheEditorTyped) {
     const auto& runs = saved.paragraphs[0].runs;
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0].text, "plain ");
-    EXPECT_EQ(runs[0].format.fontFace, "DejaVu Sans");
-    EXPECT_EQ(runs[0].format.sizeHalfPoints, 22);
-    EXPECT_FALSE(runs[0].format.colour.has_value());
-    EXPECT_TRUE(runs[1].format.bold);
-    EXPECT_EQ(runs[1].format.colour, 0x008000u);
-    EXPECT_EQ(saved.paragraphs[1].format.alignment, ParagraphAlignment::Right);
-    EXPECT_EQ(saved.paragraphs[1].format.rightIndentTwips, 450);
+    EXPECT_EQ(runs[0].format->fontFace, "DejaVu Sans");
+    EXPECT_EQ(runs[0].format->sizeHalfPoints, 22);
+    EXPECT_FALSE(runs[0].format->colour.has_value());
+    EXPECT_TRUE(runs[1].format->bold);
+    EXPECT_EQ(runs[1].format->colour, 0x008000u);
+    EXPECT_EQ(saved.paragraphs[1].format->alignment, ParagraphAlignment::Right);
+    EXPECT_EQ(saved.paragraphs[1].format->rightIndentTwips, 450);
     EXPECT_EQ(saved.plainText(), "plain green\nsecond\nthird");
 }
 

@@ -16,7 +16,7 @@ std::string withoutControlCharacters(std::string_view line) {
 
 } // namespace
 
-void Paragraph::appendText(const CharFormat& format, std::string_view utf8) {
+void Paragraph::appendText(const Shared<CharFormat>& format, std::string_view utf8) {
     if (utf8.empty())
         return;
     if (!runs.empty() && runs.back().format == format) {

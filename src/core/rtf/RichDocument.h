@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/rtf/Shared.h"
 
 namespace tavrin {
 
@@ -23,8 +26,9 @@ struct CharFormat {
 };
 
 // Text in one format. UTF-8; '\t' is a tab, '\n' a line break inside the paragraph.
+// Runs in one format share it.
 struct TextRun {
-    CharFormat format;
+    Shared<CharFormat> format;
     std::string text;
 
     bool operator==(const TextRun&) const = default;
@@ -46,25 +50,28 @@ struct ParagraphFormat {
     int leftIndentTwips = 0;
     int rightIndentTwips = 0;
     int firstLineIndentTwips = 0;
-    std::vector<TabStop> tabStops;
+    Shared<std::vector<TabStop>> tabStops;
 
     bool operator==(const ParagraphFormat&) const = default;
 };
 
+// Paragraphs in one format share it, so a long document costs little more
+// than its text.
 struct Paragraph {
-    ParagraphFormat format;
+    Shared<ParagraphFormat> format;
     std::vector<TextRun> runs;
 
     bool operator==(const Paragraph&) const = default;
 
     // Adds text, extending the last run when it has the same format.
-    void appendText(const CharFormat& format, std::string_view utf8);
+    void appendText(const Shared<CharFormat>& format, std::string_view utf8);
     std::string plainText() const;
 };
 
 // A formatted text as the rich-text reader delivers it and the writer takes it.
+// Paragraphs are never moved once read: a document grows without copying.
 struct RichDocument {
-    std::vector<Paragraph> paragraphs;
+    std::deque<Paragraph> paragraphs;
 
     bool operator==(const RichDocument&) const = default;
 

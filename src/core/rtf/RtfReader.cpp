@@ -382,9 +382,11 @@ bool RtfReader::paragraphWord(std::string_view word, int param) {
     } else if (word == "tqdec") {
         state().nextTabKind = TabKind::Decimal;
     } else if (word == "tx") {
-        if (paragraph.tabStops.size() < kMaxTabStops)
-            paragraph.tabStops.push_back(
-                TabStop{std::clamp(param, 0, kMaxTwips), state().nextTabKind});
+        if (paragraph.tabStops->size() < kMaxTabStops) {
+            std::vector<TabStop> stops = *paragraph.tabStops;
+            stops.push_back(TabStop{std::clamp(param, 0, kMaxTwips), state().nextTabKind});
+            paragraph.tabStops = std::move(stops);
+        }
         state().nextTabKind = TabKind::Left;
     } else {
         return false;
@@ -512,21 +514,29 @@ void RtfReader::flushText() {
     const auto font = fonts_.find(state().fontId);
     if (font != fonts_.end())
         format.fontFace = font->second.face;
-    paragraph_.appendText(format, pendingText_);
+    if (!(lastCharFormat_ == format))
+        lastCharFormat_ = std::move(format);
+    paragraph_.appendText(lastCharFormat_, pendingText_);
     pendingText_.clear();
 }
 
 void RtfReader::endParagraph() {
     flushText();
-    paragraph_.format = state().paragraph;
+    paragraph_.format = sharedParagraphFormat();
     document_.paragraphs.push_back(std::move(paragraph_));
     paragraph_ = Paragraph{};
+}
+
+const Shared<ParagraphFormat>& RtfReader::sharedParagraphFormat() {
+    if (!(lastParagraphFormat_ == state().paragraph))
+        lastParagraphFormat_ = state().paragraph;
+    return lastParagraphFormat_;
 }
 
 void RtfReader::finishDocument() {
     flushText();
     if (!paragraph_.runs.empty()) {
-        paragraph_.format = state().paragraph;
+        paragraph_.format = sharedParagraphFormat();
         document_.paragraphs.push_back(std::move(paragraph_));
     }
     finished_ = true;

@@ -62,6 +62,9 @@ private:
     bool consumeSkippedCharacter();
     void flushText();
     void endParagraph();
+    // The current paragraph format, shared with the paragraphs before it when
+    // they are in the same one.
+    const Shared<ParagraphFormat>& sharedParagraphFormat();
     void finishDocument();
     void commitFontEntry();
     void commitColourEntry();
@@ -90,6 +93,8 @@ private:
     bool colourEntryHasValue_ = false;
 
     std::string pendingText_;
+    Shared<CharFormat> lastCharFormat_;
+    Shared<ParagraphFormat> lastParagraphFormat_;
     Paragraph paragraph_;
     RichDocument document_;
 };

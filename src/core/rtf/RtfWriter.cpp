@@ -59,11 +59,12 @@ std::string RtfWriter::Write(const RichDocument& document) {
 RtfWriter::RtfWriter(const RichDocument& document) : document_(document) {
     for (const Paragraph& paragraph : document.paragraphs) {
         for (const TextRun& run : paragraph.runs) {
-            addUnique(faces_, run.format.fontFace);
-            if (run.format.colour)
-                addUnique(colours_, *run.format.colour & 0xFFFFFFu);
-            if (run.format.background)
-                addUnique(colours_, *run.format.background & 0xFFFFFFu);
+            const CharFormat& format = *run.format;
+            addUnique(faces_, format.fontFace);
+            if (format.colour)
+                addUnique(colours_, *format.colour & 0xFFFFFFu);
+            if (format.background)
+                addUnique(colours_, *format.background & 0xFFFFFFu);
         }
     }
     if (faces_.empty())
@@ -75,9 +76,9 @@ std::string RtfWriter::run() {
     const ParagraphFormat* previous = nullptr;
     for (const Paragraph& paragraph : document_.paragraphs) {
         // Paragraph properties last until the next \pard, so repeating them is noise.
-        if (previous == nullptr || !(*previous == paragraph.format))
-            writeParagraphFormat(paragraph.format);
-        previous = &paragraph.format;
+        if (previous == nullptr || !(*previous == *paragraph.format))
+            writeParagraphFormat(*paragraph.format);
+        previous = &*paragraph.format;
         for (const TextRun& run : paragraph.runs)
             writeRun(run);
         out_ += "\\par\r\n";
@@ -111,14 +112,14 @@ void RtfWriter::writeParagraphFormat(const ParagraphFormat& format) {
         writeWord("\\ri", format.rightIndentTwips);
     if (format.firstLineIndentTwips != 0)
         writeWord("\\fi", format.firstLineIndentTwips);
-    for (const TabStop& tab : format.tabStops) {
+    for (const TabStop& tab : *format.tabStops) {
         out_ += tabKindWord(tab.kind);
         writeWord("\\tx", tab.positionTwips);
     }
 }
 
 void RtfWriter::writeRun(const TextRun& run) {
-    const CharFormat& format = run.format;
+    const CharFormat& format = *run.format;
     out_ += "\\plain";
     writeWord("\\f", fontIndex(format.fontFace));
     if (format.sizeHalfPoints > 0)

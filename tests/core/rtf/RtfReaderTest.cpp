@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 using namespace tavrin;
@@ -35,21 +36,21 @@ TEST(RtfReader, CharacterFormattingOfRuns) {
     const auto& runs = doc.paragraphs[0].runs;
     ASSERT_EQ(runs.size(), 12u);
     EXPECT_EQ(runs[0].text, "plain ");
-    EXPECT_EQ(runs[0].format.fontFace, "Arial");
-    EXPECT_EQ(runs[0].format.sizeHalfPoints, 20);
-    EXPECT_FALSE(runs[0].format.bold);
+    EXPECT_EQ(runs[0].format->fontFace, "Arial");
+    EXPECT_EQ(runs[0].format->sizeHalfPoints, 20);
+    EXPECT_FALSE(runs[0].format->bold);
     EXPECT_EQ(runs[1].text, "bold");
-    EXPECT_TRUE(runs[1].format.bold);
-    EXPECT_TRUE(runs[3].format.italic);
-    EXPECT_TRUE(runs[5].format.underline);
-    EXPECT_TRUE(runs[7].format.strikeOut);
+    EXPECT_TRUE(runs[1].format->bold);
+    EXPECT_TRUE(runs[3].format->italic);
+    EXPECT_TRUE(runs[5].format->underline);
+    EXPECT_TRUE(runs[7].format->strikeOut);
     EXPECT_EQ(runs[9].text, "red");
-    EXPECT_EQ(runs[9].format.colour, 0x0000FFu);
+    EXPECT_EQ(runs[9].format->colour, 0x0000FFu);
     EXPECT_EQ(runs[10].text, " ");
-    EXPECT_FALSE(runs[10].format.colour.has_value());
+    EXPECT_FALSE(runs[10].format->colour.has_value());
     EXPECT_EQ(runs[11].text, "big");
-    EXPECT_EQ(runs[11].format.fontFace, "Times New Roman");
-    EXPECT_EQ(runs[11].format.sizeHalfPoints, 36);
+    EXPECT_EQ(runs[11].format->fontFace, "Times New Roman");
+    EXPECT_EQ(runs[11].format->sizeHalfPoints, 36);
 }
 
 TEST(RtfReader, GroupsRestoreFormattingAndPlainResets) {
@@ -58,42 +59,42 @@ TEST(RtfReader, GroupsRestoreFormattingAndPlainResets) {
     ASSERT_EQ(runs.size(), 6u);
     EXPECT_EQ(runs[0].text, "a");
     EXPECT_EQ(runs[1].text, "b");
-    EXPECT_TRUE(runs[1].format.bold);
-    EXPECT_EQ(runs[1].format.colour, 0xFF0000u);
-    EXPECT_TRUE(runs[2].format.italic);
-    EXPECT_TRUE(runs[2].format.bold);
+    EXPECT_TRUE(runs[1].format->bold);
+    EXPECT_EQ(runs[1].format->colour, 0xFF0000u);
+    EXPECT_TRUE(runs[2].format->italic);
+    EXPECT_TRUE(runs[2].format->bold);
     EXPECT_EQ(runs[3].text, "d");
-    EXPECT_FALSE(runs[3].format.italic);
+    EXPECT_FALSE(runs[3].format->italic);
     // "e" is back in the paragraph's format; \plain turns "f" into the defaults.
     EXPECT_EQ(runs[4].text, "e");
     EXPECT_EQ(runs[4].format, runs[0].format);
     EXPECT_EQ(runs[5].text, "f");
-    EXPECT_EQ(runs[5].format.sizeHalfPoints, 24);
-    EXPECT_FALSE(runs[5].format.bold);
+    EXPECT_EQ(runs[5].format->sizeHalfPoints, 24);
+    EXPECT_FALSE(runs[5].format->bold);
 
     // \plain goes back to the default font, not the first one.
     const RichDocument other = RtfReader::Read(
         "{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0\\fs50\\plain x}");
-    EXPECT_EQ(onlyRun(other).format.fontFace, "Courier New");
-    EXPECT_EQ(onlyRun(other).format.sizeHalfPoints, 24);
+    EXPECT_EQ(onlyRun(other).format->fontFace, "Courier New");
+    EXPECT_EQ(onlyRun(other).format->sizeHalfPoints, 24);
 }
 
 TEST(RtfReader, ColoursFromTheTable) {
     const RichDocument doc = read("\\highlight2 a\\highlight0 b{\\cb1 c}{\\chcbpat2 d}}");
     const auto& runs = doc.paragraphs.at(0).runs;
     ASSERT_EQ(runs.size(), 4u);
-    EXPECT_EQ(runs[0].format.background, 0xFF0000u);
-    EXPECT_FALSE(runs[1].format.background.has_value());
-    EXPECT_EQ(runs[2].format.background, 0x0000FFu);
-    EXPECT_EQ(runs[3].format.background, 0xFF0000u);
+    EXPECT_EQ(runs[0].format->background, 0xFF0000u);
+    EXPECT_FALSE(runs[1].format->background.has_value());
+    EXPECT_EQ(runs[2].format->background, 0x0000FFu);
+    EXPECT_EQ(runs[3].format->background, 0xFF0000u);
 
     // Without an auto entry index 0 is a colour; an index past the table is none.
     const RichDocument noAuto =
         RtfReader::Read("{\\rtf1{\\colortbl\\red0\\green128\\blue0;}\\cf0 g\\cf7 x}");
     const auto& plain = noAuto.paragraphs.at(0).runs;
     ASSERT_EQ(plain.size(), 2u);
-    EXPECT_EQ(plain[0].format.colour, 0x008000u);
-    EXPECT_FALSE(plain[1].format.colour.has_value());
+    EXPECT_EQ(plain[0].format->colour, 0x008000u);
+    EXPECT_FALSE(plain[1].format->colour.has_value());
 }
 
 TEST(RtfReader, ParagraphsAndTheirFormats) {
@@ -105,9 +106,9 @@ TEST(RtfReader, ParagraphsAndTheirFormats) {
              "\\par\r\n"
              "last}");
     ASSERT_EQ(doc.paragraphs.size(), 6u);
-    EXPECT_EQ(doc.paragraphs[0].format.alignment, ParagraphAlignment::Center);
-    EXPECT_EQ(doc.paragraphs[1].format.alignment, ParagraphAlignment::Right);
-    const ParagraphFormat& third = doc.paragraphs[2].format;
+    EXPECT_EQ(doc.paragraphs[0].format->alignment, ParagraphAlignment::Center);
+    EXPECT_EQ(doc.paragraphs[1].format->alignment, ParagraphAlignment::Right);
+    const ParagraphFormat& third = *doc.paragraphs[2].format;
     EXPECT_EQ(third.alignment, ParagraphAlignment::Justify);
     EXPECT_EQ(third.leftIndentTwips, 720);
     EXPECT_EQ(third.rightIndentTwips, 360);
@@ -116,10 +117,10 @@ TEST(RtfReader, ParagraphsAndTheirFormats) {
                                        {4320, TabKind::Right},
                                        {5000, TabKind::Center},
                                        {6000, TabKind::Decimal}};
-    EXPECT_EQ(doc.paragraphs[3].format.tabStops, tabs);
+    EXPECT_EQ(*doc.paragraphs[3].format->tabStops, tabs);
     EXPECT_EQ(doc.paragraphs[3].plainText(), "a\tb\nc");
     // \pard was not repeated: the empty paragraph keeps the tabs.
-    EXPECT_EQ(doc.paragraphs[4].format.tabStops, tabs);
+    EXPECT_EQ(*doc.paragraphs[4].format->tabStops, tabs);
     EXPECT_TRUE(doc.paragraphs[4].runs.empty());
     // Text after the last \par is a paragraph of its own; a final mark adds none.
     EXPECT_EQ(doc.paragraphs[5].plainText(), "last");
@@ -185,18 +186,18 @@ TEST(RtfReader, DeepNestingIsFlattened) {
     const auto& runs = doc.paragraphs[0].runs;
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0].text, "deep");
-    EXPECT_TRUE(runs[0].format.bold);
+    EXPECT_TRUE(runs[0].format->bold);
     EXPECT_EQ(runs[1].text, " tail");
-    EXPECT_FALSE(runs[1].format.bold);
+    EXPECT_FALSE(runs[1].format->bold);
 }
 
 TEST(RtfReader, HugeNumbersAreClamped) {
     const RichDocument doc = read("\\pard\\li99999999999999999999\\fi-99999999999\\fs99999999"
                                   "\\cf99999999999\\uc99999999999\\u99999999999 x\\par}");
     ASSERT_EQ(doc.paragraphs.size(), 1u);
-    EXPECT_EQ(doc.paragraphs[0].format.leftIndentTwips, 31680);
-    EXPECT_EQ(doc.paragraphs[0].format.firstLineIndentTwips, -31680);
-    EXPECT_EQ(onlyRun(doc).format.sizeHalfPoints, 3276);
+    EXPECT_EQ(doc.paragraphs[0].format->leftIndentTwips, 31680);
+    EXPECT_EQ(doc.paragraphs[0].format->firstLineIndentTwips, -31680);
+    EXPECT_EQ(onlyRun(doc).format->sizeHalfPoints, 3276);
     EXPECT_EQ(doc.plainText(), "\xEF\xBF\xBD");
 }
 
@@ -205,7 +206,38 @@ TEST(RtfReader, TabStopsPerParagraphAreBounded) {
     for (int i = 0; i < 1000; ++i)
         body += "\\tx" + std::to_string(i);
     const RichDocument doc = read(body + " x\\par}");
-    EXPECT_EQ(doc.paragraphs.at(0).format.tabStops.size(), kMaxTabStops);
+    EXPECT_EQ(doc.paragraphs.at(0).format->tabStops->size(), kMaxTabStops);
+}
+
+TEST(RtfReader, ParagraphsShareTheirFormatsSoALongDocumentStaysSmall) {
+    // 64 tab stops and many short paragraphs: the formats are held once and the
+    // document's storage stays a small multiple of the source.
+    std::string source = "{\\rtf1\\pard";
+    for (int i = 1; i <= 64; ++i)
+        source += "\\tx" + std::to_string(i * 100);
+    for (int i = 0; i < 50000; ++i)
+        source += " x\\par";
+    source += "}";
+    const RichDocument doc = RtfReader::Read(source);
+    ASSERT_EQ(doc.paragraphs.size(), 50000u);
+    EXPECT_EQ(doc.paragraphs.back().format->tabStops->size(), 64u);
+
+    std::set<const ParagraphFormat*> paragraphFormats;
+    std::set<const CharFormat*> charFormats;
+    std::size_t storage = 0;
+    for (const Paragraph& paragraph : doc.paragraphs) {
+        storage += sizeof(Paragraph) + paragraph.runs.capacity() * sizeof(TextRun);
+        if (paragraphFormats.insert(&*paragraph.format).second)
+            storage +=
+                sizeof(ParagraphFormat) + paragraph.format->tabStops->capacity() * sizeof(TabStop);
+        for (const TextRun& run : paragraph.runs) {
+            if (charFormats.insert(&*run.format).second)
+                storage += sizeof(CharFormat) + run.format->fontFace.capacity();
+        }
+    }
+    EXPECT_EQ(paragraphFormats.size(), 1u);
+    EXPECT_EQ(charFormats.size(), 1u);
+    EXPECT_LE(storage, 20 * source.size());
 }
 
 TEST(RtfReader, PlainTextIsReadAsParagraphs) {
@@ -223,7 +255,7 @@ TEST(RtfReader, PlainTextEncodings) {
     EXPECT_EQ(RtfReader::Read("\xEF\xBB\xBFx\xC3\xA9").plainText(), "x\xC3\xA9"); // with mark
     EXPECT_EQ(RtfReader::Read("\xEF\xBB\xBFx\xE9").plainText(), "x\xC3\xA9");     // mark, then 1252
     EXPECT_TRUE(
-        RtfReader::Read("\xEF\xBB\xBF{\\rtf1 \\b x}").paragraphs.at(0).runs.at(0).format.bold);
+        RtfReader::Read("\xEF\xBB\xBF{\\rtf1 \\b x}").paragraphs.at(0).runs.at(0).format->bold);
 }
 
 TEST(RtfReader, MalformedUtf8PlainTextIsTakenAsWindows1252) {

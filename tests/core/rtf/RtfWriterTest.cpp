@@ -18,7 +18,9 @@ CharFormat format(std::string face, int size) {
 RichDocument sampleDocument() {
     RichDocument doc;
     Paragraph first;
-    first.format.alignment = ParagraphAlignment::Center;
+    ParagraphFormat centred;
+    centred.alignment = ParagraphAlignment::Center;
+    first.format = centred;
     CharFormat bold = format("Arial", 28);
     bold.bold = true;
     bold.colour = 0x0000FF;
@@ -30,11 +32,13 @@ RichDocument sampleDocument() {
     doc.paragraphs.push_back(first);
 
     Paragraph second;
-    second.format.alignment = ParagraphAlignment::Justify;
-    second.format.leftIndentTwips = 720;
-    second.format.rightIndentTwips = 144;
-    second.format.firstLineIndentTwips = -360;
-    second.format.tabStops = {{1440, TabKind::Left}, {2880, TabKind::Right}};
+    ParagraphFormat justified;
+    justified.alignment = ParagraphAlignment::Justify;
+    justified.leftIndentTwips = 720;
+    justified.rightIndentTwips = 144;
+    justified.firstLineIndentTwips = -360;
+    justified.tabStops = std::vector<TabStop>{{1440, TabKind::Left}, {2880, TabKind::Right}};
+    second.format = justified;
     second.runs.push_back({format("Arial", 24), "a\tb\nc [x]"});
     doc.paragraphs.push_back(second);
 
@@ -77,7 +81,7 @@ TEST(RtfWriter, ParagraphFormatIsWrittenOnlyWhenItChanges) {
     for (auto alignment : {ParagraphAlignment::Center, ParagraphAlignment::Center,
                            ParagraphAlignment::Left, ParagraphAlignment::Left}) {
         Paragraph paragraph;
-        paragraph.format.alignment = alignment;
+        paragraph.format = ParagraphFormat{alignment, 0, 0, 0, {}};
         paragraph.runs.push_back({format("Arial", 24), "x"});
         doc.paragraphs.push_back(paragraph);
     }
