@@ -1,5 +1,6 @@
 #include "player/PlayerLaunch.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "core/build/ExecutableQuiz.h"
@@ -51,7 +52,26 @@ std::optional<fs::path> askForCompiledQuiz(Platform& platform) {
     return fs::path(chosen->toStdString());
 }
 
+// An executable quiz starts with the program image; the quiz runner plays
+// only the compiled quiz.
+bool isProgramImage(const fs::path& file) {
+    static constexpr std::uint8_t kElfMagic[] = {0x7F, 'E', 'L', 'F'};
+    try {
+        const auto head = ReadFileRange(file, 0, sizeof kElfMagic);
+        return std::equal(head.begin(), head.end(), std::begin(kElfMagic), std::end(kElfMagic));
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 QuizToPlay openCompiledFile(Platform& platform, const fs::path& file) {
+    if (isProgramImage(file)) {
+        platform.ShowError(QStringLiteral("%1 is an executable quiz, not a compiled quiz.\nStart "
+                                          "it on its own; the quiz runner plays NAME.QAC, "
+                                          "NAME.TIC or NAME.MCC.")
+                               .arg(toQt(file.filename())));
+        return {nullptr, {}, true};
+    }
     try {
         auto source =
             std::make_unique<CompiledQuizSource>(CompiledQuizSource::fromCompiledFile(file));

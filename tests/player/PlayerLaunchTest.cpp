@@ -122,6 +122,16 @@ TEST_F(PlayerLaunchTest, DamagedCompiledQuizzesAreRefusedNamingTheFile) {
     }
 }
 
+TEST_F(PlayerLaunchTest, RunnerGivenAnExecutableQuizSaysWhatItIs) {
+    const fs::path executable = state.quizFolder / "DEMO.EXE";
+    WriteExecutableQuiz(kBuiltStub, compile(), executable);
+    platform.expectError("DEMO.EXE is an executable quiz, not a compiled quiz.\nStart it on its "
+                         "own; the quiz runner plays NAME.QAC, NAME.TIC or NAME.MCC.");
+    const QuizToPlay quiz = openCompiled(executable);
+    EXPECT_FALSE(quiz.source);
+    EXPECT_TRUE(quiz.refused);
+}
+
 TEST_F(PlayerLaunchTest, MissingCompiledQuizIsRefused) {
     const fs::path missing = state.quizFolder / "NONE.QAC";
     platform.expectError(refusal(missing, "cannot open: No such file or directory"));
