@@ -114,7 +114,7 @@ int RunNew(const std::vector<std::string>& args, const CommandContext& context) 
     if (!fs::is_directory(folder, ec))
         throw CommandFailure(folder.string() + ": Unable to create the directory");
     const std::string quizFile = ReplaceExtension(name, ExtensionsOf(kind).quiz);
-    if (const auto existing = ResolveStoredFile(folder, quizFile))
+    if (const auto existing = ResolveDiskFile(folder, quizFile))
         throw CommandFailure(existing->string() +
                              ": the quiz already exists; it was left as it is");
     QuizSettings settings;
@@ -129,6 +129,7 @@ int RunConvert(const std::vector<std::string>& args, const CommandContext& conte
     const QuizFileSet files = quizOf(args[0]);
     const fs::path quizFile = files.quizFolder / files.quizFile;
     if (!IsEarlierQuizFile(quizFile)) {
+        LoadQuizSettings(quizFile); // a file cut short is reported, not called current
         context.out << quizFile.string() << " is already in the current format\n";
         return kSuccess;
     }
@@ -136,7 +137,7 @@ int RunConvert(const std::vector<std::string>& args, const CommandContext& conte
     state.quizKind = files.kind;
     state.quizFolder = files.quizFolder;
     state.quizFile = quizFile;
-    state.topicFile = ResolveStoredFile(files.quizFolder, files.topicFile)
+    state.topicFile = ResolveDiskFile(files.quizFolder, files.topicFile)
                           .value_or(files.quizFolder / files.topicFile);
     state.ConvertEarlierQuiz(UpgradeTopicFile);
     context.out << "Converted " << quizFile.string() << '\n';

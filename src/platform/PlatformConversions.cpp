@@ -61,9 +61,9 @@ QStringList ProgramAndArguments(const QString& commandLine, const QString& worki
                           program.startsWith(QLatin1Char('\\')) ||
                           (program.size() >= 2 && program[1] == QLatin1Char(':'));
     if (!absolute) {
-        const auto found = ResolveInFolder(std::filesystem::path(workingFolder.toStdString()),
+        const auto found = ResolveDiskFile(std::filesystem::path(workingFolder.toStdString()),
                                            program.toStdString());
-        if (found && std::filesystem::is_regular_file(*found)) {
+        if (found) {
             parts.first() = QString::fromStdString(found->string());
         }
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sys/wait.h>
 
 #include "core/files/FileIO.h"
@@ -151,6 +152,49 @@ TEST_F(CliTool, ConvertRewritesAQuizOfTheEarlierFormat) {
     EXPECT_TRUE(fs::exists(destination / "SETUP.EXE"));
 }
 
+TEST_F(CliTool, DamagedOrEmptyQuizzesAreReportedWithExitOne) {
+    MakeQuizWithQuestions(1);
+    const fs::path questions = quizFolder() / "RIVERS.TIQ";
+    const struct {
+        const char* what;
+        std::function<void()> damage;
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {"no question file",
+         [&] {
+             ASSERT_EQ(Tool(scratch, {"new", "ti", quizFolder().string(), "EMPTY"}).code, 0);
+         },
+         {"compile", (quizFolder() / "EMPTY.TIJ").string()},
+         (quizFolder() / "EMPTY.TIQ").string() +
+             ": the quiz has no questions; add a question before compiling it\n"},
+        {"question record cut short",
+         [&] {
+             Bytes records = ReadFileBytes(questions);
+             records.resize(1367 + 40);
+             WriteFileAtomically(questions, records);
+         },
+         {"compile", quizFile().string()},
+         questions.string() + ": ends with 40 bytes that are not a whole question record of "
+                              "1367 bytes; the file is damaged\n"},
+        {"quiz file cut short",
+         [&] {
+             WriteFileAtomically(quizFile(), Bytes{0x03, '2', '.', '1', 0, 0});
+         },
+         {"convert", quizFile().string()},
+         quizFile().string() + ": holds 6 bytes, too few for quiz settings (4958 bytes)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.damage();
+        const ToolRun run = Tool(scratch, c.args);
+        EXPECT_EQ(run.code, 1);
+        EXPECT_EQ(run.err, c.message);
+    }
+    EXPECT_FALSE(fs::exists(quizFolder() / "RIVERS.TIC"));
+    EXPECT_FALSE(fs::exists(quizFolder() / "EMPTY.TIC"));
+}
+
 TEST_F(CliTool, DistributeListsEveryMissingFileAndCopiesNothing) {
     MakeQuizWithQuestions(1);
     WriteFileAtomically(quizFolder() / "RIVERS.TIR",
@@ -183,6 +227,29 @@ TEST_F(CliTool, DistributeListsEveryMissingFileAndCopiesNothing) {
                                          (scratch / "media").string(), "--no-programs"});
     ASSERT_EQ(media.code, 0) << media.err;
     EXPECT_FALSE(fs::exists(scratch / "media" / "RIVERS.EXE"));
+}
+
+TEST_F(CliTool, DistributeFindsAccentedNamesAndPrintsThemAsUtf8) {
+    MakeQuizWithQuestions(1);
+    // The topic file stores Windows-1252: "olé.wav" and "café.bmp".
+    WriteFileAtomically(quizFolder() / "RIVERS.TIR",
+                        "[R0]\r\nsource=HYPER\r\ntype=3\r\ncommand=ol\xE9.wav\r\n]\r\n\r\n"
+                        "[R1]\r\nsource=HYPER\r\ntype=2\r\ncommand=CAF\xC9.BMP,10\r\n]\r\n");
+    WriteFileAtomically(quizFolder() / "ol\xC3\xA9.wav", "sound");
+    const fs::path destination = scratch / "learners";
+
+    const ToolRun missing =
+        Tool(scratch, {"distribute", quizFile().string(), destination.string(), "--no-programs"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, "The file CAF\xC3\x89.BMP is missing.\n");
+
+    WriteFileAtomically(quizFolder() / "caf\xC3\xA9.bmp", "picture");
+    const ToolRun run =
+        Tool(scratch, {"distribute", quizFile().string(), destination.string(), "--no-programs"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(ReadFileText(destination / "ol\xC3\xA9.wav"), "sound");
+    EXPECT_EQ(ReadFileText(destination / "caf\xC3\xA9.bmp"), "picture");
+    EXPECT_TRUE(Contains(run.out, "copied " + (destination / "caf\xC3\xA9.bmp").string()));
 }
 
 TEST_F(CliTool, BuildExeUsesTheStubAndInspectNamesEveryFieldOfEachKindOfFile) {

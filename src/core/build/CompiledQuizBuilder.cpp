@@ -20,8 +20,11 @@ namespace tavrin {
 namespace fs = std::filesystem;
 namespace {
 
+constexpr const char* kNoQuestions =
+    "the quiz has no questions; add a question before compiling it";
+
 std::optional<std::vector<std::uint8_t>> topicBlockOf(const QuizFileSet& files) {
-    const auto topicFile = ResolveStoredFile(files.quizFolder, files.topicFile);
+    const auto topicFile = ResolveDiskFile(files.quizFolder, files.topicFile);
     if (!topicFile)
         return std::nullopt;
     try {
@@ -31,16 +34,23 @@ std::optional<std::vector<std::uint8_t>> topicBlockOf(const QuizFileSet& files) 
     }
 }
 
-// Bytes in the whole records of the question file; bytes after the last whole
-// record (a file cut short) are not part of any question and are left out.
-std::uint64_t recordBytesOf(const std::optional<fs::path>& questionFile, QuizKind kind) {
-    if (!questionFile)
-        return 0;
+// Bytes in the records of the question file. A quiz without questions would
+// play nothing, and bytes after the last whole record are a question lost,
+// so neither is compiled.
+std::uint64_t recordBytesOf(const fs::path& questionFile, QuizKind kind) {
     std::error_code ec;
-    const std::uint64_t size = fs::file_size(*questionFile, ec);
+    const std::uint64_t size = fs::file_size(questionFile, ec);
     if (ec)
-        throw FileError(*questionFile, "cannot read: " + ec.message());
-    return size / QuestionRecordSize(kind) * QuestionRecordSize(kind);
+        throw FileError(questionFile, "cannot read: " + ec.message());
+    if (size == 0)
+        throw FileError(questionFile, kNoQuestions);
+    const std::uint64_t recordSize = QuestionRecordSize(kind);
+    if (const std::uint64_t partial = size % recordSize; partial != 0)
+        throw FileError(questionFile, "ends with " + std::to_string(partial) +
+                                          " bytes that are not a whole question record of " +
+                                          std::to_string(recordSize) +
+                                          " bytes; the file is damaged");
+    return size;
 }
 
 // Copies the first `count` bytes of the question file unchanged.
@@ -85,8 +95,10 @@ fs::path QuizFileSet::besideQuiz(std::string_view extension) const {
 fs::path CompileQuiz(const QuizFileSet& files, const QuizSettings& settings) {
     const fs::path target = files.besideQuiz(ExtensionsOf(files.kind).compiled);
     const auto topicBlock = topicBlockOf(files);
-    const auto questionFile = ResolveStoredFile(files.quizFolder, files.questionFile);
-    const std::uint64_t recordBytes = recordBytesOf(questionFile, files.kind);
+    const auto questionFile = ResolveDiskFile(files.quizFolder, files.questionFile);
+    if (!questionFile)
+        throw FileError(files.quizFolder / files.questionFile, kNoQuestions);
+    const std::uint64_t recordBytes = recordBytesOf(*questionFile, files.kind);
 
     const std::uint64_t topicSize = topicBlock ? topicBlock->size() : 0;
     CompiledQuizDirectory directory;
@@ -103,8 +115,7 @@ fs::path CompileQuiz(const QuizFileSet& files, const QuizSettings& settings) {
     out.write(directory.bytes().data(), directory.bytes().size());
     if (topicBlock)
         out.write(topicBlock->data(), topicBlock->size());
-    if (questionFile)
-        appendRecords(*questionFile, recordBytes, out);
+    appendRecords(*questionFile, recordBytes, out);
     out.commit();
     return target;
 }

@@ -33,7 +33,8 @@ struct QuizFileSet {
 // a failed compile leaves the earlier compiled quiz as it was; no temporary
 // topic index is left in the folder. Returns the compiled file's path.
 // Throws FileError naming the file at fault (the topic file when its topics
-// are too large to index).
+// are too large to index, the question file when the quiz has no questions or
+// its last record is cut short).
 std::filesystem::path CompileQuiz(const QuizFileSet& files, const QuizSettings& settings);
 
 // Compiles the quiz, then writes NAME.EXE in the quiz folder: the runner stub

@@ -88,7 +88,7 @@ bool wanted(const TopicFileName& file, std::int32_t linkType, const fs::path& qu
     if (linkType == kLinkProgramWithDocument || linkType == kLinkTextFile)
         return isExistingFile(quizFolder, file.name);
     if (file.program && linkType == kLinkProgram)
-        return !includeProgram || includeProgram(file.name);
+        return !includeProgram || includeProgram(DiskName(file.name));
     return true;
 }
 
@@ -172,7 +172,7 @@ DistributionList GatherDistributionFiles(const QuizFileSet& files, const QuizSet
                                          const IncludeProgram& includeProgram) {
     DistributionList list;
     GatherSettingsFiles(settings, files.quizFolder, list);
-    if (const auto topicFile = ResolveStoredFile(files.quizFolder, files.topicFile)) {
+    if (const auto topicFile = ResolveDiskFile(files.quizFolder, files.topicFile)) {
         const auto block = BuildTopicIndexBytes(ReadFileText(*topicFile));
         GatherTopicFiles(TopicIndex(block), files.quizFolder, includeProgram, list);
     }
@@ -207,7 +207,7 @@ DistributionOutcome PrepareDistribution(const DistributionRequest& request) {
     const std::string name = files.baseName();
     const std::string compiledExtension = ExtensionsOf(files.kind).compiled;
     const std::string built = name + (request.executable ? ".EXE" : compiledExtension);
-    const auto builtFile = ResolveStoredFile(files.quizFolder, built);
+    const auto builtFile = ResolveDiskFile(files.quizFolder, built);
     if (request.includeProgramFiles && !builtFile) {
         outcome.messages.push_back(
             request.executable ? built + " was not found.\r\nPlease create the Executable program."
@@ -218,7 +218,7 @@ DistributionOutcome PrepareDistribution(const DistributionRequest& request) {
     const DistributionList list =
         GatherDistributionFiles(files, request.settings, request.includeProgram);
     for (const auto& missing : MissingFiles(list, files.quizFolder))
-        outcome.messages.push_back("The file " + missing + " is missing.");
+        outcome.messages.push_back("The file " + DiskName(missing) + " is missing.");
     const fs::path runner = request.programFolder / kQuizRunner;
     const bool needsRunner = request.includeProgramFiles && !request.executable;
     if (needsRunner && !isExistingFile(request.programFolder, kQuizRunner))

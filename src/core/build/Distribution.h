@@ -13,8 +13,8 @@
 
 namespace tavrin {
 
-// Asked for each program that a question's information starts (link type 4):
-// true to distribute it.
+// Asked for each program that a question's information starts (link type 4),
+// named as on disk: true to distribute it.
 using IncludeProgram = std::function<bool(const std::string& program)>;
 
 // Names of files in gathering order, each at most once. Names are compared
@@ -67,8 +67,8 @@ struct DistributionRequest {
 
 struct DistributionOutcome {
     bool copied = false;
-    // Every message for the author, in order: the reasons nothing was copied,
-    // or the closing information.
+    // Every message for the author, in order, with names as on disk (UTF-8):
+    // the reasons nothing was copied, or the closing information.
     std::vector<std::string> messages;
     std::vector<std::filesystem::path> copiedFiles;
 };

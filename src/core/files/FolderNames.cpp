@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "core/bytes/Cp1252.h"
+
 namespace tavrin {
 namespace fs = std::filesystem;
 
@@ -16,6 +18,24 @@ std::string UpperAscii(std::string_view text) {
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
+}
+
+std::string DiskName(std::string_view stored) {
+    return cp1252::toUtf8(stored);
+}
+
+std::optional<std::string> StoredName(std::string_view diskName) {
+    std::string stored = cp1252::fromUtf8(diskName);
+    if (cp1252::toUtf8(stored) != diskName)
+        return std::nullopt;
+    return stored;
+}
+
+std::string UnstorableNameRefusal(std::string_view diskName) {
+    if (StoredName(diskName))
+        return {};
+    return "The name of the file " + std::string(diskName) +
+           " holds characters that a quiz cannot store. Rename the file and choose it again.";
 }
 
 std::vector<std::string> SplitStoredPath(std::string_view stored) {
@@ -41,11 +61,37 @@ char upper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool matchFrom(std::string_view name, std::string_view mask) {
+// The capital of a Windows-1252 letter, accented ones included, as the system
+// the stored names come from compares them.
+char upperStored(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7))
+        return static_cast<char>(byte - 0x20);
+    switch (byte) {
+    case 0x9A: // s with caron
+    case 0x9C: // oe
+    case 0x9E: // z with caron
+        return static_cast<char>(byte - 0x10);
+    case 0xFF: // y with diaeresis
+        return static_cast<char>(0x9F);
+    default:
+        return c;
+    }
+}
+
+std::string upperStoredName(std::string_view name) {
+    std::string out(name);
+    std::transform(out.begin(), out.end(), out.begin(), upperStored);
+    return out;
+}
+
+using CaseFold = char (*)(char);
+
+bool matchFrom(std::string_view name, std::string_view mask, CaseFold fold) {
     // Iterative glob with backtracking to the last '*'.
     std::size_t n = 0, m = 0, starMask = std::string_view::npos, starName = 0;
     while (n < name.size()) {
-        if (m < mask.size() && (mask[m] == '?' || upper(mask[m]) == upper(name[n]))) {
+        if (m < mask.size() && (mask[m] == '?' || fold(mask[m]) == fold(name[n]))) {
             ++n;
             ++m;
         } else if (m < mask.size() && mask[m] == '*') {
@@ -63,25 +109,38 @@ bool matchFrom(std::string_view name, std::string_view mask) {
     return m == mask.size();
 }
 
-std::optional<std::string> findEntry(const fs::path& folder, std::string_view part) {
+bool matchesWith(std::string_view name, std::string_view mask, CaseFold fold) {
+    return mask == "*.*" || matchFrom(name, mask, fold);
+}
+
+// The entry on disk that the stored part names.
+std::optional<std::string> findEntry(const fs::path& folder, std::string_view storedPart) {
+    const std::string exact = DiskName(storedPart);
     std::error_code ec;
-    if (fs::exists(folder / std::string(part), ec))
-        return std::string(part);
+    if (fs::exists(folder / exact, ec))
+        return exact;
+    const std::string wanted = upperStoredName(storedPart);
     std::optional<std::string> found;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const auto name = it->path().filename().string();
-        if (EqualNoCase(name, part) && (!found || name < *found))
+        const auto stored = StoredName(name);
+        if (stored && upperStoredName(*stored) == wanted && (!found || name < *found))
             found = name;
     }
     return found;
 }
 
+void sortNoCase(std::vector<std::string>& names, std::string (*upperName)(std::string_view)) {
+    std::sort(names.begin(), names.end(), [upperName](const std::string& a, const std::string& b) {
+        const auto ua = upperName(a), ub = upperName(b);
+        return ua != ub ? ua < ub : a < b;
+    });
+}
+
 } // namespace
 
 bool MatchesMask(std::string_view name, std::string_view mask) {
-    if (mask == "*.*")
-        return true;
-    return matchFrom(name, mask);
+    return matchesWith(name, mask, upper);
 }
 
 std::optional<fs::path> ResolveInFolder(const fs::path& folder, std::string_view storedName) {
@@ -112,10 +171,19 @@ std::vector<std::string> ListMatching(const fs::path& folder, std::string_view m
         if (MatchesMask(name, mask))
             names.push_back(std::move(name));
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const auto ua = UpperAscii(a), ub = UpperAscii(b);
-        return ua != ub ? ua < ub : a < b;
-    });
+    sortNoCase(names, UpperAscii);
+    return names;
+}
+
+std::vector<std::string> ListStoredMatching(const fs::path& folder, std::string_view mask) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        auto stored = StoredName(it->path().filename().string());
+        if (stored && matchesWith(*stored, mask, upperStored))
+            names.push_back(std::move(*stored));
+    }
+    sortNoCase(names, upperStoredName);
     return names;
 }
 
@@ -128,6 +196,15 @@ std::optional<fs::path> ResolveStoredFile(const fs::path& quizFolder, std::strin
     if (!found || !fs::is_regular_file(*found, ec))
         return std::nullopt;
     return found;
+}
+
+std::optional<fs::path> ResolveDiskFile(const fs::path& quizFolder, std::string_view diskName) {
+    if (const auto stored = StoredName(diskName))
+        return ResolveStoredFile(quizFolder, *stored);
+    // A name no quiz can store is taken only as it is spelled.
+    const fs::path path = quizFolder / fs::path(diskName);
+    std::error_code ec;
+    return fs::is_regular_file(path, ec) ? std::optional<fs::path>(path) : std::nullopt;
 }
 
 } // namespace tavrin

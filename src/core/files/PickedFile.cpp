@@ -1,5 +1,6 @@
 #include "core/files/PickedFile.h"
 
+#include "core/files/FolderNames.h"
 #include "core/files/SharedRoutines.h"
 
 namespace tavrin {
@@ -37,9 +38,10 @@ std::string PresetPickerFile(const std::filesystem::path& quizFolder, std::strin
 std::string TakeFoundFile(const std::filesystem::path& quizFolder,
                           const std::filesystem::path& chosen, bool copy, std::string_view nameBox,
                           const std::vector<std::string>& masks) {
-    const std::string chosenName = chosen.filename().string();
-    if (copy && inQuizFolder(quizFolder, chosenName).empty()) {
-        CopyFileInto(chosen, quizFolder / chosenName);
+    // A file whose name a quiz cannot store is neither copied nor taken.
+    const std::string chosenName = StoredName(chosen.filename().string()).value_or("");
+    if (copy && !chosenName.empty() && inQuizFolder(quizFolder, chosenName).empty()) {
+        CopyFileInto(chosen, quizFolder / chosen.filename());
     }
     std::string candidate(nameBox);
     const std::string stored = inQuizFolder(quizFolder, chosenName);

@@ -141,7 +141,7 @@ bool FindInQuizFolder(const fs::path& quizFolder, std::string_view name, std::st
             return false;
         folder = *resolved;
     }
-    const auto matches = ListMatching(folder, mask);
+    const auto matches = ListStoredMatching(folder, mask);
     if (matches.empty())
         return false;
     found = matches.front();

@@ -39,8 +39,8 @@ enum FileAttribute : unsigned {
 // True when every bit of `mask` is set on the path; false when it does not exist.
 bool HasAttributes(const std::filesystem::path& path, unsigned mask);
 
-// Looks for `name` (wildcards allowed, case ignored) in the quiz folder; on a
-// match stores the matched name without folder in `found`.
+// Looks for the stored `name` (wildcards allowed, case ignored) in the quiz folder; on a
+// match stores the stored form of the matched name, without folder, in `found`.
 bool FindInQuizFolder(const std::filesystem::path& quizFolder, std::string_view name,
                       std::string& found);
 // Tries `first`, then `second`; stores the matched name only when `found` is

@@ -14,7 +14,7 @@ namespace {
 // A file of the quiz: the one on disk whose name matches without regard to
 // case, or the name as given when there is none yet.
 fs::path existingOrNamed(const fs::path& folder, const std::string& name) {
-    if (auto found = ResolveInFolder(folder, name); found && fs::is_regular_file(*found))
+    if (auto found = ResolveDiskFile(folder, name))
         return *found;
     return folder / name;
 }

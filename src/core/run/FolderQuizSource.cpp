@@ -14,19 +14,19 @@ FolderQuizSource::FolderQuizSource(QuizFileSet files, std::optional<QuizSettings
 QuizSettings FolderQuizSource::settings() const {
     if (settings_)
         return *settings_;
-    const auto quizFile = ResolveStoredFile(files_.quizFolder, files_.quizFile);
+    const auto quizFile = ResolveDiskFile(files_.quizFolder, files_.quizFile);
     return LoadQuizSettings(quizFile ? *quizFile : files_.quizFolder / files_.quizFile);
 }
 
 std::vector<std::vector<std::uint8_t>> FolderQuizSource::questionRecords() const {
-    const auto questionFile = ResolveStoredFile(files_.quizFolder, files_.questionFile);
+    const auto questionFile = ResolveDiskFile(files_.quizFolder, files_.questionFile);
     if (!questionFile)
         return {};
     return QuestionFile(*questionFile, files_.kind).LoadAllQuestions();
 }
 
 std::optional<fs::path> FolderQuizSource::topicFile() const {
-    return ResolveStoredFile(files_.quizFolder, files_.topicFile);
+    return ResolveDiskFile(files_.quizFolder, files_.topicFile);
 }
 
 std::optional<std::vector<std::string>> FolderQuizSource::findTopic(std::string_view name,

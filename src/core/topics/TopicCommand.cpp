@@ -48,26 +48,53 @@ void AddDisplayFiles(std::vector<TopicFileName>& names, const std::vector<std::s
 
 } // namespace
 
+namespace {
+
+// A program link's value without a comma: the whole value when it names an
+// existing file ("My Program.sh"), otherwise the program up to the first
+// blank and its arguments after it.
+ProgramLaunch ProgramWithoutComma(std::string_view command,
+                                  const std::filesystem::path& quizFolder) {
+    ProgramLaunch launch{DiskName(command), quizFolder, DiskName(command)};
+    if (command.starts_with('"')) {
+        launch.program = DiskName(command.substr(1, command.find('"', 1) - 1));
+        return launch;
+    }
+    const auto blank = command.find(' ');
+    if (blank == std::string_view::npos)
+        return launch;
+    if (ResolveStoredFile(quizFolder, command)) {
+        launch.commandLine = Quoted(launch.program);
+        return launch;
+    }
+    launch.program = DiskName(command.substr(0, blank));
+    launch.commandLine = Quoted(launch.program) + " " + DiskName(command.substr(blank + 1));
+    return launch;
+}
+
+} // namespace
+
 ProgramLaunch ProgramCommandLine(std::int32_t linkType, std::string_view command,
                                  const std::filesystem::path& quizFolder) {
-    ProgramLaunch launch{std::string(command), quizFolder};
     const char separator = linkType == 4 ? ',' : linkType == 9 ? ' ' : '\0';
     const auto split = separator ? command.find(separator) : std::string_view::npos;
+    if (linkType == 4 && split == std::string_view::npos)
+        return ProgramWithoutComma(command, quizFolder);
     if (split == std::string_view::npos)
-        return launch;
-    const std::string_view program = command.substr(0, split);
+        return ProgramLaunch{DiskName(command), quizFolder, DiskName(command)};
+    ProgramLaunch launch{{}, quizFolder, DiskName(command.substr(0, split))};
     const std::string_view rest = command.substr(split + 1);
     if (linkType == 4) {
-        launch.commandLine = Quoted(program) + " " + std::string(rest);
+        launch.commandLine = Quoted(launch.program) + " " + DiskName(rest);
         return launch;
     }
     // A document stored with its own folder is not put under the quiz
     // folder, and a path holding blanks is quoted so it stays one argument.
     std::string document =
-        HasFolder(rest) ? std::string(rest) : FolderWithSeparator(quizFolder) + std::string(rest);
+        HasFolder(rest) ? DiskName(rest) : FolderWithSeparator(quizFolder) + DiskName(rest);
     if (document.find(' ') != std::string::npos)
         document = Quoted(document);
-    launch.commandLine = Quoted(program) + " " + document;
+    launch.commandLine = Quoted(launch.program) + " " + document;
     return launch;
 }
 

@@ -11,14 +11,18 @@ namespace tavrin {
 // What to start for a program link: a Windows-style command line (the
 // platform layer splits it with Windows quoting rules) and the folder to
 // start it in, which is the quiz folder (programs started by a quiz expect it).
+// Names in the command line and the program are spelled as on disk (UTF-8).
 struct ProgramLaunch {
     std::string commandLine;
     std::filesystem::path workingFolder;
+    std::string program; // for the message when it cannot be started
 
     bool operator==(const ProgramLaunch&) const = default;
 };
 
-// LinkType 4: "program,parameters" becomes "\"program\" parameters".
+// LinkType 4: "program,parameters" becomes "\"program\" parameters"; a value
+// without a comma is one program when it names an existing file, otherwise the
+// program up to the first blank followed by its arguments.
 // LinkType 9: "program document" becomes "\"program\" " + quiz folder +
 // document, the quiz folder ending with a separator. Any other command line is
 // used as it is.

@@ -36,12 +36,7 @@ void PreviewNotesFile(Platform& platform, const std::filesystem::path&) {
 
 void RunLinkedProgram(Platform& platform, int linkType, const std::string& value,
                       const std::filesystem::path& quizFolder) {
-    const ProgramLaunch launch = ProgramCommandLine(linkType, value, quizFolder);
-    const ProcessResult result = platform.RunProgramAndWait(
-        ShownText(launch.commandLine), QString::fromStdString(launch.workingFolder.string()));
-    if (!result.started) {
-        platform.ShowError(result.error);
-    }
+    RunProgram(platform, MediaSession::ForQuizFolder(quizFolder), linkType, value);
 }
 
 } // namespace tavrin

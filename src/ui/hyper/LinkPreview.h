@@ -21,7 +21,8 @@ void PreviewTextScreen(Platform& platform, const std::filesystem::path& quizFold
                        const ViewPortDesign& design, const std::vector<std::string>& textLines);
 // The notes editor is not part of the program yet; the author is told so.
 void PreviewNotesFile(Platform& platform, const std::filesystem::path& file);
-// LinkType 4 ("program,parameters") and 9 ("program document").
+// LinkType 4 ("program,parameters") and 9 ("program document"), the value as
+// stored; a program that cannot be started is reported with the reason.
 void RunLinkedProgram(Platform& platform, int linkType, const std::string& value,
                       const std::filesystem::path& quizFolder);
 

@@ -144,7 +144,11 @@ void ShowTextScreen(Platform& platform, const MediaSession& session, const ViewP
 void RunProgram(Platform& platform, const MediaSession& session, std::int32_t linkType,
                 const std::string& command) {
     const ProgramLaunch launch = ProgramCommandLine(linkType, command, session.quizFolder);
-    platform.RunProgramAndWait(ShownText(launch.commandLine), PathText(launch.workingFolder));
+    const ProcessResult result = platform.RunProgramAndWait(
+        QString::fromStdString(launch.commandLine), PathText(launch.workingFolder));
+    if (!result.started)
+        platform.ShowError(QStringLiteral("Unable to start %1: %2")
+                               .arg(QString::fromStdString(launch.program), result.error));
 }
 
 void OpenDocument(Platform& platform, const MediaSession& session, const std::string& file) {

@@ -11,6 +11,7 @@
 #include "core/files/PickedFile.h"
 #include "core/files/SharedRoutines.h"
 #include "platform/Platform.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/TFilePickerForm.h"
 
 namespace tavrin {
@@ -102,8 +103,8 @@ void SetPickerLook(QWidget& form) {
 QStringList PickerFolderList(const std::filesystem::path& quizFolder, const QString& masks) {
     QStringList names;
     for (const QString& mask : masks.split(';')) {
-        for (const std::string& name : ListMatching(quizFolder, mask.toStdString())) {
-            const QString entry = QString::fromStdString(name);
+        for (const std::string& name : ListStoredMatching(quizFolder, StoredText(mask))) {
+            const QString entry = ShownText(name);
             if (!names.contains(entry)) {
                 names.append(entry);
             }
@@ -122,6 +123,16 @@ void LayOutChoiceDialog(QWidget& form, QWidget& group, QPushButton& ok, QPushBut
     auto* layout = new QVBoxLayout(&form);
     layout->addWidget(&group);
     layout->addLayout(buttons);
+}
+
+bool ConfirmStorableName(Platform& platform, QLineEdit& box) {
+    const std::string refusal = UnstorableNameRefusal(box.text().toStdString());
+    if (refusal.empty()) {
+        return true;
+    }
+    platform.ShowError(QString::fromStdString(refusal));
+    box.setFocus();
+    return false;
 }
 
 bool ConfirmDurationBox(Platform& platform, QLineEdit& box) {
@@ -148,16 +159,19 @@ std::optional<QString> AskAndImportFile(Platform& platform, const std::filesyste
         return std::nullopt;
     }
     const std::filesystem::path path(chosen->toStdU16String());
+    const std::string refusal = UnstorableNameRefusal(path.filename().string());
+    if (!refusal.empty()) {
+        platform.ShowError(QString::fromStdString(refusal));
+        return std::nullopt;
+    }
     const bool copy =
         platform.AskYesNo(QStringLiteral("Copy the file %1 to the Project directory?")
                               .arg(QString::fromStdU16String(path.filename().u16string())));
     try {
-        return QString::fromStdString(
-            TakeFoundFile(quizFolder, path, copy, nameBox.toStdString(), presetMasks));
+        return ShownText(TakeFoundFile(quizFolder, path, copy, StoredText(nameBox), presetMasks));
     } catch (const FileError& error) {
         platform.ShowError(QString::fromStdString(error.what()));
-        return QString::fromStdString(
-            TakeFoundFile(quizFolder, path, false, nameBox.toStdString(), presetMasks));
+        return ShownText(TakeFoundFile(quizFolder, path, false, StoredText(nameBox), presetMasks));
     }
 }
 

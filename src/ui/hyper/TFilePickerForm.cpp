@@ -12,6 +12,7 @@
 #include "core/bytes/FileError.h"
 #include "core/files/FolderNames.h"
 #include "core/files/PickedFile.h"
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/LinkPreview.h"
 #include "ui/hyper/PickerKinds.h"
 
@@ -149,15 +150,15 @@ void TFilePickerForm::ViewBtnClick() {
     }
     switch (kind_) {
     case PickerKind::Graphic:
-        PreviewMultimedia(platform(), CurrentTopicCaption(), command().toStdString(), quizFolder_);
+        PreviewMultimedia(platform(), CurrentTopicCaption(), StoredText(command()), quizFolder_);
         break;
     case PickerKind::Voice:
     case PickerKind::Midi:
     case PickerKind::Video:
-        PreviewMultimedia(platform(), QString(), file().toStdString(), quizFolder_);
+        PreviewMultimedia(platform(), QString(), StoredText(file()), quizFolder_);
         break;
     case PickerKind::Program:
-        RunLinkedProgram(platform(), 4, command().toStdString(), quizFolder_);
+        RunLinkedProgram(platform(), 4, StoredText(command()), quizFolder_);
         break;
     case PickerKind::Html:
         platform().OpenDocument(
@@ -177,6 +178,9 @@ void TFilePickerForm::OKBtnClick() {
     if (Edit1->text().isEmpty()) {
         platform().ShowError(DescribePicker(kind_).emptyMessage);
         Edit1->setFocus();
+        return;
+    }
+    if (!ConfirmStorableName(platform(), *Edit1)) {
         return;
     }
     accept();

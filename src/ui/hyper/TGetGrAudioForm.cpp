@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/LinkPreview.h"
 #include "ui/hyper/PickerKinds.h"
 #include "ui/hyper/TFilePickerForm.h"
@@ -120,7 +121,7 @@ void TGetGrAudioForm::FindBtn2Click() {
 
 void TGetGrAudioForm::ViewBtnClick() {
     if (!Edit1->text().isEmpty() && !Edit2->text().isEmpty()) {
-        PreviewMultimedia(platform(), QString(), command().toStdString(), quizFolder_);
+        PreviewMultimedia(platform(), QString(), StoredText(command()), quizFolder_);
     }
 }
 
@@ -140,6 +141,9 @@ void TGetGrAudioForm::OKBtnClick() {
     if (Edit2->text().isEmpty()) {
         platform().ShowError(DescribeSoundOfGraphicAndSound().emptyMessage);
         Edit2->setFocus();
+        return;
+    }
+    if (!ConfirmStorableName(platform(), *Edit1) || !ConfirmStorableName(platform(), *Edit2)) {
         return;
     }
     accept();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/PlatformConversions.h"
 #include "ui/hyper/LinkPreview.h"
 #include "ui/hyper/PickerKinds.h"
 
@@ -48,7 +49,7 @@ void TTypedNameForm::ViewBtnClick() {
         return;
     }
     if (kind_ == TypedNameKind::WindowsProgram) {
-        RunLinkedProgram(platform(), 9, Edit1->text().toStdString(), quizFolder_);
+        RunLinkedProgram(platform(), 9, StoredText(Edit1->text()), quizFolder_);
     } else {
         PreviewNotesFile(platform(), quizFolder_ / Edit1->text().toStdString());
     }

@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/bytes/Cp1252.h"
 #include "core/files/SharedRoutines.h"
 #include "platform/PlatformConversions.h"
 #include "ui/hyper/PickerKinds.h"
@@ -156,7 +155,7 @@ void BackgroundDesignForm::showNames() {
 std::string BackgroundDesignForm::firstInQuizFolder(const char* mask) const {
     std::string found;
     FindInQuizFolder(quizFolder_, mask, found);
-    return cp1252::fromUtf8(found);
+    return found;
 }
 
 std::string BackgroundDesignForm::firstGraphic() const {

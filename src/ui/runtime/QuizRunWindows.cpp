@@ -51,7 +51,7 @@ void QuizRunWindows::PrepareMediaWindows() {
 void QuizRunWindows::UseQuizHelpFile() {
     const std::string name = run_.settings.programWindow().helpFile();
     const auto found = ResolveInFolder(run_.source.mediaFolder(), name);
-    const auto path = found ? *found : run_.source.mediaFolder() / name;
+    const auto path = found ? *found : run_.source.mediaFolder() / DiskName(name);
     run_.platform.SetHelpFile(QString::fromStdString(path.string()));
 }
 

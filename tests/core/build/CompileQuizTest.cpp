@@ -101,21 +101,20 @@ TEST(CompileQuiz, EmbedsTheIndexedTopicsBeforeTheRecords) {
 TEST(CompileQuiz, TopicFileWithoutTopicsGivesTheHeaderAlone) {
     TempFolder folder;
     WriteFileAtomically(folder / "E.MCR", "\r\n\r\n");
+    WriteFileAtomically(folder / "E.MCQ", SampleRecord(1367, "M1"));
     const fs::path compiled =
         CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::MC, "E.MCJ"), QuizSettings());
     const Bytes written = ReadFileBytes(compiled);
-    ASSERT_EQ(written.size(), 4974u + 13);
-    EXPECT_EQ(Bytes(written.begin() + 4958, written.end()),
+    ASSERT_EQ(written.size(), 4974u + 13 + 1367);
+    EXPECT_EQ(Bytes(written.begin() + 4958, written.end() - 1367),
               (Bytes{0x03, 0x00, 0x00, 0x00, 0x6E, 0x13, 0x00, 0x00, 0x7B, 0x13,
-                     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03, 'W',  'R',  '1',
+                     0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x03, 'W',  'R',  '1',
                      0x00, 0,    0,    0,    0,    0,    0,    0,    0}));
 }
 
-TEST(CompileQuiz, FindsFilesWhoseNamesDifferInCaseAndDropsAPartialRecord) {
+TEST(CompileQuiz, FindsFilesWhoseNamesDifferInCase) {
     TempFolder folder;
-    Bytes questions = SampleRecord(217, "A");
-    Append(questions, Bytes(100, 0xEE)); // a record cut short by a crash
-    WriteFileAtomically(folder / "quiz.qaq", questions);
+    WriteFileAtomically(folder / "quiz.qaq", SampleRecord(217, "A"));
     WriteFileAtomically(folder / "Quiz.Qar", kOneTopicFile);
 
     const CompiledQuiz quiz = CompiledQuiz::fromFile(
@@ -124,6 +123,32 @@ TEST(CompileQuiz, FindsFilesWhoseNamesDifferInCaseAndDropsAPartialRecord) {
     EXPECT_EQ(quiz.size(), 4974u + 132 + 217);
     ASSERT_NE(quiz.topics(), nullptr);
     EXPECT_EQ(quiz.topics()->size(), 1u);
+}
+
+TEST(CompileQuiz, RefusesAQuizWithoutQuestionsOrWithARecordCutShort) {
+    TempFolder folder;
+    const auto files = QuizFileSet::named(folder.path(), QuizKind::QA, "QUIZ.QAJ");
+    const auto refusal = [&] {
+        try {
+            CompileQuiz(files, QuizSettings());
+        } catch (const FileError& error) {
+            return std::string(error.what());
+        }
+        return std::string("compiled");
+    };
+    EXPECT_EQ(refusal(), (folder / "QUIZ.QAQ").string() +
+                             ": the quiz has no questions; add a question before compiling it");
+    WriteFileAtomically(folder / "QUIZ.QAQ", Bytes{});
+    EXPECT_EQ(refusal(), (folder / "QUIZ.QAQ").string() +
+                             ": the quiz has no questions; add a question before compiling it");
+
+    Bytes questions = SampleRecord(217, "A");
+    Append(questions, Bytes(100, 0xEE)); // a record cut short by a crash
+    WriteFileAtomically(folder / "QUIZ.QAQ", questions);
+    EXPECT_EQ(refusal(), (folder / "QUIZ.QAQ").string() +
+                             ": ends with 100 bytes that are not a whole question record of "
+                             "217 bytes; the file is damaged");
+    EXPECT_FALSE(fs::exists(folder / "QUIZ.QAC"));
 }
 
 TEST(CompileQuiz, AFailedWriteKeepsTheEarlierCompiledQuiz) {

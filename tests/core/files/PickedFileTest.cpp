@@ -38,6 +38,19 @@ TEST_F(PickedFileTest, YesCopiesTheFileAndTakesItsName) {
     EXPECT_EQ(ReadFileText(quiz_ / "sun.jpg"), "picture");
 }
 
+TEST_F(PickedFileTest, AccentedNamesAreTakenInTheirStoredForm) {
+    WriteFileAtomically(elsewhere_ / "ol\xC3\xA9.wav", "sound"); // "olé.wav" on disk
+    EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "ol\xC3\xA9.wav", true, "", {"*.wav"}),
+              "ol\xE9.wav");
+    EXPECT_EQ(ReadFileText(quiz_ / "ol\xC3\xA9.wav"), "sound");
+    EXPECT_EQ(PresetPickerFile(quiz_, "OL\xC9.WAV", {"*.jpg"}), "OL\xC9.WAV");
+    EXPECT_EQ(PresetPickerFile(quiz_, "", {"*.wav"}), "ol\xE9.wav");
+
+    WriteFileAtomically(elsewhere_ / "\xCE\xA9.wav", "omega"); // "Ω.wav": no stored form
+    EXPECT_EQ(TakeFoundFile(quiz_, elsewhere_ / "\xCE\xA9.wav", true, "", {"*.jpg"}), "");
+    EXPECT_FALSE(fs::exists(quiz_ / "\xCE\xA9.wav"));
+}
+
 TEST_F(PickedFileTest, YesNeverOverwritesAFileOfTheSameName) {
     WriteFileAtomically(elsewhere_ / "sun.jpg", "new");
     WriteFileAtomically(quiz_ / "SUN.JPG", "old");

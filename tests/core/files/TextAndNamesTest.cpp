@@ -7,6 +7,7 @@
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
+#include "core/files/SharedRoutines.h"
 #include "core/files/TextLines.h"
 #include "tests/core/TempFolder.h"
 
@@ -75,6 +76,33 @@ TEST(FolderNames, StoredNamesResolveWithoutRegardToCase) {
     EXPECT_EQ(ResolveInFolder(temp.path(), "exact.WAV"), temp.path() / "EXACT.wav");
     EXPECT_FALSE(ResolveInFolder(temp.path(), "missing.bmp"));
     EXPECT_FALSE(ResolveInFolder(temp.path(), ""));
+}
+
+TEST(FolderNames, StoredNamesAreWindows1252AndNamesOnDiskUtf8) {
+    TempFolder temp;
+    fs::create_directories(temp.path() / "Caf\xC3\xA9");                  // "Café"
+    std::ofstream(temp.path() / "Caf\xC3\xA9" / "ol\xC3\xA9.wav") << "x"; // "olé.wav"
+    std::ofstream(temp.path() / "\xC5\x93uvre.bmp") << "x";               // "œuvre.bmp"
+    std::ofstream(temp.path() / "\xCE\xA9.wav") << "x"; // "Ω.wav": no stored form
+
+    const fs::path olé = temp.path() / "Caf\xC3\xA9" / "ol\xC3\xA9.wav";
+    EXPECT_EQ(ResolveStoredFile(temp.path(), "Caf\xE9\\ol\xE9.wav"), olé);
+    EXPECT_EQ(ResolveStoredFile(temp.path(), "CAF\xC9/OL\xC9.WAV"), olé); // É is é's capital
+    EXPECT_EQ(ResolveStoredFile(temp.path(), "\x8CUVRE.BMP"), temp.path() / "\xC5\x93uvre.bmp");
+    EXPECT_FALSE(ResolveStoredFile(temp.path(), "Caf\xC3\xA9/ol\xC3\xA9.wav"))
+        << "not stored bytes";
+    EXPECT_FALSE(ResolveStoredFile(temp.path(), "?.wav"));
+
+    EXPECT_EQ(ListStoredMatching(temp.path(), "*.*"),
+              (std::vector<std::string>{"Caf\xE9", "\x9Cuvre.bmp"}));
+    std::string found;
+    ASSERT_TRUE(FindInQuizFolder(temp.path(), "caf\xE9\\*.WAV", found));
+    EXPECT_EQ(found, "ol\xE9.wav");
+
+    EXPECT_EQ(StoredName("ol\xC3\xA9 \xE2\x82\xAC.wav"), "ol\xE9 \x80.wav"); // "olé €.wav"
+    EXPECT_EQ(StoredName("\xCE\xA9.wav"), std::nullopt);
+    EXPECT_EQ(StoredName("bad\xC3"), std::nullopt);
+    EXPECT_EQ(DiskName("ol\xE9 \x80.wav"), "ol\xC3\xA9 \xE2\x82\xAC.wav");
 }
 
 TEST(FolderNames, MasksMatchWithoutRegardToCase) {

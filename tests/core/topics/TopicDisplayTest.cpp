@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
 #include "core/topics/TopicColours.h"
 #include "core/topics/TopicCommand.h"
 #include "core/topics/TopicDisplay.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace {
@@ -102,7 +104,13 @@ TEST(ProgramCommandLine, QuotesTheProgramAndPutsTheDocumentInTheQuizFolder) {
     EXPECT_EQ(launch.commandLine, "\"calc.exe\" /a,/b");
     EXPECT_EQ(launch.workingFolder, "/quiz/");
     const std::tuple<int, const char*, const char*, const char*> cases[] = {
-        {4, "calc.exe /x", "/quiz/", "calc.exe /x"},
+        {4, "calc.exe /x", "/quiz/", "\"calc.exe\" /x"},
+        {4, "calc.exe", "/quiz/", "calc.exe"},
+        {4, "\"my calc.exe\" /x", "/quiz/", "\"my calc.exe\" /x"},
+        // Stored names are Windows-1252; the command line is spelled as on disk.
+        {4, "r\xE9gle.exe,\xE9t\xE9", "/quiz/", "\"r\xC3\xA9gle.exe\" \xC3\xA9t\xC3\xA9"},
+        {9, "write.exe r\xE9sum\xE9.txt", "/caf\xC3\xA9/",
+         "\"write.exe\" /caf\xC3\xA9/r\xC3\xA9sum\xC3\xA9.txt"},
         {9, "write.exe notes.txt", "/quiz/", "\"write.exe\" /quiz/notes.txt"},
         {9, "write.exe notes.txt", "/quiz", "\"write.exe\" /quiz/notes.txt"},
         {9, "write.exe", "/quiz/", "write.exe"},
@@ -112,6 +120,18 @@ TEST(ProgramCommandLine, QuotesTheProgramAndPutsTheDocumentInTheQuizFolder) {
     };
     for (const auto& [type, command, folder, line] : cases)
         EXPECT_EQ(ProgramCommandLine(type, command, folder).commandLine, line) << command;
+}
+
+TEST(ProgramCommandLine, AValueWithoutACommaIsOneProgramWhenThatFileExists) {
+    TempFolder quiz;
+    WriteFileAtomically(quiz / "My Program.sh", "#!/bin/sh\n");
+    const auto whole = ProgramCommandLine(4, "MY PROGRAM.SH", quiz.path());
+    EXPECT_EQ(whole.commandLine, "\"MY PROGRAM.SH\"");
+    EXPECT_EQ(whole.program, "MY PROGRAM.SH");
+    const auto split = ProgramCommandLine(4, "My Editor.sh notes.txt", quiz.path());
+    EXPECT_EQ(split.commandLine, "\"My\" Editor.sh notes.txt");
+    EXPECT_EQ(split.program, "My");
+    EXPECT_EQ(ProgramCommandLine(9, "write.exe notes.txt", quiz.path()).program, "write.exe");
 }
 
 TEST(SplitMultimediaCommand, ClassifiesEachPartOnItsOwn) {

@@ -7,6 +7,7 @@
 
 #include "core/files/FileIO.h"
 #include "core/files/PickedFile.h"
+#include "platform/PlatformConversions.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/QuizFolders.h"
 #include "ui/hyper/Pickers.h"
@@ -102,6 +103,50 @@ TEST_F(PickerTest, ViewOfAPictureGoesToTheDisplayWindows) {
     int duration = 0;
     EXPECT_FALSE(PickGraphic(platform, quiz_, command, file, duration));
     EXPECT_TRUE(shown);
+}
+
+TEST_F(PickerTest, AccentedNamesAreListedViewedAndFoundAndOthersRefused) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(QString::fromStdString((quiz_ / "caf\xC3\xA9.bmp").string()), "BMP"));
+    write(quiz_ / "\xCE\xA9.jpg"); // "Ω.jpg": no quiz can name it
+    write(other_ / "ol\xC3\xA9.jpg");
+    write(other_ / "\xCE\xA9.bmp");
+    const QString refusal = QString::fromUtf8("The name of the file %1 holds characters that a "
+                                              "quiz cannot store. Rename the file and choose it "
+                                              "again.");
+    platform.onDialog("TGetGraphicForm", [](QDialog& picker) {
+        auto* list = findChild<QListWidget>(picker, "FileListBox1");
+        ASSERT_EQ(list->count(), 1);
+        EXPECT_EQ(list->item(0)->text(), QString::fromUtf8("caf\xC3\xA9.bmp"));
+        emit list->itemClicked(list->item(0));
+        click(picker, "ViewBtn");
+        click(picker, "FindBtn");
+        EXPECT_EQ(test::textOf(picker, "Edit1"), QString::fromUtf8("caf\xC3\xA9.bmp"));
+        click(picker, "FindBtn");
+        EXPECT_EQ(test::textOf(picker, "Edit1"), QString::fromUtf8("ol\xC3\xA9.jpg"));
+        typeInto(picker, "Edit1", QString::fromUtf8("\xCE\xA9.jpg"));
+        click(picker, "OKBtn");
+        typeInto(picker, "Edit1", QString::fromUtf8("ol\xC3\xA9.jpg"));
+        click(picker, "OKBtn");
+    });
+    bool shown = false;
+    platform.onDialog("TShowMultForm", [&shown](QDialog& window) {
+        shown = true;
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    platform.expectOpenFile(QString::fromStdString((other_ / "\xCE\xA9.bmp").string()));
+    platform.expectError(refusal.arg(QString::fromUtf8("\xCE\xA9.bmp")));
+    platform.expectOpenFile(QString::fromStdString((other_ / "ol\xC3\xA9.jpg").string()));
+    platform.expectYesNo(
+        QString::fromUtf8("Copy the file ol\xC3\xA9.jpg to the Project directory?"), true);
+    platform.expectError(refusal.arg(QString::fromUtf8("\xCE\xA9.jpg")));
+    QString command, file;
+    int duration = 0;
+    EXPECT_TRUE(PickGraphic(platform, quiz_, command, file, duration));
+    EXPECT_TRUE(shown) << "the accented picture is found for View";
+    EXPECT_EQ(StoredText(file), "ol\xE9.jpg");
+    EXPECT_TRUE(fs::exists(quiz_ / "ol\xC3\xA9.jpg"));
 }
 
 TEST_F(PickerTest, ProgramKindChoicesStartOnTheCurrentKind) {

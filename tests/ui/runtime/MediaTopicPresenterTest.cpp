@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "core/settings/AboutBoxDesign.h"
 #include "support/GuiTestSupport.h"
@@ -25,6 +28,29 @@ TEST_F(MediaTopicPresenterTest, RunInformationReachesTheMediaWindows) {
 
     platform.expectError(QStringLiteral("The file LOST.WAV is missing"));
     presenter.ShowTopic({"", "source=HYPER", "type=3", "command=LOST.WAV", "]"});
+}
+
+TEST_F(MediaTopicPresenterTest, RunFindsAccentedFilesAndReportsAProgramThatDoesNotStart) {
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(folder.filePath(QString::fromUtf8("caf\xC3\xA9.bmp")), "BMP"));
+    bool shown = false;
+    platform.onDialog("TShowMultForm", [&shown](QDialog& window) {
+        shown = true;
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    // The topic stores Windows-1252: "CAFÉ.BMP".
+    presenter.ShowTopic({"[Q]", "source=HYPER", "type=2", "command=CAF\xC9.BMP,0", "]"});
+    EXPECT_TRUE(shown);
+
+    // A program name holding a blank is one program when that file exists.
+    QFile program(folder.filePath(QStringLiteral("My Program.sh")));
+    ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+    program.close();
+    platform.expectRunProgram(ProcessResult{false, 0, QStringLiteral("Permission denied")},
+                              QStringLiteral("\"My Program.sh\""));
+    platform.expectError(QStringLiteral("Unable to start My Program.sh: Permission denied"));
+    presenter.ShowTopic({"[Q]", "source=HYPER", "type=4", "command=My Program.sh", "]"});
 }
 
 TEST_F(MediaTopicPresenterTest, RunSettingsReachTheSession) {
