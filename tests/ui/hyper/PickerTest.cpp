@@ -119,15 +119,17 @@ TEST_F(PickerTest, AccentedNamesAreListedViewedAndFoundAndOthersRefused) {
         auto* list = findChild<QListWidget>(picker, "FileListBox1");
         ASSERT_EQ(list->count(), 1);
         EXPECT_EQ(list->item(0)->text(), QString::fromUtf8("caf\xC3\xA9.bmp"));
+        list->setCurrentRow(0);
         emit list->itemClicked(list->item(0));
         click(picker, "ViewBtn");
         click(picker, "FindBtn");
         EXPECT_EQ(test::textOf(picker, "Edit1"), QString::fromUtf8("caf\xC3\xA9.bmp"));
         click(picker, "FindBtn");
         EXPECT_EQ(test::textOf(picker, "Edit1"), QString::fromUtf8("ol\xC3\xA9.jpg"));
-        typeInto(picker, "Edit1", QString::fromUtf8("\xCE\xA9.jpg"));
+        auto* edit = findChild<QLineEdit>(picker, "Edit1");
+        edit->setText(QString::fromUtf8("\xCE\xA9.jpg")); // keys cannot type it
         click(picker, "OKBtn");
-        typeInto(picker, "Edit1", QString::fromUtf8("ol\xC3\xA9.jpg"));
+        edit->setText(QString::fromUtf8("ol\xC3\xA9.jpg"));
         click(picker, "OKBtn");
     });
     bool shown = false;
