@@ -63,7 +63,7 @@ interchange::QuizFiles interchangeFilesOf(const std::string& quizFile) {
     const QuizFileSet files = quizOf(quizFile);
     loadCurrentSettings(files);
     const auto inFolder = [&](const std::string& name) {
-        return ResolveStoredFile(files.quizFolder, name).value_or(files.quizFolder / name);
+        return ResolveDiskFile(files.quizFolder, name).value_or(files.quizFolder / name);
     };
     return interchange::QuizFiles{files.kind, files.quizFolder, inFolder(files.questionFile),
                                   inFolder(files.topicFile)};

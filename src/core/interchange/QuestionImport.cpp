@@ -64,7 +64,7 @@ public:
                     return planned->second;
                 continue;
             }
-            const auto existing = ResolveInFolder(folder_, cp1252::toUtf8(name));
+            const auto existing = ResolveInFolder(folder_, name);
             if (existing && !SameContent(*existing, file.bytes))
                 continue;
             PlannedMedia media{name, existing.value_or(folder_ / cp1252::toUtf8(name)), file.bytes,
