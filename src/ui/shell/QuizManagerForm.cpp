@@ -5,6 +5,7 @@
 #include "ui/questions/QuestionOperations.h"
 #include "ui/shell/FormHelp.h"
 #include "ui/shell/MenuStyle.h"
+#include "ui/shell/QuestionInterchange.h"
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TiledBackground.h"
 
@@ -56,6 +57,12 @@ QuizManagerForm::QuizManagerForm(Platform& platform, ProjectState& state,
       ViewBtn(MakeButton("&View a Question", 140, "See a question as the learner does",
                          QuestionsGroup)),
       DeleteBtn(MakeButton("&Delete a Question", 150, "Remove a question", QuestionsGroup)),
+      ImportBtn(MakeButton("Import Questions...", 160,
+                           "Add questions from a GIFT, Moodle XML, Aiken or CSV file",
+                           QuestionsGroup)),
+      ExportBtn(MakeButton("Export Questions...", 160,
+                           "Write the questions to a GIFT, Moodle XML or CSV file",
+                           QuestionsGroup)),
       ProgramGroup(new QGroupBox(QStringLiteral("  Create Program  "), MenuPanel)),
       PreviewBtn(MakeButton("&Pre-View Quiz", 260, "Take the quiz as a learner", ProgramGroup)),
       CompileBtn(MakeButton("&Compile Quiz", 270, "Pack the quiz into one file", ProgramGroup)),
@@ -106,6 +113,8 @@ void QuizManagerForm::NameComponents() {
         {EditBtn, "EditBtn"},
         {ViewBtn, "ViewBtn"},
         {DeleteBtn, "DeleteBtn"},
+        {ImportBtn, "ImportBtn"},
+        {ExportBtn, "ExportBtn"},
         {ProgramGroup, "ProgramGroup"},
         {PreviewBtn, "PreviewBtn"},
         {CompileBtn, "CompileBtn"},
@@ -134,7 +143,7 @@ void QuizManagerForm::BuildLayout() {
         for (QPushButton* button : buttons)
             column->addWidget(button);
     };
-    fill(QuestionsGroup, {AddBtn, EditBtn, ViewBtn, DeleteBtn});
+    fill(QuestionsGroup, {AddBtn, EditBtn, ViewBtn, DeleteBtn, ImportBtn, ExportBtn});
     fill(ProgramGroup, {PreviewBtn, CompileBtn, ExecBtn, DistribBtn});
     fill(CustomizeGroup, {QuizPresentationBtn, ProgramPresentationBtn});
     fill(HelpGroup, {HelpBtn, TutorialBtn});
@@ -180,6 +189,8 @@ void QuizManagerForm::ConnectButtons() {
         {EditBtn, &QuizManagerForm::EditBtnClick},
         {ViewBtn, &QuizManagerForm::ViewBtnClick},
         {DeleteBtn, &QuizManagerForm::DeleteBtnClick},
+        {ImportBtn, &QuizManagerForm::ImportBtnClick},
+        {ExportBtn, &QuizManagerForm::ExportBtnClick},
         {PreviewBtn, &QuizManagerForm::PreviewBtnClick},
         {CompileBtn, &QuizManagerForm::CompileBtnClick},
         {ExecBtn, &QuizManagerForm::ExecBtnClick},
@@ -195,11 +206,11 @@ void QuizManagerForm::ConnectButtons() {
 
 void QuizManagerForm::EnableButtons() {
     const bool quizCurrent = QuizIsCurrent(state_);
-    for (QPushButton* button : {AddBtn, QuizPresentationBtn, ProgramPresentationBtn})
+    for (QPushButton* button : {AddBtn, ImportBtn, QuizPresentationBtn, ProgramPresentationBtn})
         button->setEnabled(quizCurrent);
     const bool hasQuestions = QuizHasQuestions(state_);
     for (QPushButton* button :
-         {EditBtn, ViewBtn, DeleteBtn, PreviewBtn, CompileBtn, ExecBtn, DistribBtn})
+         {EditBtn, ViewBtn, DeleteBtn, ExportBtn, PreviewBtn, CompileBtn, ExecBtn, DistribBtn})
         button->setEnabled(hasQuestions);
 }
 
@@ -273,6 +284,14 @@ void QuizManagerForm::ViewBtnClick() {
 
 void QuizManagerForm::DeleteBtnClick() {
     RunOperation(DeleteBtn, FocusAfter::SelfElseAdd, [this] { DeleteQuestion(*this); });
+}
+
+void QuizManagerForm::ImportBtnClick() {
+    RunOperation(ImportBtn, FocusAfter::Self, [this] { ImportQuestions(platform_, state_, this); });
+}
+
+void QuizManagerForm::ExportBtnClick() {
+    RunOperation(ExportBtn, FocusAfter::Self, [this] { ExportQuestions(platform_, state_); });
 }
 
 void QuizManagerForm::PreviewBtnClick() {

@@ -33,6 +33,8 @@ public:
     QPushButton* EditBtn;
     QPushButton* ViewBtn;
     QPushButton* DeleteBtn;
+    QPushButton* ImportBtn;
+    QPushButton* ExportBtn;
     QGroupBox* ProgramGroup;
     QPushButton* PreviewBtn;
     QPushButton* CompileBtn;
@@ -68,6 +70,8 @@ public:
     void EditBtnClick();
     void ViewBtnClick();
     void DeleteBtnClick();
+    void ImportBtnClick();
+    void ExportBtnClick();
     void PreviewBtnClick();
     void CompileBtnClick();
     void ExecBtnClick();
