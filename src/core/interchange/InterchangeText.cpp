@@ -1,5 +1,6 @@
 #include "core/interchange/InterchangeText.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -238,6 +239,8 @@ std::string TidyLines(std::string_view text) {
 }
 
 std::optional<std::string> ToCp1252(std::string_view utf8, std::string& offending) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+        return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
