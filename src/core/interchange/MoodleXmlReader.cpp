@@ -103,9 +103,23 @@ QuestionType TypeNamed(std::string_view type) {
     return QuestionType::Other;
 }
 
+// Every <file> inside the question, at any depth (question text, feedback,
+// answers); walked by hand, which costs far less than an XPath query.
+void CollectFiles(const pugi::xml_node& node, std::vector<pugi::xml_node>& files) {
+    for (const pugi::xml_node child : node.children()) {
+        if (child.type() != pugi::node_element)
+            continue;
+        if (std::string_view(child.name()) == "file")
+            files.push_back(child);
+        else
+            CollectFiles(child, files);
+    }
+}
+
 void ReadFiles(const pugi::xml_node& question, Question& q) {
-    for (const pugi::xpath_node& found : question.select_nodes(".//file")) {
-        const pugi::xml_node file = found.node();
+    std::vector<pugi::xml_node> files;
+    CollectFiles(question, files);
+    for (const pugi::xml_node file : files) {
         const std::string_view data = file.text().get();
         const std::string name = file.attribute("name").value();
         if (data.size() / 4 * 3 > kMaxMediaBytes) {
