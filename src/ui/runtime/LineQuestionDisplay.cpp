@@ -7,22 +7,9 @@
 #include "ui/runtime/RunStyle.h"
 
 namespace tavrin {
-namespace {
-
-constexpr int kQuestionTops[6] = {25, 40, 56, 72, 88, 104};
-
-} // namespace
 
 LineQuestionDisplay::LineQuestionDisplay(RunContext& run, const QString& name, QWidget* parent)
-    : QuizDisplayBase(run, name, {47, 34}, parent) {
-    QuestionGrpBox->setGeometry(16, 42, 601, 142);
-    for (int line = 1; line <= 6; ++line) {
-        auto* label = new QLabel(QuestionGrpBox);
-        label->setObjectName(QStringLiteral("QuestLbl%1").arg(line));
-        label->setGeometry(16, kQuestionTops[line - 1], 569, 16);
-        questionLabels[static_cast<std::size_t>(line - 1)] = label;
-    }
-}
+    : QuizDisplayBase(run, name, kLineScreen, parent), questionLabels(PlaceQuestionLines()) {}
 
 void LineQuestionDisplay::BuildButtons(int informationLeft, int nextLeft, int continueLeft) {
     Button1 = MakeButton(QStringLiteral("Button1"), QString(), informationLeft, 110);
@@ -42,8 +29,7 @@ void LineQuestionDisplay::ShowQuestionLines() {
         questionLabels[static_cast<std::size_t>(line - 1)]->setText(
             ShownText(record.questionLine(line)));
     QuestionGrpBox->setTitle(BoxCaption(run_.texts().questionCaption()));
-    PaintBackground(*QuestionGrpBox, run_.settings.questionBoxColour());
-    PaintText(*QuestionGrpBox, run_.settings.questionTextColour());
+    PaintQuestionBox(run_.settings);
 }
 
 void LineQuestionDisplay::Button1Click() {

@@ -24,9 +24,8 @@ QString AnswerLabelName(int tag) {
 } // namespace
 
 TDispQForm::TDispQForm(RunContext& run, QWidget* parent)
-    : QuizDisplayBase(run, QStringLiteral("TDispQForm"), {36, 25}, parent) {
-    QuestionGrpBox->setGeometry(16, 35, 601, 180);
-    AnswerGrpBox->setGeometry(16, 215, 601, 180);
+    : QuizDisplayBase(run, QStringLiteral("TDispQForm"), kMatchScreen, parent) {
+    PlaceMatchBoxes();
     for (int tag = 1; tag <= kSlots; ++tag) {
         auto* question = new ChoiceLabel(tag, QuestionLabelName(tag), QuestionGrpBox);
         question->setGeometry(16, 16 * tag, 569, 16);
@@ -45,11 +44,8 @@ TDispQForm::TDispQForm(RunContext& run, QWidget* parent)
 
     BuildFrame();
     BitBtn2->setText(run.text(CustomTexts::kContinueButton));
-    const auto& settings = run.settings;
-    PaintBackground(*QuestionGrpBox, settings.questionBoxColour());
-    PaintText(*QuestionGrpBox, settings.questionTextColour());
-    PaintBackground(*AnswerGrpBox, settings.answerBoxColour());
-    PaintText(*AnswerGrpBox, settings.answerTextColour());
+    PaintQuestionBox(run.settings);
+    PaintAnswerBox(run.settings);
     FillPage();
     ShowScore(run.state.QuestionNumber);
 }

@@ -11,7 +11,6 @@
 namespace tavrin {
 namespace {
 
-constexpr int kOptionTops[6] = {24, 45, 66, 86, 107, 128};
 const char* const kOptionNames[6] = {"AnsLbl1", "AnsLbl2", "Anslbl3",
                                      "anslbl4", "anslbl5", "anslbl6"};
 
@@ -19,16 +18,16 @@ const char* const kOptionNames[6] = {"AnsLbl1", "AnsLbl2", "Anslbl3",
 
 TMCDisplayForm::TMCDisplayForm(RunContext& run, QWidget* parent)
     : LineQuestionDisplay(run, QStringLiteral("TMCDisplayForm"), parent) {
-    AnswerGrpBox->setGeometry(16, 206, 601, 154);
+    PlaceChoiceBox();
     for (int tag = 1; tag <= kOptions; ++tag) {
         auto* option =
             new ChoiceLabel(tag, QString::fromLatin1(kOptionNames[tag - 1]), AnswerGrpBox);
-        option->setGeometry(16, kOptionTops[tag - 1], 569, 18);
+        option->setGeometry(ChoiceOptionPlace(tag));
         connect(option, &ChoiceLabel::clicked, this, &TMCDisplayForm::AnsLblClick);
         connect(option, &ChoiceLabel::doubleClicked, this, &TMCDisplayForm::AnsLblDblClick);
         optionLabels[static_cast<std::size_t>(tag - 1)] = option;
     }
-    BuildButtons(259, 395, 480);
+    BuildButtons(259, kChoiceNextLeft, 480);
 
     BuildFrame();
     ShowQuestionLines();
@@ -47,9 +46,7 @@ TMCDisplayForm::TMCDisplayForm(RunContext& run, QWidget* parent)
     ColourOptions();
 
     AnswerGrpBox->setTitle(BoxCaption(run.texts().selectAnswerCaption()));
-    const auto& settings = run.settings;
-    PaintBackground(*AnswerGrpBox, settings.answerBoxColour());
-    PaintText(*AnswerGrpBox, settings.answerTextColour());
+    PaintAnswerBox(run.settings);
     ShowScore(run.state.QuestionNumber - 1);
 }
 

@@ -12,22 +12,14 @@ namespace tavrin {
 
 TTIDispForm::TTIDispForm(RunContext& run, QWidget* parent)
     : LineQuestionDisplay(run, QStringLiteral("TTIDispForm"), parent) {
-    GroupBox1 = new QGroupBox(this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(16, 200, 601, 89);
-    Edit1 = new QLineEdit(GroupBox1);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(16, 28, 569, 22);
-    BitBtn2 = new QPushButton(tr("&OK"), GroupBox1);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(263, 56, 75, 25);
-    AnswerGrpBox->setGeometry(16, 302, 601, 59);
-    AnsLbl1 = new QLabel(AnswerGrpBox);
-    AnsLbl1->setObjectName(QStringLiteral("AnsLbl1"));
-    AnsLbl1->setGeometry(16, 24, 569, 16);
+    const TypingBox typing = PlaceTypingBoxes();
+    GroupBox1 = typing.group;
+    Edit1 = typing.edit;
+    BitBtn2 = typing.ok;
+    AnsLbl1 = typing.answer;
     AnswerGrpBox->hide();
 
-    BuildButtons(256, 392, 512);
+    BuildButtons(256, kTypingNextLeft, 512);
     BitBtn2->setDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &TTIDispForm::BitBtn2Click);
 
@@ -35,11 +27,8 @@ TTIDispForm::TTIDispForm(RunContext& run, QWidget* parent)
     ShowQuestionLines();
     AnsLbl1->setText(ShownText(run.state.tmRecord.correctAnswer()));
     GroupBox1->setTitle(BoxCaption(run.texts().answerCaption()));
-    const auto& settings = run.settings;
-    PaintBackground(*AnswerGrpBox, settings.answerBoxColour());
-    PaintText(*AnswerGrpBox, settings.answerTextColour());
-    PaintBackground(*GroupBox1, settings.inputBoxColour());
-    PaintText(*GroupBox1, settings.inputTextColour());
+    PaintAnswerBox(run.settings);
+    PaintTypingBox(*GroupBox1, run.settings);
     ShowScore(run.state.QuestionNumber - 1);
     Edit1->setFocus();
 }

@@ -21,7 +21,6 @@ struct ManagerServices {
     ManagerAction compileQuiz;
     ManagerAction createExecutable;
     ManagerAction prepareDistribution;
-    ManagerAction quizPresentation;
     // Shows the tutorial document, given its path.
     std::function<void(const QString& path, QWidget* parent)> showTutorial;
     // Shows one stored question as the learner sees it; given its record bytes.

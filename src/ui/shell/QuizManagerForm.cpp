@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "ui/present/program/TProgConfigForm.h"
+#include "ui/present/quiz/TQCustForm.h"
 #include "ui/questions/QuestionOperations.h"
 #include "ui/shell/FormHelp.h"
 #include "ui/shell/MenuStyle.h"
@@ -307,7 +308,8 @@ void QuizManagerForm::DistribBtnClick() {
     RunService(DistribBtn, services_.prepareDistribution);
 }
 void QuizManagerForm::QuizPresentationBtnClick() {
-    RunService(QuizPresentationBtn, services_.quizPresentation);
+    RunOperation(QuizPresentationBtn, FocusAfter::Self,
+                 [this] { RunQuizPresentation(platform_, state_, this); });
 }
 void QuizManagerForm::ProgramPresentationBtnClick() {
     RunOperation(ProgramPresentationBtn, FocusAfter::Self,

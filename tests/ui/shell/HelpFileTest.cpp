@@ -11,6 +11,22 @@
 #include "ui/present/program/TIntroEntryForm.h"
 #include "ui/present/program/TProgConfigForm.h"
 #include "ui/present/program/TVPDesignTitleForm.h"
+#include "ui/present/quiz/TCommentsForm.h"
+#include "ui/present/quiz/TCustomTextForm.h"
+#include "ui/present/quiz/TFunctionsForm.h"
+#include "ui/present/quiz/TGroupScoreForm.h"
+#include "ui/present/quiz/TMCQDesignForm.h"
+#include "ui/present/quiz/TMCTestForm.h"
+#include "ui/present/quiz/TQCustForm.h"
+#include "ui/present/quiz/TQDesignRForm.h"
+#include "ui/present/quiz/TQPresentForm.h"
+#include "ui/present/quiz/TQuestionDesignForm.h"
+#include "ui/present/quiz/TQuizTitleBarForm.h"
+#include "ui/present/quiz/TResMenuForm.h"
+#include "ui/present/quiz/TScoreDesignForm.h"
+#include "ui/present/quiz/TTIQDesignForm.h"
+#include "ui/present/quiz/TTITestForm.h"
+#include "ui/present/quiz/TTestQForm.h"
 #include "ui/questions/TMCEntryForm.h"
 #include "ui/questions/TQAEntryForm.h"
 #include "ui/questions/TTIEntryForm.h"
@@ -86,9 +102,30 @@ TEST(HelpFileTest, ManualHasAPageForEveryContextTheFormsCarry) {
     CollectContexts(TChangeTextForm(platform, screens), contexts);
     for (auto bar : {TVPDesignTitleForm::Bar::Title, TVPDesignTitleForm::Bar::Status})
         CollectContexts(TVPDesignTitleForm(platform, IntroScreenDesign(), bar), contexts);
-    for (int context : {20,  21,  22,  100, 120, 125, 126, 127, 130, 140,
-                        141, 142, 143, 150, 260, 270, 280, 290, 200, 230,
-                        400, 405, 440, 450, 460, 465, 470, 475})
+    for (QuizKind kind : {QuizKind::QA, QuizKind::TI, QuizKind::MC}) {
+        state.quizKind = kind;
+        CollectContexts(TQCustForm(platform, state), contexts);
+        CollectContexts(TQPresentForm(platform, state), contexts);
+    }
+    const QuizSettings& settings = state.settings;
+    CollectContexts(TCustomTextForm(platform, state), contexts);
+    CollectContexts(TFunctionsForm(platform, state), contexts);
+    CollectContexts(TResMenuForm(platform, state), contexts);
+    CollectContexts(TQDesignRForm(platform, state), contexts);
+    CollectContexts(TGroupScoreForm(platform, state), contexts);
+    CollectContexts(TCommentsForm(platform, state), contexts);
+    CollectContexts(TQuizTitleBarForm(platform, settings), contexts);
+    CollectContexts(TScoreDesignForm(platform, settings), contexts);
+    CollectContexts(TQuestionDesignForm(platform, settings), contexts);
+    CollectContexts(TTIQDesignForm(platform, settings), contexts);
+    CollectContexts(TMCQDesignForm(platform, settings), contexts);
+    CollectContexts(TTestQForm(platform, settings), contexts);
+    CollectContexts(TTITestForm(platform, settings), contexts);
+    CollectContexts(TMCTestForm(platform, settings), contexts);
+    for (int context : {20,  21,  22,  100, 120, 125, 126, 127, 130, 140, 141, 142, 143,
+                        150, 260, 270, 280, 290, 200, 230, 400, 405, 440, 450, 460, 465,
+                        470, 475, 205, 206, 207, 301, 302, 303, 304, 305, 306, 307, 308,
+                        310, 315, 320, 321, 325, 330})
         EXPECT_TRUE(contexts.count(context)) << "no form carries " << context;
     for (int context : contexts)
         EXPECT_TRUE(anchors.count(context)) << "no page for help context " << context;
