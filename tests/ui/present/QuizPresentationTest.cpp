@@ -13,6 +13,7 @@
 #include "core/topics/TopicFile.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/TempFolder.h"
+#include "ui/present/quiz/TGroupScoreForm.h"
 #include "ui/present/quiz/TQCustForm.h"
 #include "ui/present/quiz/TQPresentForm.h"
 
@@ -88,15 +89,15 @@ TEST_F(QuizPresentationTest, SwitchesReachMemoryAtOnceAndTheFileOnlyOnSave) {
 TEST_F(QuizPresentationTest, QuitTextIsStoredTwiceAndDefaultsThenCancelKeepTheTexts) {
     platform.onDialog("TCustomTextForm", [](QDialog& form) {
         EXPECT_EQ(textOf(form, "QuitEdit"), "&Quit");
-        typeInto(form, "QuitEdit", "&Leave the quiz");
+        typeInto(form, "QuitEdit", "&Stop the quiz");
         typeInto(form, "ScoreEdit", "Points");
         typeInto(form, "MediaEdit", "Press Play");
         click(form, "SaveBtn");
     });
     fromMenu("TextBtn");
     const QuizSettings saved = onDisk();
-    EXPECT_EQ(saved.programScreens().quitButtonText(), "&Leave the quiz");
-    EXPECT_EQ(saved.customTexts().quitButton(), "&Leave the q");
+    EXPECT_EQ(saved.programScreens().quitButtonText(), "&Stop the quiz");
+    EXPECT_EQ(saved.customTexts().quitButton(), "&Stop the q");
     EXPECT_EQ(saved.customTexts().scoreLabel(), "Points");
     EXPECT_EQ(state.mediaInstruction, "Press Play");
 
@@ -108,7 +109,7 @@ TEST_F(QuizPresentationTest, QuitTextIsStoredTwiceAndDefaultsThenCancelKeepTheTe
     });
     fromMenu("TextBtn");
     EXPECT_EQ(state.settings.customTexts().scoreLabel(), "Points");
-    EXPECT_EQ(state.settings.programScreens().quitButtonText(), "&Leave the quiz");
+    EXPECT_EQ(state.settings.programScreens().quitButtonText(), "&Stop the quiz");
     EXPECT_EQ(state.settings.programScreens().mediaInstruction(), "Press Play");
     EXPECT_EQ(state.mediaInstruction, "Press the Start button");
 }
@@ -192,8 +193,9 @@ TEST_F(QuizPresentationTest, GroupLimitsAreRefusedOrderedAndSaved) {
     fromResultsMenu("GroupsBtn");
     QuizSettings saved = onDisk();
     EXPECT_TRUE(saved.scoreGroupsDefined());
+    const int limits[] = {30, 60, 0, 0, 0};
     for (int group = 0; group < 5; ++group)
-        EXPECT_EQ(saved.groupLimit(group), (int[]){30, 60, 0, 0, 0}[group]);
+        EXPECT_EQ(saved.groupLimit(group), limits[group]);
 
     platform.onDialog("TGroupScoreForm", [](QDialog& form) {
         EXPECT_EQ(textOf(form, "Edit2"), "60");
