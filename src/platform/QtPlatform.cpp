@@ -257,20 +257,31 @@ int QtPlatform::RunModal(QDialog& dialog) {
 
 namespace {
 const char* const kAsidePosition = "tavrinStepAsidePosition";
+const char* const kAsideOpacity = "tavrinStepAsideOpacity";
 } // namespace
 
-// Moving the window beyond every screen keeps its modal loop and its children
-// alive, where hide() would end the loop.
+// hide() would end the dialog's modal loop, so the window stays shown and is
+// only put out of sight. A window manager may clamp a move beyond the screens
+// to keep part of the window visible, so the window is also made fully
+// transparent (effective wherever windows are composited) and lowered beneath
+// its nested dialog. It is not minimised: many window managers minimise a
+// window's transient dialogs with it, which would take the nested dialog away.
 void QtPlatform::StepAsideBegin(QWidget& dialog) {
     dialog.setProperty(kAsidePosition, dialog.pos());
+    dialog.setProperty(kAsideOpacity, dialog.windowOpacity());
     dialog.move(-32000, -32000);
+    dialog.setWindowOpacity(0.0);
+    dialog.lower();
 }
 
 void QtPlatform::StepAsideEnd(QWidget& dialog) {
     const QVariant position = dialog.property(kAsidePosition);
     if (position.isValid())
         dialog.move(position.toPoint());
+    const QVariant opacity = dialog.property(kAsideOpacity);
+    dialog.setWindowOpacity(opacity.isValid() ? opacity.toDouble() : 1.0);
     dialog.setProperty(kAsidePosition, QVariant());
+    dialog.setProperty(kAsideOpacity, QVariant());
     dialog.raise();
     dialog.activateWindow();
 }

@@ -1,7 +1,9 @@
 #include "platform/ScriptedPlatform.h"
 
+#include <QEvent>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTimer>
 #include <QtGlobal>
 #include <utility>
 
@@ -250,6 +252,38 @@ bool ScriptedPlatform::OpenDocument(const QString& path) {
     return answer;
 }
 
+namespace {
+
+// Watches a dialog in exec() for a hide that does not come from done(): in
+// Qt that ends the dialog's modal loop, so the form would end early.
+class EarlyEndWatch : public QObject {
+public:
+    explicit EarlyEndWatch(QDialog& dialog) {
+        dialog.installEventFilter(this);
+        connect(&dialog, &QDialog::finished, this, [this] { hiddenOutsideDone_ = false; });
+    }
+    bool endedEarly() const { return endedEarly_ || hiddenOutsideDone_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // done() hides the dialog and then emits finished at once.
+        if (event->type() == QEvent::Hide)
+            hiddenOutsideDone_ = true;
+        else if (event->type() == QEvent::Show && hiddenOutsideDone_)
+            endedEarly_ = true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool hiddenOutsideDone_ = false;
+    bool endedEarly_ = false;
+};
+
+} // namespace
+
+// The form runs in its own modal loop, as in the program; the handler acts on
+// it from a zero timer inside that loop, so a form that ends its loop early
+// (by hiding itself) fails here as it would for the author.
 int ScriptedPlatform::RunModal(QDialog& dialog) {
     const QString name = dialog.objectName();
     auto queue = dialogHandlers_.find(name);
@@ -260,15 +294,32 @@ int ScriptedPlatform::RunModal(QDialog& dialog) {
     }
     DialogHandler handler = std::move(queue.value().front());
     queue.value().pop_front();
-    dialog.setResult(QDialog::Rejected);
-    dialog.show();
-    handler(dialog);
-    if (dialog.isVisible()) {
+    bool handlerDone = false;
+    bool leftOpen = false;
+    bool endedEarly = false;
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, &dialog, [&] {
+        EarlyEndWatch watch(dialog);
+        handler(dialog);
+        handlerDone = true;
+        endedEarly = watch.endedEarly();
+        if (dialog.isVisible()) {
+            leftOpen = !endedEarly;
+            dialog.reject();
+        }
+    });
+    start.start(0);
+    const int result = dialog.exec();
+    if (!handlerDone || endedEarly) {
+        fail(QStringLiteral("Form %1 ended its modal loop before its test handler finished "
+                            "(a dialog hidden while it runs ends)")
+                 .arg(name));
+    } else if (leftOpen) {
         fail(QStringLiteral("Form %1 was left open by its test handler").arg(name));
-        dialog.reject();
     }
-    record(QStringLiteral("dialog: %1 -> %2").arg(name).arg(dialog.result()));
-    return dialog.result();
+    record(QStringLiteral("dialog: %1 -> %2").arg(name).arg(result));
+    return result;
 }
 
 void ScriptedPlatform::StepAsideBegin(QWidget& dialog) {

@@ -17,9 +17,11 @@ namespace tavrin {
 // a script the test writes beforehand. Anything the script did not expect is
 // reported through the failure handler, with the text that was shown.
 //
-// Modal forms run through RunModal are handed to the next handler queued with
-// onDialog() for their objectName; the handler fills the form in and presses
-// its buttons, and RunModal returns the form's result.
+// Modal forms run through RunModal run in their own modal loop, as in the
+// program; inside it the next handler queued with onDialog() for their
+// objectName fills the form in and presses its buttons, and RunModal returns
+// the form's result. A form that ends its loop before the handler is done (a
+// dialog hidden while it runs) or that the handler leaves open fails the test.
 class ScriptedPlatform : public Platform {
 public:
     using FailureHandler = std::function<void(const QString& message)>;

@@ -5,6 +5,7 @@
 #include <gtest/gtest-spi.h>
 
 #include "platform/ScriptedPlatform.h"
+#include "platform/StepAside.h"
 #include "support/GuiTestSupport.h"
 
 namespace tavrin {
@@ -76,6 +77,52 @@ TEST_F(CapturingPlatform, EveryDepartureFromTheScriptFailsWithItsText) {
     EXPECT_TRUE(failures[1].contains("TQAEntryForm"));
     platform.verifyDone();
     EXPECT_EQ(failures.size(), 2);
+}
+
+// A form that runs a nested form while it is out of the way, either hidden
+// (which ends a dialog's modal loop) or stepped aside.
+class NestingForm : public QDialog {
+public:
+    NestingForm(ScriptedPlatform& platform, bool hides) : platform_(platform), hides_(hides) {
+        setObjectName("TQAEntryForm");
+    }
+    void openNested() {
+        SmallForm nested("TQAInfoForm");
+        if (hides_) {
+            hide();
+            platform_.RunModal(nested);
+            show();
+        } else {
+            StepAside aside(platform_, *this);
+            platform_.RunModal(nested);
+        }
+    }
+
+private:
+    ScriptedPlatform& platform_;
+    bool hides_;
+};
+
+TEST_F(CapturingPlatform, AFormThatEndsItsLoopEarlyFails) {
+    for (const bool hides : {true, false}) {
+        failures.clear();
+        NestingForm form(platform, hides);
+        platform.onDialog("TQAEntryForm", [&form](QDialog& shown) {
+            form.openNested();
+            shown.accept();
+        });
+        platform.onDialog("TQAInfoForm", [](QDialog& nested) { nested.accept(); });
+        EXPECT_EQ(platform.RunModal(form), QDialog::Accepted) << hides;
+        EXPECT_FALSE(form.isVisible());
+        if (hides) {
+            ASSERT_EQ(failures.size(), 1);
+            EXPECT_TRUE(failures[0].contains("TQAEntryForm ended its modal loop"))
+                << failures[0].toStdString();
+        } else {
+            EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
+        }
+    }
+    EXPECT_TRUE(platform.calls().contains("step aside: TQAEntryForm"));
 }
 
 TEST_F(CapturingPlatform, PrintWritesAPdfFile) {

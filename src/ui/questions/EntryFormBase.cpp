@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/PlatformConversions.h"
+#include "platform/StepAside.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -59,6 +60,7 @@ void EntryFormBase::LoadCommon(const std::string& identifier, bool hasInformatio
     // place in the run-time's lists are stored under it.
     QuestID->setEnabled(QuestID->text().isEmpty());
     hasInformation_ = hasInformation;
+    openedWithInformation_ = hasInformation;
     ShowTick(hasInformation);
 }
 
@@ -112,10 +114,15 @@ void EntryFormBase::Button1Click() {
         return;
     }
     currentId_ = Stored(QuestID);
-    if (!hasInformation_)
+    // Information the question had when the form opened is not this visit's
+    // to remove, even after Delete: Cancel keeps the stored question as it was.
+    if (!hasInformation_ && !openedWithInformation_)
         infoAddedHere_ = true;
-    hide();
-    const bool attached = context_.editInformation ? context_.editInformation(currentId_) : false;
+    bool attached = false;
+    if (context_.editInformation) {
+        StepAside aside(context_.platform, *this);
+        attached = context_.editInformation(currentId_);
+    }
     if (attached) {
         hasInformation_ = true;
         ShowTick(true);
@@ -125,7 +132,6 @@ void EntryFormBase::Button1Click() {
         // afterwards would leave the information behind.
         QuestID->setEnabled(false);
     }
-    show();
 }
 
 void EntryFormBase::Button2Click() {

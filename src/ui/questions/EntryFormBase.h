@@ -61,6 +61,7 @@ private:
     std::string openingId_;
     std::string currentId_;
     bool hasInformation_ = false;
+    bool openedWithInformation_ = false;
     bool infoAddedHere_ = false;
     bool checkingIdentifier_ = false;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/run/ResultsText.h"
+#include "platform/StepAside.h"
 #include "ui/runtime/RunStyle.h"
 #include "ui/runtime/TPrevAnsForm.h"
 #include "ui/runtime/TTMViewForm.h"
@@ -137,9 +138,8 @@ void QuestionListForm::OpenSelected() {
         return;
     run_.state.TakeRecord(index);
     if (run_.state.kind == QuizKind::QA) {
-        hide();
+        StepAside aside(run_.platform, *this);
         ViewQAQuestion(run_, this);
-        show();
     } else {
         ViewTMQuestion(run_, this);
     }

@@ -227,6 +227,15 @@ TEST_F(EntryFormTest, DeletedInformationIsKeptOnCancelAndRemovedOnSave) {
         EXPECT_FALSE(form.Button2->isEnabled());
         form.BitBtn2->click();
     });
+    // Deleted, then edited again: still the information the question came with.
+    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
+        auto& form = static_cast<TTIEntryForm&>(dialog);
+        form.Button2->click();
+        form.Button1->click();
+        EXPECT_FALSE(form.Panel1->text().isEmpty());
+        form.BitBtn2->click();
+    });
+    EXPECT_FALSE(RunTIEntryForm(Context(), record));
     EXPECT_FALSE(RunTIEntryForm(Context(), record));
     EXPECT_EQ(record, before);
     EXPECT_TRUE(deletedTopics.empty());
