@@ -3,8 +3,8 @@
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
-#include "core/settings/SettingsConversion.h"
 #include "core/files/SharedRoutines.h"
+#include "core/settings/SettingsConversion.h"
 
 namespace tavrin {
 namespace fs = std::filesystem;
@@ -30,6 +30,8 @@ ProjectState ProjectState::AtStartUp(const fs::path& programPath) {
 }
 
 std::string ProjectState::quizName() const {
+    if (!selectedName_.empty())
+        return selectedName_;
     return QuizBaseName(quizFile.filename().string());
 }
 
@@ -59,6 +61,7 @@ fs::path ProjectState::indexFile() const {
 }
 
 void ProjectState::clearQuiz() {
+    selectedName_.clear();
     quizFile.clear();
     questionFile.clear();
     topicFile.clear();
@@ -70,17 +73,38 @@ std::string ProjectState::conversionQuestion() const {
            "the new version?";
 }
 
-OpenResult ProjectState::StartNewQuiz(const fs::path& folder, const std::string& name,
+OpenResult ProjectState::StartNewQuiz(const fs::path& requested, const std::string& name,
                                       const AskYesNo& ask,
                                       const TopicFileUpgrade& upgradeTopicFile) {
-    if (!CreateOrEnterQuizFolder(folder))
+    std::error_code ec;
+    // A relative folder means one below the current directory, not below the
+    // folder that creating it makes current.
+    const fs::path folder = fs::absolute(requested, ec).lexically_normal();
+    if (ec)
         return OpenResult::kFolderUnavailable;
+    const fs::path previousDirectory = fs::current_path(ec);
+    const fs::path bare = folder.has_filename() ? folder : folder.parent_path();
+    const fs::path firstCreated = FirstMissingFolder(bare);
+    if (!CreateOrEnterQuizFolder(folder)) {
+        RemoveEmptyFoldersUpTo(bare, firstCreated);
+        return OpenResult::kFolderUnavailable;
+    }
+    const ProjectState previous = *this;
     quizFolder = folder;
     clearQuiz();
     if (name.empty())
         return OpenResult::kNotOpened;
     quizFile = folder / ReplaceExtension(name, ExtensionsOf(quizKind).quiz);
-    return OpenQuiz(ask, upgradeTopicFile);
+    try {
+        return OpenQuiz(ask, upgradeTopicFile);
+    } catch (...) {
+        // The quiz could not be made: the previous one stays current, and a
+        // folder made for it alone goes again.
+        *this = previous;
+        fs::current_path(previousDirectory.empty() ? quizFolder : previousDirectory, ec);
+        RemoveEmptyFoldersUpTo(bare, firstCreated);
+        throw;
+    }
 }
 
 OpenResult ProjectState::SelectQuiz(const std::optional<fs::path>& chosen, const AskYesNo& ask,
@@ -89,8 +113,12 @@ OpenResult ProjectState::SelectQuiz(const std::optional<fs::path>& chosen, const
         quizFolder = chosen->parent_path();
         std::error_code ignored;
         fs::current_path(quizFolder, ignored);
-        quizFile =
-            quizFolder / ReplaceExtension(chosen->filename().string(), ExtensionsOf(quizKind).quiz);
+        // The quiz takes its name in upper case, whatever the case of the
+        // file found on disk.
+        const std::string name =
+            UpperAscii(ReplaceExtension(chosen->filename().string(), ExtensionsOf(quizKind).quiz));
+        quizFile = quizFolder / name;
+        selectedName_ = QuizBaseName(name);
     }
     if (!hasQuiz())
         return OpenResult::kNotOpened;
@@ -159,6 +187,27 @@ void ProjectState::DeleteQuestionAt(std::size_t n) {
     DeleteQuestion(file, n, [this](const std::string& identifier) {
         DeleteTopic(topicFile, identifier, "HYPER");
     });
+}
+
+fs::path FirstMissingFolder(const fs::path& folder) {
+    std::error_code ec;
+    fs::path missing;
+    for (fs::path at = folder; !at.empty() && !fs::exists(at, ec); at = at.parent_path()) {
+        missing = at;
+        if (at == at.parent_path())
+            break;
+    }
+    return missing;
+}
+
+void RemoveEmptyFoldersUpTo(const fs::path& folder, const fs::path& firstCreated) {
+    if (firstCreated.empty())
+        return;
+    std::error_code ec;
+    for (fs::path at = folder; !at.empty(); at = at.parent_path()) {
+        if (!fs::remove(at, ec) || at == firstCreated || at == at.parent_path())
+            return;
+    }
 }
 
 bool CreateOrEnterQuizFolder(const fs::path& folder) {

@@ -8,9 +8,9 @@
 
 #include "core/questions/QuestionFile.h"
 #include "core/questions/QuizKind.h"
-#include "core/settings/QuizSettings.h"
 #include "core/questions/TQARecord.h"
 #include "core/questions/TTMRecord.h"
+#include "core/settings/QuizSettings.h"
 #include "core/topics/TopicFile.h"
 
 namespace tavrin {
@@ -75,13 +75,15 @@ struct ProjectState {
     // Makes `folder` the quiz folder of a new quiz named `name` (the kind's
     // extension replaces any the author typed) and opens it. An existing quiz
     // of that name is opened as it is. When the folder can be neither created
-    // nor entered nothing changes. With an empty name no quiz is current.
+    // nor entered, or the quiz cannot be opened, the previous quiz stays
+    // current. With an empty name no quiz is current.
     OpenResult StartNewQuiz(const std::filesystem::path& folder, const std::string& name,
                             const AskYesNo& ask,
                             const TopicFileUpgrade& upgradeTopicFile = UpgradeTopicFile);
 
     // Opens the quiz file the author chose (found in its folder without regard
-    // to case), or reopens the current quiz when nothing was chosen.
+    // to case; the quiz name is its name in upper case), or reopens the current quiz when nothing
+    // was chosen.
     OpenResult SelectQuiz(const std::optional<std::filesystem::path>& chosen, const AskYesNo& ask,
                           const TopicFileUpgrade& upgradeTopicFile = UpgradeTopicFile);
 
@@ -106,6 +108,7 @@ struct ProjectState {
     std::string conversionQuestion() const;
 
 private:
+    std::string selectedName_; // the upper-case name a selected quiz goes by
     std::filesystem::path fileInQuizFolder(const std::string& name) const;
     void openCurrentQuiz(const AskYesNo& ask, const TopicFileUpgrade& upgradeTopicFile,
                          bool& declined);
@@ -114,5 +117,11 @@ private:
 // Creates the folder, or accepts it when it already exists, and makes it the
 // process's current directory. False when neither works.
 bool CreateOrEnterQuizFolder(const std::filesystem::path& folder);
+
+// The outermost folder of `folder` that does not exist yet; empty when it exists.
+std::filesystem::path FirstMissingFolder(const std::filesystem::path& folder);
+// Removes `folder` and its parents up to `firstCreated` while they are empty.
+void RemoveEmptyFoldersUpTo(const std::filesystem::path& folder,
+                            const std::filesystem::path& firstCreated);
 
 } // namespace tavrin

@@ -168,8 +168,11 @@ void TMakeDirForm::OKBtnClick() {
     accept();
 }
 
+// A folder typed without its full path lies below the folder the list shows.
 QString TMakeDirForm::ChosenFolder() const {
     QString folder = DirEdit->text();
+    if (QDir::isRelativePath(folder))
+        folder = QDir::toNativeSeparators(QDir(directory_).absoluteFilePath(folder));
     if (!EndsWithSeparator(folder))
         folder += QDir::separator();
     return folder;

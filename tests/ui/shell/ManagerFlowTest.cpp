@@ -187,6 +187,32 @@ TEST_F(ManagerFlowTest, FolderThatCannotBeCreatedChangesNothing) {
     EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
 }
 
+// A folder typed without its path lies below the one the chooser shows (the
+// quiz folder); a quiz that cannot be made leaves the previous one current and
+// no folder made for it behind.
+TEST_F(ManagerFlowTest, RelativeFolderLiesBelowTheShownOneAndAFailedStartKeepsThePrevious) {
+    ChooseFolder(root / "Q", "FIRST");
+    manager->StartBtn->click();
+    ChooseFolder("Sub", "SECOND");
+    manager->StartBtn->click();
+    EXPECT_TRUE(fs::is_regular_file(root / "Q" / "Sub" / "SECOND.TIJ"));
+    EXPECT_EQ(manager->ProjectLbl->text(), "SECOND");
+    const fs::path second = state.quizFile;
+
+    const std::string tooLong(300, 'N');
+    ChooseFolder("Other", QString::fromStdString(tooLong));
+    platform.setFailureHandler([](const QString&) {});
+    manager->StartBtn->click();
+    ASSERT_FALSE(platform.calls().isEmpty());
+    EXPECT_TRUE(platform.calls().last().startsWith("error: "))
+        << platform.calls().last().toStdString();
+    EXPECT_EQ(manager->ProjectLbl->text(), "SECOND");
+    EXPECT_EQ(state.quizFile, second);
+    EXPECT_FALSE(fs::exists(root / "Q" / "Sub" / "Other"));
+    EXPECT_EQ(fs::current_path(), root / "Q" / "Sub");
+    ExpectEnabled(true, false);
+}
+
 TEST_F(ManagerFlowTest, CancelledChooserKeepsNoQuiz) {
     platform.onDialog("TMakeDirForm", [](QDialog& dialog) { dialog.reject(); });
     manager->StartBtn->click();
@@ -210,7 +236,7 @@ TEST_F(ManagerFlowTest, SelectingAShortQuizFileIsRefusedNamingTheFile) {
 }
 
 TEST_F(ManagerFlowTest, SelectingAQuizOpensItAndCancellingKeepsIt) {
-    ChooseFolder(root / "Q", "PICKED");
+    ChooseFolder(root / "Q", "Picked");
     manager->StartBtn->click();
     EnterQuestion("P1", "p");
     platform.expectYesNo(kAnother, false);
