@@ -22,6 +22,7 @@ namespace tavrin {
 namespace {
 
 constexpr int kDistributionHelp = 290;
+const char* const kProposedFolder = "DISTRIB";
 
 QString toQt(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
@@ -100,7 +101,9 @@ TDistribForm::TDistribForm(Platform& platform, std::filesystem::path quizFolder,
     const QModelIndex start = folders_->index(toQt(quizFolder_));
     DirectoryListBox1->setCurrentIndex(start);
     DirectoryListBox1->scrollTo(start);
-    Edit1->setText(toQt(quizFolder_));
+    // The quiz folder itself is refused; a folder of its own inside it is
+    // accepted and is created when the files are copied.
+    Edit1->setText(toQt(quizFolder_ / kProposedFolder));
     Edit1->setFocus();
 }
 

@@ -109,6 +109,10 @@ TEST_F(DistributionCommandTest, MissingQuizOfEitherKindIsReported) {
 }
 
 TEST_F(DistributionCommandTest, QuizFolderIsRefusedAndTheFormStaysOpenUntilCancel) {
+    // The folder the form proposes is one it accepts.
+    platform.onDialog("TDistribForm", [](QDialog& form) { test::click(form, "BitBtn1"); });
+    platform.expectError("DEMO.EXE was not found.\r\nPlease create the Executable program.");
+    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
     platform.onDialog("TDistribForm", [this](QDialog& form) {
         test::typeInto(form, "Edit1", QString::fromStdString(state.quizFolder.string()));
         test::click(form, "BitBtn1");
