@@ -3,6 +3,9 @@
 #include "core/bytes/Cp1252.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QPalette>
+#include <iterator>
 #include <filesystem>
 
 #include "core/files/CommandLine.h"
@@ -10,10 +13,58 @@
 
 namespace tavrin {
 
+namespace {
+
+constexpr std::uint32_t kSystemColourFlag = 0x80000000u;
+
+struct PaletteColour {
+    QPalette::ColorGroup group;
+    QPalette::ColorRole role;
+};
+
+// The palette colour that plays the part of each system colour, by its
+// index (clScrollBar 0 to clInfoBk 24).
+constexpr PaletteColour kSystemColours[] = {
+    {QPalette::Active, QPalette::Button},          // scroll bar
+    {QPalette::Active, QPalette::Dark},            // desktop
+    {QPalette::Active, QPalette::Highlight},       // active caption
+    {QPalette::Active, QPalette::Dark},            // inactive caption
+    {QPalette::Active, QPalette::Window},          // menu
+    {QPalette::Active, QPalette::Base},            // window
+    {QPalette::Active, QPalette::Shadow},          // window frame
+    {QPalette::Active, QPalette::WindowText},      // menu text
+    {QPalette::Active, QPalette::Text},            // window text
+    {QPalette::Active, QPalette::HighlightedText}, // caption text
+    {QPalette::Active, QPalette::Button},          // active border
+    {QPalette::Active, QPalette::Button},          // inactive border
+    {QPalette::Active, QPalette::Dark},            // application work space
+    {QPalette::Active, QPalette::Highlight},       // highlight
+    {QPalette::Active, QPalette::HighlightedText}, // highlighted text
+    {QPalette::Active, QPalette::Button},          // button face
+    {QPalette::Active, QPalette::Dark},            // button shadow
+    {QPalette::Disabled, QPalette::Text},          // grey text
+    {QPalette::Active, QPalette::ButtonText},      // button text
+    {QPalette::Active, QPalette::Button},          // inactive caption text
+    {QPalette::Active, QPalette::Light},           // button highlight
+    {QPalette::Active, QPalette::Shadow},          // 3D dark shadow
+    {QPalette::Active, QPalette::Midlight},        // 3D light
+    {QPalette::Active, QPalette::ToolTipText},     // info text
+    {QPalette::Active, QPalette::ToolTipBase},     // info background
+};
+
+QColor SystemColour(std::uint32_t index) {
+    const QPalette palette = QGuiApplication::palette();
+    if (index >= std::size(kSystemColours))
+        return palette.color(QPalette::Active, QPalette::Button);
+    const PaletteColour& colour = kSystemColours[index];
+    return palette.color(colour.group, colour.role);
+}
+
+} // namespace
+
 QColor ColourFromValue(std::uint32_t value) {
-    if ((value & 0xFF000000u) != 0) {
-        return QColor(Qt::black);
-    }
+    if ((value & kSystemColourFlag) != 0)
+        return SystemColour(value & 0xFFu);
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
 }

@@ -11,8 +11,10 @@
 
 namespace tavrin {
 
-// Colour values are 0x00BBGGRR (red in the low byte). System-colour codes
-// (high byte set) have no fixed value and read as black.
+// Colour values are 0x00BBGGRR (red in the low byte). A system-colour code
+// (top bit set, the system index in the low byte) gives the colour the
+// desktop uses for that part of a window; any other high byte is ignored.
+// Every screen and editor turns stored colours into QColor here.
 QColor ColourFromValue(std::uint32_t value);
 std::uint32_t ValueFromColour(const QColor& colour);
 

@@ -38,6 +38,7 @@ QWidget* dialogParent() {
 
 void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok, dialogParent());
+    box.setTextFormat(Qt::PlainText); // messages quote names and texts from the quiz
     box.exec();
 }
 
@@ -63,12 +64,14 @@ void QtPlatform::ShowInfo(const QString& text) {
 bool QtPlatform::AskYesNo(const QString& text) {
     QMessageBox box(QMessageBox::Question, QApplication::tr("Confirm"), text,
                     QMessageBox::Yes | QMessageBox::No, dialogParent());
+    box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
 }
 
 bool QtPlatform::AskYesNoHelp(const QString& text, int helpContext) {
     QMessageBox box(QMessageBox::Question, QApplication::tr("Confirm"), text,
                     QMessageBox::Yes | QMessageBox::No, dialogParent());
+    box.setTextFormat(Qt::PlainText);
     // Help opens the help file and leaves the question on the screen, so the
     // button must not reach the box's own handler, which would close it.
     QPushButton* help = box.addButton(QMessageBox::Help);

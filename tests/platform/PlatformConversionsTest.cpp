@@ -1,17 +1,40 @@
 #include <QFile>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "core/topics/TopicColours.h"
 #include "platform/PlatformConversions.h"
 
 namespace tavrin {
 namespace {
 
-TEST(ColourValues, RedIsTheLowByteAndSystemCodesReadAsBlack) {
+TEST(ColourValues, RedIsTheLowByteAndSystemColoursAreTheDesktopsOwn) {
     EXPECT_EQ(ColourFromValue(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(ColourFromValue(0x804020), QColor(0x20, 0x40, 0x80));
     EXPECT_EQ(ValueFromColour(QColor(0x20, 0x40, 0x80)), 0x804020u);
-    EXPECT_EQ(ColourFromValue(0x80000005), QColor(Qt::black));
+
+    const QPalette desktop = QGuiApplication::palette();
+    const struct {
+        const char* identifier;
+        QColor shown;
+    } systemColours[] = {
+        {"clWindow", Qt::white},
+        {"clWindowText", Qt::black},
+        {"clBtnFace", desktop.color(QPalette::Button)},
+        {"clBtnShadow", desktop.color(QPalette::Dark)},
+        {"clBtnText", desktop.color(QPalette::ButtonText)},
+        {"clHighlight", desktop.color(QPalette::Highlight)},
+        {"clGrayText", desktop.color(QPalette::Disabled, QPalette::Text)},
+        {"clInfoBk", desktop.color(QPalette::ToolTipBase)},
+        {"clNone", Qt::white}, // no system flag: the low bytes are the colour
+    };
+    for (const auto& colour : systemColours) {
+        const auto value = TextToColour(colour.identifier);
+        ASSERT_TRUE(value.has_value()) << colour.identifier;
+        EXPECT_EQ(ColourFromValue(*value), colour.shown) << colour.identifier;
+    }
 }
 
 TEST(FontConversion, StyleBitsSizeAndFaceSurviveTheRoundTripWithTheCallersColour) {

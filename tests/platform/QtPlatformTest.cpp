@@ -93,20 +93,28 @@ protected:
     QtPlatform platform;
 };
 
-TEST_F(QtPlatformTest, ErrorBoxShowsTheTextAndYesNoIsTrueOnlyForYes) {
+TEST_F(QtPlatformTest, ErrorBoxShowsTheTextAsWrittenAndYesNoIsTrueOnlyForYes) {
     QString shown;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
     whenBoxShows([&](QMessageBox& box) {
         shown = box.text();
         icon = box.icon();
+        format = box.textFormat();
         box.button(QMessageBox::Ok)->click();
     });
-    platform.ShowError("Cannot open QUIZ.QAJ");
-    EXPECT_EQ(shown, "Cannot open QUIZ.QAJ");
+    // A name from the quiz that looks like markup is shown as it is written.
+    platform.ShowError("The file <b>.WAV is missing");
+    EXPECT_EQ(shown, "The file <b>.WAV is missing");
+    EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(icon, QMessageBox::Critical);
 
-    whenBoxShows([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
-    EXPECT_TRUE(platform.AskYesNo("Save changes?"));
+    whenBoxShows([&](QMessageBox& box) {
+        format = box.textFormat();
+        box.button(QMessageBox::Yes)->click();
+    });
+    EXPECT_TRUE(platform.AskYesNo("Delete x &lt; y?"));
+    EXPECT_EQ(format, Qt::PlainText);
     whenBoxShows([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
     EXPECT_FALSE(platform.AskYesNo("Save changes?"));
     whenBoxShows([](QMessageBox& box) { box.reject(); });

@@ -18,6 +18,7 @@
 #include "core/files/SharedRoutines.h"
 #include "core/files/TextLines.h"
 #include "core/topics/TopicColours.h"
+#include "platform/PlatformConversions.h"
 #include "platform/RichTextConverter.h"
 #include "ui/hyper/LinkPreview.h"
 #include "ui/hyper/PickerKinds.h"
@@ -32,20 +33,6 @@ const char* const kColourNames[] = {"clWindowText", "clBlack",  "clMaroon", "clG
                                     "clNavy",       "clPurple", "clTeal",   "clGray",  "clSilver",
                                     "clRed",        "clLime",   "clYellow", "clBlue",  "clFuchsia",
                                     "clAqua",       "clWhite"};
-
-QColor toQColor(std::uint32_t bgr) {
-    if ((bgr & 0xFF000000u) != 0) {
-        return QColor(Qt::black); // a system colour: window text
-    }
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-std::uint32_t toBgr(const QColor& colour) {
-    return static_cast<std::uint32_t>(colour.red()) |
-           (static_cast<std::uint32_t>(colour.green()) << 8) |
-           (static_cast<std::uint32_t>(colour.blue()) << 16);
-}
 
 } // namespace
 
@@ -149,7 +136,7 @@ void THypEntryForm::buildFontGroup(QWidget* group) {
     for (const char* name : kColourNames) {
         const std::uint32_t value = TextToColour(name).value_or(0);
         ComboBox3->addItem(QString::fromLatin1(name), QVariant::fromValue(value));
-        ComboBox3->setItemData(ComboBox3->count() - 1, toQColor(value), Qt::DecorationRole);
+        ComboBox3->setItemData(ComboBox3->count() - 1, ColourFromValue(value), Qt::DecorationRole);
     }
     BoldBtn->setText(QStringLiteral("B"));
     BoldBtn->setCheckable(true);
@@ -177,8 +164,7 @@ bool THypEntryForm::isEmpty() const {
 
 void THypEntryForm::setEditorColour(std::uint32_t colour) {
     QPalette palette = RichEdit1->palette();
-    palette.setColor(QPalette::Base,
-                     (colour & 0xFF000000u) != 0 ? QColor(Qt::white) : toQColor(colour));
+    palette.setColor(QPalette::Base, ColourFromValue(colour));
     RichEdit1->setPalette(palette);
     design_.setVpBack(colour);
 }
@@ -214,7 +200,7 @@ void THypEntryForm::SelectionChange() {
     }
     ComboBox2->setEditText(sameSize && font.pointSize() > 0 ? QString::number(font.pointSize())
                                                             : QString());
-    const std::uint32_t colour = toBgr(first.foreground().color());
+    const std::uint32_t colour = ValueFromColour(first.foreground().color());
     syncing_ = true;
     ComboBox3->setCurrentIndex(sameColour ? ComboBox3->findData(QVariant::fromValue(colour)) : -1);
     syncing_ = false;
@@ -243,7 +229,7 @@ void THypEntryForm::ComboBox3Change() {
         return;
     }
     QTextCharFormat format;
-    format.setForeground(toQColor(ComboBox3->currentData().toUInt()));
+    format.setForeground(ColourFromValue(ComboBox3->currentData().toUInt()));
     RichEdit1->mergeCurrentCharFormat(format);
     RichEdit1->setFocus();
 }

@@ -4,16 +4,20 @@
 
 #include <QAudioOutput>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMediaMetaData>
 #include <QMediaPlayer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <QVideoSink>
 #include <QVideoWidget>
+
+#include "ui/hyper/TShowMultForm.h"
 
 namespace tavrin {
 namespace {
@@ -25,6 +29,9 @@ constexpr int kFrameTop = 58;
 constexpr int kFrameInset = 4;
 constexpr int kMinimumWidth = 360;
 constexpr int kTickMs = 1000;
+constexpr QSize kDesignArea(640, 480);
+// Room left for the title bar and frame the desktop adds around the window.
+constexpr int kFrameAllowance = 40;
 
 QPushButton* PlayerButton(const QString& text, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -48,6 +55,7 @@ TMediaPlayForm::TMediaPlayForm(Platform& platform, const QString& caption, const
     setObjectName(QStringLiteral("TMediaPlayForm"));
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Gauge1->setObjectName(QStringLiteral("Gauge1"));
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     VideoWidget1->setObjectName(QStringLiteral("VideoWidget1"));
@@ -60,7 +68,9 @@ TMediaPlayForm::TMediaPlayForm(Platform& platform, const QString& caption, const
     bar->addWidget(Label1, 1);
     auto* barHolder = new QWidget(this);
     barHolder->setLayout(bar);
-    barHolder->setGeometry(0, 0, kMinimumWidth, kBarHeight);
+    // Wide enough for the buttons and the whole instruction.
+    barWidth_ = std::max(kMinimumWidth, barHolder->sizeHint().width());
+    barHolder->setGeometry(0, 0, barWidth_, kBarHeight);
 
     Gauge1->setTextVisible(false);
     Gauge1->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: blue; }"));
@@ -137,17 +147,36 @@ void TMediaPlayForm::placePicture(QSize picture) {
     if (!picture.isValid())
         picture = QSize(0, 0);
     const QSize frame = picture + QSize(2 * kFrameInset, 2 * kFrameInset);
-    const int width = std::max(kMinimumWidth, frame.width() + 2 * kFrameInset);
+    const int width = std::max(barWidth_, frame.width() + 2 * kFrameInset);
     Bevel1->setGeometry(kFrameInset, kFrameTop, frame.width(), frame.height());
     VideoWidget1->setGeometry(Bevel1->x() + kFrameInset, Bevel1->y() + kFrameInset, picture.width(),
                               picture.height());
     VideoWidget1->setVisible(!picture.isEmpty());
     Bevel1->setVisible(!picture.isEmpty());
     Gauge1->setGeometry(kFrameInset, kGaugeTop, width - 2 * kFrameInset, kGaugeHeight);
-    const int height = frame.height() == 2 * kFrameInset
-                           ? kFrameTop
-                           : Bevel1->y() + Bevel1->height() + 2 * kFrameInset;
+    const bool compact = frame.height() == 2 * kFrameInset;
+    const int height = compact ? kFrameTop : Bevel1->y() + Bevel1->height() + 2 * kFrameInset;
     setFixedSize(width, height);
+    if (compact)
+        placeClearOfTheQuestion();
+    else
+        CentreOnScreen(*this);
+}
+
+void TMediaPlayForm::placeClearOfTheQuestion() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    // The quiz windows fill the design area in the middle of the screen with
+    // their question at the top: the panel goes below that area when the
+    // screen has room, else over the area's foot, where the buttons are.
+    const QRect available = screen->availableGeometry();
+    QRect design(QPoint(), kDesignArea);
+    design.moveCenter(available.center());
+    int top = design.bottom() + 1;
+    if (top + height() + kFrameAllowance > available.bottom())
+        top = design.bottom() - height() - kFrameAllowance;
+    move(design.center().x() - width() / 2, std::max(available.top(), top));
 }
 
 } // namespace tavrin

@@ -16,8 +16,9 @@ class QVideoWidget;
 
 namespace tavrin {
 
-// Plays a video or MIDI tune: a player bar, a progress gauge fed every second
-// and, for a medium with a picture, a framed area of the picture's own size.
+// Plays a video or MIDI tune: a player bar with the instruction beside the
+// buttons, a progress gauge fed every second and, for a medium with a
+// picture, a framed area of the picture's own size.
 // Playing starts with the Play button; closing the window stops it.
 class TMediaPlayForm : public PlatformDialog {
     Q_OBJECT
@@ -50,11 +51,16 @@ protected:
 
 private:
     void mediaStatusChanged();
-    // Sizes the frame to the picture (none: 0 x 0) and the window around it.
+    // Sizes the frame to the picture (none: 0 x 0) and the window around it;
+    // a window with a picture stands in the middle of the screen.
     void placePicture(QSize picture);
+    // The compact window of a medium without picture keeps clear of the
+    // question of the quiz window behind it.
+    void placeClearOfTheQuestion();
 
     QAudioOutput* audio_;
     QString mediaPath_;
+    int barWidth_ = 0;
     bool activated_ = false;
     bool loaded_ = false;
 };

@@ -55,20 +55,25 @@ TShowMultForm::TShowMultForm(Platform& platform, MediaSession& session, const QS
         Timer2->setInterval(static_cast<int>(std::min<std::int64_t>(displayMilliseconds, 1 << 30)));
         Timer2->start();
     }
-    if (!session_.pendingSound.empty())
+    if (!session_.pendingSound.empty()) {
+        soundPlaying_ = true;
         Timer1->start();
+    }
 }
 
 void TShowMultForm::Timer1Timer() {
     Timer1->stop();
     const std::string sound = session_.pendingSound;
-    if (EndsWith(sound, ".WAV")) {
-        PlayWave(platform(), session_, sound);
-    } else if (EndsWith(sound, ".MID")) {
+    if (EndsWith(sound, ".MID")) {
         const auto file = FindMediaFile(session_.quizFolder, sound);
-        if (!file.empty())
+        if (!file.empty()) {
             startTune(QString::fromStdU16String(file.u16string()));
+            return;
+        }
+    } else if (EndsWith(sound, ".WAV")) {
+        PlayWave(platform(), session_, sound);
     }
+    SoundEnded();
 }
 
 void TShowMultForm::startTune(const QString& path) {
@@ -77,12 +82,29 @@ void TShowMultForm::startTune(const QString& path) {
     tuneOutput_ = new QAudioOutput(this);
     MediaPlayer1->setAudioOutput(tuneOutput_);
     MediaPlayer1->setSource(QUrl::fromLocalFile(path));
+    connect(MediaPlayer1, &QMediaPlayer::mediaStatusChanged, this,
+            [this](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                    SoundEnded();
+            });
+    connect(MediaPlayer1, &QMediaPlayer::errorOccurred, this, &TShowMultForm::SoundEnded);
     MediaPlayer1->play();
+}
+
+void TShowMultForm::SoundEnded() {
+    soundPlaying_ = false;
+    CloseWhenTimeAndSoundHaveEnded();
 }
 
 void TShowMultForm::Timer2Timer() {
     Timer2->stop();
-    reject();
+    displayTimeOver_ = true;
+    CloseWhenTimeAndSoundHaveEnded();
+}
+
+void TShowMultForm::CloseWhenTimeAndSoundHaveEnded() {
+    if (displayTimeOver_ && !soundPlaying_)
+        reject();
 }
 
 void TShowMultForm::keyPressEvent(QKeyEvent* event) {

@@ -16,7 +16,8 @@ struct MediaSession;
 
 // A picture stretched over a 640 x 480 window, shown for a display time or
 // until Escape, Enter or the right mouse button; the session's pending sound
-// starts once the picture is on screen.
+// starts once the picture is on screen. A display time that runs out while
+// the sound plays keeps the picture until the sound has ended.
 class TShowMultForm : public PlatformDialog {
     Q_OBJECT
 
@@ -41,9 +42,13 @@ protected:
 
 private:
     void startTune(const QString& path);
+    void SoundEnded();
+    void CloseWhenTimeAndSoundHaveEnded();
 
     MediaSession& session_;
     QAudioOutput* tuneOutput_ = nullptr;
+    bool displayTimeOver_ = false;
+    bool soundPlaying_ = false; // also while it waits for its start
 };
 
 } // namespace tavrin

@@ -18,6 +18,7 @@ QLabel* MakeBar(QWidget& screen, const char* name, const std::string& text,
     TextToFont(fontText, font);
     auto* bar = new QLabel(ShownText(text), &screen);
     bar->setObjectName(QString::fromLatin1(name));
+    bar->setTextFormat(Qt::PlainText);
     bar->setFont(FontFromSpec(font));
     FillWithColour(*bar, colour);
     QPalette palette = bar->palette();

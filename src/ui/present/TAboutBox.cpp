@@ -17,6 +17,7 @@ constexpr int kTextLeftBesideIcon = 88;
 QLabel* MakeLabel(QWidget* parent, const char* name, int top, int height) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(kTextLeftBesideIcon, top, kPanelWidth - kTextLeftBesideIcon - 8, height);
     return label;
 }

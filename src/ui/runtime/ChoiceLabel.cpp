@@ -7,12 +7,13 @@ namespace tavrin {
 ChoiceLabel::ChoiceLabel(int tag, const QString& name, QWidget* parent)
     : QLabel(parent), tag_(tag) {
     setObjectName(name);
+    setTextFormat(Qt::PlainText); // a question or answer as the author typed it
 }
 
 void ChoiceLabel::setTextColour(const QColor& colour) {
+    // Every colour group: a label in a disabled box still shows its colour.
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, colour);
     setPalette(palette);
 }
 

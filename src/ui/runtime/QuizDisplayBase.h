@@ -29,7 +29,8 @@ protected:
     void BuildFrame();
     // Gauge and counts: `done` questions answered, QuestionsCorrect right.
     void ShowScore(int done);
-    // Quit gives way to Continue once the last question is answered.
+    // Quit gives way to Continue once the last question is answered; Next or
+    // Continue becomes the default button.
     void ShowEndButtons(QPushButton* continueButton, bool last);
 
     // Keys reach the window before its controls; true when handled.

@@ -112,8 +112,8 @@ void QuizScreenFrame::BuildFrame(const QuizSettings& settings, int questionsToTa
     PaintBackground(*ScorePnl, settings.scorePanelColour());
     PaintText(*ScorePnl, settings.scorePanelTextColour());
     QPalette gauge = Gauge1->palette();
-    gauge.setColor(QPalette::Base, StoredColour(settings.scoreBarColour()));
-    gauge.setColor(QPalette::Highlight, StoredColour(settings.progressColour()));
+    gauge.setColor(QPalette::Base, ColourFromValue(settings.scoreBarColour()));
+    gauge.setColor(QPalette::Highlight, ColourFromValue(settings.progressColour()));
     Gauge1->setPalette(gauge);
 }
 

@@ -15,10 +15,6 @@ namespace tavrin {
 
 // Colours, fonts and texts of the quiz screens as the settings store them.
 
-// A stored colour 0x00BBGGRR; a system-colour code (high byte set) maps to
-// the platform palette's nearest role.
-QColor StoredColour(std::uint32_t value);
-
 // Fills the widget's background with the colour (its own, not inherited).
 void PaintBackground(QWidget& widget, std::uint32_t colour);
 void PaintText(QWidget& widget, std::uint32_t colour);

@@ -104,7 +104,7 @@ void TDispQForm::ColourQuestions() {
             colour = settings.questionSelectedColour();
         else if (tag == highlightedQuestion_)
             colour = settings.questionHighlightColour();
-        questionLabels[static_cast<std::size_t>(tag - 1)]->setTextColour(StoredColour(colour));
+        questionLabels[static_cast<std::size_t>(tag - 1)]->setTextColour(ColourFromValue(colour));
     }
 }
 
@@ -113,7 +113,7 @@ void TDispQForm::ColourAnswers() {
     for (int tag = 1; tag <= pageSize_; ++tag) {
         const bool lit = answering_ && tag == highlightedAnswer_;
         answerLabels[static_cast<std::size_t>(tag - 1)]->setTextColour(
-            StoredColour(lit ? settings.answerHighlightColour() : settings.answerTextColour()));
+            ColourFromValue(lit ? settings.answerHighlightColour() : settings.answerTextColour()));
     }
 }
 

@@ -53,7 +53,7 @@ TMCDisplayForm::TMCDisplayForm(RunContext& run, QWidget* parent)
 void TMCDisplayForm::ColourOptions() {
     const auto& settings = run_.settings;
     for (int tag = 1; tag <= layout_.optionCount; ++tag)
-        optionLabels[static_cast<std::size_t>(tag - 1)]->setTextColour(StoredColour(
+        optionLabels[static_cast<std::size_t>(tag - 1)]->setTextColour(ColourFromValue(
             tag == highlighted_ ? settings.answerHighlightColour() : settings.answerTextColour()));
 }
 
@@ -92,8 +92,9 @@ bool TMCDisplayForm::PreviewKey(int key) {
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (!answered_)
-            Choose(highlighted_);
+        if (answered_)
+            return false; // the default button, Next or Continue, takes it
+        Choose(highlighted_);
         return true;
     }
     return false;

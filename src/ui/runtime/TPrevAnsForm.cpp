@@ -19,6 +19,8 @@ TPrevAnsForm::TPrevAnsForm(RunContext& run, QWidget* parent)
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Button1->setObjectName(QStringLiteral("Button1"));
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    for (QLabel* label : {Label1, Label2})
+        label->setTextFormat(Qt::PlainText);
     setWindowTitle(QString());
     setFixedSize(600, 190);
     Label1->setGeometry(16, 12, 300, 18);

@@ -23,6 +23,8 @@ TQTotakeForm::TQTotakeForm(Platform& platform, int helpContext, const QString& t
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    for (QLabel* label : {Label1, Label2, Label3})
+        label->setTextFormat(Qt::PlainText);
     setWindowTitle(QString());
     QFont bold = font();
     bold.setPointSize(8);

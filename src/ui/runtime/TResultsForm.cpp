@@ -21,6 +21,8 @@ TResultsForm::TResultsForm(RunContext& run, QWidget* parent)
     Label4->setObjectName(QStringLiteral("Label4"));
     Gauge1->setObjectName(QStringLiteral("Gauge1"));
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        label->setTextFormat(Qt::PlainText);
     setFixedSize(330, 200);
     Label1->setGeometry(24, 40, 170, 20);
     Label2->setGeometry(200, 40, 60, 20);
@@ -42,7 +44,7 @@ TResultsForm::TResultsForm(RunContext& run, QWidget* parent)
     Label4->setText(QString::number(state.QuestionsCorrect));
     QPalette palette = Gauge1->palette();
     palette.setColor(QPalette::Highlight,
-                     StoredColour(ResultPassed(state.PercentCorrect, settings.passPercentage())
+                     ColourFromValue(ResultPassed(state.PercentCorrect, settings.passPercentage())
                                       ? settings.passGraphColour()
                                       : settings.failGraphColour()));
     Gauge1->setPalette(palette);

@@ -16,6 +16,7 @@ TTMViewForm::TTMViewForm(RunContext& run, QWidget* parent)
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     AnsLbl->setObjectName(QStringLiteral("AnsLbl"));
+    AnsLbl->setTextFormat(Qt::PlainText);
     Button1->setObjectName(QStringLiteral("Button1"));
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     setWindowTitle(QString());
@@ -24,6 +25,7 @@ TTMViewForm::TTMViewForm(RunContext& run, QWidget* parent)
     for (int line = 1; line <= 6; ++line) {
         auto* label = new QLabel(GroupBox1);
         label->setObjectName(QStringLiteral("QuestLbl%1").arg(line));
+        label->setTextFormat(Qt::PlainText);
         label->setGeometry(12, 4 + 18 * line, 576, 16);
         label->setText(ShownText(run.state.tmRecord.questionLine(line)));
         questionLabels[static_cast<std::size_t>(line - 1)] = label;

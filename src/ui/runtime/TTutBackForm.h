@@ -10,10 +10,11 @@ class QLabel;
 namespace tavrin {
 
 class Platform;
+class TwiaTile;
 
 // The full-screen background behind every window of a run: a plain colour,
-// a picture stretched over the screen, or a bitmap tiled as wallpaper. It
-// takes no input.
+// a picture stretched over the screen, or a bitmap tiled as wallpaper, drawn
+// by the one background display the designers use. It takes no input.
 class TTutBackForm : public QWidget {
     Q_OBJECT
 
@@ -22,16 +23,16 @@ public:
                  QWidget* parent = nullptr);
 
     QWidget* Panel1;
-    QWidget* TwiaTile1; // the tiled wallpaper
-    QLabel* Image1;     // the stretched picture
+    TwiaTile* TwiaTile1; // the tiled wallpaper
+    QLabel* Image1;      // the stretched picture
 
     // Follows the background fields; reports missing or unsuitable files.
     void FormActivate();
 
-private:
-    void ShowPicture(const std::string& name);
-    void ShowWallpaper(const std::string& name);
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
+private:
     Platform& platform_;
     ProgramWindow window_;
     std::filesystem::path quizFolder_;

@@ -169,6 +169,7 @@ void QuizManagerForm::BuildLayout() {
     status->addWidget(HintLbl, 1);
     status->addWidget(CaptionLbl);
     status->addWidget(ProjectLbl);
+    ProjectLbl->setTextFormat(Qt::PlainText); // a quiz name as typed
     QFont bold = ProjectLbl->font();
     bold.setBold(true);
     ProjectLbl->setFont(bold);

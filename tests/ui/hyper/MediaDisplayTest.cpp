@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -21,17 +22,30 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Records what it was asked to play instead of playing it.
+bool PictureWindowOpen() {
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "TShowMultForm" && window->isVisible())
+            return true;
+    return false;
+}
+
+// Records what it was asked to play instead of playing it; a sound may take
+// its time, as a real one does, while the windows go on.
 class RecordingAudio : public AudioOutput {
 public:
     bool HasDevice() const override { return device; }
     QString PlayWaveAndWait(const QString& path) override {
         played.append(path);
+        if (soundMilliseconds > 0)
+            QTest::qWait(soundMilliseconds);
+        pictureOpenAtSoundEnd = PictureWindowOpen();
         return {};
     }
 
     bool device = true;
     QStringList played;
+    int soundMilliseconds = 0;
+    bool pictureOpenAtSoundEnd = false;
 };
 
 class MediaDisplayTest : public test::GuiTest {
@@ -130,6 +144,33 @@ TEST_F(MediaDisplayTest, WaveSoundStartsOnceThePictureShows) {
     });
     ShowMultimedia(platform, session, "", "pic.bmp,sound.wav,0");
     EXPECT_EQ(audio.played, QStringList{inFolder("Sound.wav")});
+}
+
+TEST_F(MediaDisplayTest, PictureWithSoundClosesOnceBothItsTimeAndTheSoundHaveEnded) {
+    makePicture("pic.bmp");
+    makeFile("sound.wav");
+    const struct {
+        const char* command;
+        int soundMs;
+        int shownAtLeastMs;
+    } cases[] = {
+        {"pic.bmp,sound.wav,1", 600, 600}, // the time ends first: the sound is heard out
+        {"pic.bmp,sound.wav,6", 100, 600}, // the sound ends first: the time is kept
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.command);
+        audio.soundMilliseconds = row.soundMs;
+        QElapsedTimer shown;
+        bool closedByItself = false;
+        platform.onDialog("TShowMultForm", [&](QDialog& form) {
+            shown.start();
+            closedByItself = QTest::qWaitFor([&] { return !form.isVisible(); }, 5000);
+        });
+        ShowMultimedia(platform, session, "", row.command);
+        EXPECT_TRUE(audio.pictureOpenAtSoundEnd);
+        EXPECT_TRUE(closedByItself);
+        EXPECT_GE(shown.elapsed(), row.shownAtLeastMs);
+    }
 }
 
 TEST_F(MediaDisplayTest, PictureNameHoldingWavIsTakenForTheSoundToo) {

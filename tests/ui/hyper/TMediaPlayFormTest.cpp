@@ -2,13 +2,17 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMediaPlayer>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTest>
 
 #include "support/GuiTestSupport.h"
+#include "support/PlainTextCheck.h"
 #include "ui/hyper/MediaDisplay.h"
 #include "ui/hyper/TMediaPlayForm.h"
 
@@ -156,6 +160,27 @@ TEST_F(TMediaPlayFormTest, MidiTuneOpensTheCompactPlayer) {
     if (!failure.isEmpty())
         GTEST_SKIP() << "This machine's media back end cannot open MIDI (" << failure.toStdString()
                      << "); scripts/setup installs the synthesizer and sound font.";
+}
+
+TEST_F(TMediaPlayFormTest, CompactPlayerShowsItsWholeInstructionClearOfTheQuestion) {
+    // The quiz windows stand in the middle of the screen, their questions in
+    // the top 215 pixels.
+    QRect design(QPoint(), QSize(640, 480));
+    design.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    const QRect questions(design.topLeft(), QSize(640, 215));
+    QStringList instructions = {"Press the Start button", "Press Play, then listen well"};
+    instructions += test::MarkupLookingTexts();
+    for (const QString& instruction : instructions) {
+        SCOPED_TRACE(instruction.toStdString());
+        TMediaPlayForm form(platform, "Quiz", dir.filePath("none.mid"), instruction);
+        form.show();
+        QCoreApplication::processEvents();
+        EXPECT_GE(form.Label1->width(), form.Label1->sizeHint().width());
+        EXPECT_LE(form.Label1->mapTo(&form, QPoint(form.Label1->width(), 0)).x(), form.width());
+        test::ExpectLabelsShowLiterally(form, instruction);
+        EXPECT_FALSE(form.frameGeometry().intersects(questions));
+        form.close();
+    }
 }
 
 TEST_F(TMediaPlayFormTest, VideoOpensAtItsPictureSizeAndWaitsForPlay) {

@@ -7,6 +7,7 @@
 
 #include "RunTestSupport.h"
 #include "support/GuiTestSupport.h"
+#include "ui/hyper/TMediaPlayForm.h"
 #include "ui/runtime/ChoiceLabel.h"
 #include "ui/runtime/TDispQForm.h"
 #include "ui/runtime/TMCDisplayForm.h"
@@ -30,15 +31,23 @@ protected:
 
     // Shows the window as the learner sees it and captures it with `import`.
     void Capture(QWidget& window, const QString& name) {
+        Show(window);
+        CaptureWindow(QString::number(window.winId()), name);
+    }
+
+    static void Show(QWidget& window) {
         window.show();
         window.raise();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         QTest::qWait(400);
+    }
+
+    // `window` is an X window id, or "root" for the whole screen.
+    void CaptureWindow(const QString& window, const QString& name) {
         const QString file = folder_ + QStringLiteral("/runtime-") + name + QStringLiteral(".png");
         const int status =
-            QProcess::execute(QStringLiteral("import"),
-                              {QStringLiteral("-window"), QString::number(window.winId()), file});
+            QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), window, file});
         EXPECT_EQ(status, 0) << file.toStdString();
     }
 
@@ -106,6 +115,19 @@ TEST_F(RuntimeScreenshot, MultipleChoice) {
     TMCDisplayForm form(run);
     QTest::keyClick(&form, Qt::Key_Down);
     Capture(form, QStringLiteral("multiple-choice"));
+}
+
+TEST_F(RuntimeScreenshot, TunePlayerBesideAQuestion) {
+    RunContext& run = Run(QuizKind::MC, 3, 2);
+    state_->tmRecord = MCQuestion("RIVER", "Which river flows through Vienna?", "The Danube",
+                                  {"The Rhine", "The Elbe", "The Seine", "The Thames"});
+    TMCDisplayForm question(run);
+    Show(question);
+    TMediaPlayForm player(platform, QStringLiteral("Geography Quiz"),
+                          folder_ + QStringLiteral("/none.mid"),
+                          QStringLiteral("Press the Start button"));
+    Show(player);
+    CaptureWindow(QStringLiteral("root"), QStringLiteral("tune-player"));
 }
 
 TEST_F(RuntimeScreenshot, Results) {

@@ -21,6 +21,12 @@
 namespace tavrin::test {
 namespace {
 
+// The colour a label's text is drawn in, enabled or not.
+QColor ShownTextColour(const QLabel& label) {
+    return label.palette().color(label.isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText);
+}
+
 // Types the answer and confirms it with Enter, as a learner would. (Key
 // clicks cannot carry accented letters; insert() is what typing them does.)
 void Answer(QDialog& dialog, const QString& typed) {
@@ -223,12 +229,23 @@ TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAr
         EXPECT_TRUE(form.answered());
         EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("0"));
         QTest::mouseDClick(form.optionLabels[3], Qt::LeftButton);
-        QTest::keyClick(&form, Qt::Key_Down);
-        QTest::keyClick(&form, Qt::Key_Return);
+        EXPECT_EQ(form.highlightedTag(), 1) << "a click after the choice moves nothing";
         EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("0"));
         EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("1"));
         EXPECT_TRUE(form.BitBtn1->isVisible());
-        click(form, QStringLiteral("NextBitBtn"));
+        // Up and Down still move the highlight, and the disabled options show it.
+        QTest::keyClick(&form, Qt::Key_Down);
+        EXPECT_EQ(form.highlightedTag(), 2);
+        const QColor red(255, 0, 0), black(0, 0, 0);
+        for (int tag = 1; tag <= 4; ++tag)
+            EXPECT_EQ(ShownTextColour(*form.optionLabels[static_cast<std::size_t>(tag - 1)]),
+                      tag == 2 ? red : black)
+                << "option " << tag;
+        // Enter presses Next, the default button now.
+        EXPECT_TRUE(form.NextBitBtn->isDefault());
+        QTest::keyClick(&form, Qt::Key_Return);
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(form.result(), QDialog::Accepted);
     });
     platform.onDialog(QStringLiteral("TMCDisplayForm"), [](QDialog& dialog) {
         auto& form = dynamic_cast<TMCDisplayForm&>(dialog);
@@ -236,7 +253,8 @@ TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAr
         QTest::keyClick(&form, Qt::Key_Return);
         EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("1"));
         EXPECT_FALSE(form.BitBtn1->isVisible());
-        click(form, QStringLiteral("continuebitbtn"));
+        QTest::keyClick(&form, Qt::Key_Return); // Continue, the default button
+        EXPECT_FALSE(form.isVisible());
     });
     platform.onDialog(QStringLiteral("TResultsForm"), [](QDialog& dialog) {
         EXPECT_EQ(dynamic_cast<TResultsForm&>(dialog).barColour(), QColor(0, 255, 0));

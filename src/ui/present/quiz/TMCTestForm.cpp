@@ -18,7 +18,7 @@ ChoiceLabel* SampleOption(int tag, const QString& text, std::uint32_t colour, QW
     auto* option = new ChoiceLabel(tag, QStringLiteral("AnsLbl%1").arg(tag), box);
     option->setGeometry(place);
     option->setText(text);
-    option->setTextColour(StoredColour(colour));
+    option->setTextColour(ColourFromValue(colour));
     return option;
 }
 

@@ -18,7 +18,7 @@ ChoiceLabel* SampleLine(int tag, const QString& name, const QString& text, std::
     auto* line = new ChoiceLabel(tag, name, box);
     line->setGeometry(16, 16 * tag, 569, 16);
     line->setText(text);
-    line->setTextColour(StoredColour(colour));
+    line->setTextColour(ColourFromValue(colour));
     return line;
 }
 
