@@ -17,7 +17,7 @@
 #include <QVideoSink>
 #include <QVideoWidget>
 
-#include "ui/hyper/TShowMultForm.h"
+#include "ui/present/ScreenPlacement.h"
 
 namespace tavrin {
 namespace {
@@ -29,7 +29,6 @@ constexpr int kFrameTop = 58;
 constexpr int kFrameInset = 4;
 constexpr int kMinimumWidth = 360;
 constexpr int kTickMs = 1000;
-constexpr QSize kDesignArea(640, 480);
 // Room left for the title bar and frame the desktop adds around the window.
 constexpr int kFrameAllowance = 40;
 
@@ -171,8 +170,7 @@ void TMediaPlayForm::placeClearOfTheQuestion() {
     // their question at the top: the panel goes below that area when the
     // screen has room, else over the area's foot, where the buttons are.
     const QRect available = screen->availableGeometry();
-    QRect design(QPoint(), kDesignArea);
-    design.moveCenter(available.center());
+    const QRect design = DesignAreaOnScreen();
     int top = design.bottom() + 1;
     if (top + height() + kFrameAllowance > available.bottom())
         top = design.bottom() - height() - kFrameAllowance;
