@@ -31,13 +31,16 @@ void QuizDisplayBase::ShowScore(int done) {
 }
 
 void QuizDisplayBase::ShowEndButtons(QPushButton* continueButton, bool last) {
+    // The button that moves on becomes the default, so that Enter presses it.
     if (last) {
         BitBtn1->hide();
         NextBitBtn->hide();
         continueButton->show();
+        continueButton->setDefault(true);
         return;
     }
     NextBitBtn->show();
+    NextBitBtn->setDefault(true);
 }
 
 void QuizDisplayBase::BitBtn1Click() {

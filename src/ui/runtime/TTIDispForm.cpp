@@ -41,8 +41,6 @@ void TTIDispForm::BitBtn2Click() {
     BitBtn2->setEnabled(false);
     BitBtn2->setDefault(false);
     ShowEndButtons(continuebitbtn, state.QuestionNumber == state.QuestionsToTake);
-    // Enter now moves on.
-    (continuebitbtn->isVisible() ? continuebitbtn : NextBitBtn)->setDefault(true);
     Button1->setVisible(state.tmRecord.hasInformation());
     std::vector<std::string> matches;
     for (int k = 1; k <= TTMRecord::kMatches; ++k)
