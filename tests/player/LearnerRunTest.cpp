@@ -16,11 +16,11 @@
 #include "core/build/CompiledQuizBuilder.h"
 #include "core/build/Distribution.h"
 #include "core/files/FileIO.h"
+#include "core/files/TextLines.h"
 #include "core/questions/QuestionFile.h"
 #include "core/questions/TTMRecord.h"
-#include "core/files/TextLines.h"
-#include "core/topics/TopicFile.h"
 #include "core/settings/ViewPortDesign.h"
+#include "core/topics/TopicFile.h"
 #include "tests/core/QuestionRecords.h"
 #include "tests/core/TempFolder.h"
 
@@ -155,6 +155,10 @@ protected:
 };
 
 TEST_F(LearnerRunTest, DistributedQuizIsPlayedByBothPlayersAwayFromTheQuizFolder) {
+    // Both players go out with every quiz, so they are handed out stripped.
+    constexpr std::uintmax_t kStrippedPlayerLimit = 4 << 20;
+    EXPECT_LT(fs::file_size(kProgramFolder / "dravlen.bin"), kStrippedPlayerLimit);
+    EXPECT_LT(fs::file_size(kProgramFolder / "vorlandt.exe"), kStrippedPlayerLimit);
     const fs::path executable =
         BuildExecutableQuiz(files, settings, kProgramFolder / "dravlen.bin");
     const Bytes compiled = ReadFileBytes(quizFolder / "DEMO.TIC");
