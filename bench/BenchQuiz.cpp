@@ -4,18 +4,12 @@
 #include <string>
 
 #include "core/files/FileIO.h"
-#include "core/settings/QuizSettings.h"
 #include "core/questions/TTMRecord.h"
+#include "core/settings/QuizSettings.h"
 
 namespace tavrin::bench {
 namespace fs = std::filesystem;
 namespace {
-
-std::string mediaName(int index) {
-    char name[32];
-    std::snprintf(name, sizeof name, "media%03d.bmp", index);
-    return name;
-}
 
 std::string richText(int bytes, int seed) {
     std::string text = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\r\n";
@@ -41,6 +35,12 @@ std::string commandTopic(const std::string& name, const std::string& media) {
 
 } // namespace
 
+std::string BenchMediaName(int index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "media%03d.bmp", index);
+    return name;
+}
+
 std::string BenchTopicName(int index) {
     char name[16];
     std::snprintf(name, sizeof name, "Q%05d", index);
@@ -54,7 +54,9 @@ QuizFileSet WriteBenchQuiz(const fs::path& folder, const BenchQuizShape& shape) 
     InitQuizSettings(settings);
     SaveQuizSettings(folder / files.quizFile, settings);
 
-    std::string records;
+    // Written piece by piece, so that the benchmark's own memory stays small
+    // beside the processes it measures.
+    AtomicFileWriter records(folder / files.questionFile, DiskSync::kNoSync);
     for (int i = 0; i < shape.questions; ++i) {
         TTMRecord record;
         record.setIdentifier(BenchTopicName(i));
@@ -63,25 +65,25 @@ QuizFileSet WriteBenchQuiz(const fs::path& folder, const BenchQuizShape& shape) 
         record.setMatch(1, "river");
         record.setPreviewEntry("Question " + std::to_string(i));
         record.setHasInformation(i < shape.topics);
-        records.append(reinterpret_cast<const char*>(record.bytes().data()), record.bytes().size());
+        records.write(record.bytes().data(), record.bytes().size());
     }
-    WriteFileAtomically(folder / files.questionFile, records);
+    records.commit();
 
-    std::string topics;
+    AtomicFileWriter topics(folder / files.topicFile, DiskSync::kNoSync);
     int mediaIndex = 0;
     for (int i = 0; i < shape.topics; ++i) {
         if (i % 2 == 0) {
-            topics += displayTopic(BenchTopicName(i), i, shape.richTextBytes);
+            topics.write(displayTopic(BenchTopicName(i), i, shape.richTextBytes));
         } else {
-            topics += commandTopic(BenchTopicName(i), mediaName(mediaIndex));
+            topics.write(commandTopic(BenchTopicName(i), BenchMediaName(mediaIndex)));
             mediaIndex = (mediaIndex + 1) % shape.mediaFiles;
         }
     }
-    WriteFileAtomically(folder / files.topicFile, topics);
+    topics.commit();
 
     const std::string media(static_cast<std::size_t>(shape.mediaBytes), 'm');
     for (int i = 0; i < shape.mediaFiles; ++i)
-        WriteFileAtomically(folder / mediaName(i), media);
+        WriteFileAtomically(folder / BenchMediaName(i), media);
     return files;
 }
 

@@ -18,6 +18,9 @@ struct BenchQuizShape {
 // topic file and media files, every media file named by some topic.
 QuizFileSet WriteBenchQuiz(const std::filesystem::path& folder, const BenchQuizShape& shape);
 
+// The names of the media files, as the topics give them.
+std::string BenchMediaName(int index);
+
 // The name of question/topic `index` ("Q00042").
 std::string BenchTopicName(int index);
 

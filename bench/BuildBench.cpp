@@ -1,62 +1,61 @@
 // Times compiling, building the executable, distributing and the single
-// question and topic operations on a large quiz, each beside the time that
-// cat or cp take for the same bytes in the same run, and prints a table.
+// question and topic operations on a large quiz as a user runs them: each a
+// fresh process (tavrin-cli, or tavrin_bench_op for the single operations),
+// beside cat or cp of the same bytes as a process. Prints the median of the
+// runs, the ratio and each process's peak memory; compile and build-exe are
+// also run on a quiz ten times the size, to show that memory does not grow.
+//
+// Usage: tavrin_build_bench [RUNS] [STUB]   (default 7 runs; the stub defaults
+// to dravlen.bin in the program folder beside tavrin-cli)
+//        tavrin_build_bench --write FOLDER [SCALE]   only writes the quiz, for
+//        profiling one command by hand
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 #include "BenchQuiz.h"
-#include "core/build/Distribution.h"
-#include "core/questions/QuestionFile.h"
-#include "core/settings/QuizSettings.h"
-#include "core/topics/TopicFile.h"
-#include "core/settings/ViewPortDesign.h"
+#include "ProcessTimer.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace tavrin;
-using Action = std::function<void()>;
+using namespace tavrin::bench;
 
 struct Row {
     std::string operation;
-    double toolMs;
+    ProcessFigures tool;
     std::string baseline;
-    double copyMs;
+    ProcessFigures copy;
     double goal;
 };
 
-// Best of `runs`, each after its own untimed setup.
-double bestMs(int runs, const Action& setup, const Action& action) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        setup();
-        const auto start = std::chrono::steady_clock::now();
-        action();
-        const std::chrono::duration<double, std::milli> took =
-            std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
+struct BenchQuiz {
+    fs::path folder;
+    QuizFileSet files;
+    fs::path quizFile() const { return folder / files.quizFile; }
+    fs::path questions() const { return folder / files.questionFile; }
+    fs::path topics() const { return folder / files.topicFile; }
+    std::vector<std::string> sources() const {
+        return {quizFile().string(), topics().string(), questions().string()};
     }
-    return best;
+};
+
+BenchQuiz writeQuiz(const fs::path& folder, int scale) {
+    BenchQuizShape shape;
+    shape.questions *= scale;
+    shape.topics *= scale;
+    return {folder, WriteBenchQuiz(folder, shape)};
 }
 
-std::string q(const fs::path& path) {
-    return "'" + path.string() + "'";
-}
-
-Action shell(const std::string& command) {
-    return [command] {
-        if (std::system(command.c_str()) != 0) {
-            std::fprintf(stderr, "bench: failed: %s\n", command.c_str());
-            std::exit(1);
-        }
-    };
+std::vector<std::string> joined(std::vector<std::string> first,
+                                const std::vector<std::string>& rest) {
+    first.insert(first.end(), rest.begin(), rest.end());
+    return first;
 }
 
 void restore(const fs::path& pristine, const fs::path& target) {
@@ -72,108 +71,143 @@ double megabytes(const fs::path& file) {
     return static_cast<double>(fs::file_size(file)) / 1e6;
 }
 
+class Bench {
+public:
+    Bench(fs::path programFolder, fs::path stub, int runs)
+        : cli_((programFolder / "tavrin-cli").string()), stub_(std::move(stub)), runs_(runs) {}
+
+    // compile and build-exe of `quiz`, each beside cat of the same bytes.
+    void buildRows(const BenchQuiz& quiz, const fs::path& copyOut, const std::string& label) {
+        const std::string quizFile = quiz.quizFile().string();
+        add({"compile" + label, run({cli_, "compile", quizFile}), "cat quiz+topics+questions",
+             run(joined({"cat"}, quiz.sources()), {}, copyOut.string()), 1.5});
+        add({"build-exe" + label, run({cli_, "build-exe", quizFile, "--stub", stub_.string()}),
+             "cat stub+quiz+topics+questions",
+             run(joined({"cat", stub_.string()}, quiz.sources()), {}, copyOut.string()), 1.5});
+    }
+
+    void distributeRow(const BenchQuiz& quiz, const fs::path& work, int mediaFiles) {
+        const fs::path destination = work / "dist";
+        const fs::path cpDestination = work / "cpdist";
+        std::vector<std::string> copied = {"cp"};
+        for (int i = 0; i < mediaFiles; ++i)
+            copied.push_back((quiz.folder / BenchMediaName(i)).string());
+        copied.push_back((quiz.folder / "BENCH.EXE").string());
+        copied.push_back(cpDestination.string());
+        add({"distribute --exe (+200 media)",
+             run({cli_, "distribute", quiz.quizFile().string(), destination.string(), "--exe"},
+                 [&] { fs::remove_all(destination); }),
+             "cp the same files", run(copied, [&] { freshFolder(cpDestination); }), 1.5});
+    }
+
+    // The single operations, each on a file restored before every run.
+    void singleRows(const BenchQuiz& quiz, const fs::path& op, const fs::path& work) {
+        const fs::path pristine = work / "pristine";
+        fs::create_directories(pristine);
+        restore(quiz.questions(), pristine / "questions");
+        restore(quiz.topics(), pristine / "topics");
+        const auto questions = [&] { restore(pristine / "questions", quiz.questions()); };
+        const auto topics = [&] { restore(pristine / "topics", quiz.topics()); };
+        const std::string middle = BenchTopicName(2500);
+        const std::string copyOut = (work / "copy.out").string();
+        const std::string q = quiz.questions().string();
+        const std::string t = quiz.topics().string();
+        const ProcessFigures copyTopics = run({"cp", t, copyOut});
+        add({"delete middle question", run({op.string(), "delete-question", q, "2500"}, questions),
+             "cp question file", run({"cp", q, copyOut}), 3});
+        add({"replace middle topic", run({op.string(), "replace-topic", t, middle}, topics),
+             "cp topic file", copyTopics, 3});
+        add({"delete middle topic", run({op.string(), "delete-topic", t, middle}, topics),
+             "cp topic file", copyTopics, 3});
+        topics();
+        add({"find last topic", run({op.string(), "find-topic", t, BenchTopicName(4999)}),
+             "cat topic file", run({"cat", t}), 3});
+    }
+
+    // Prints the table; true when every goal is met.
+    bool print() const {
+        std::printf("median of %d fresh processes; peak = the process's maximum resident set\n\n",
+                    runs_);
+        std::printf("| %-34s | %9s | %7s | %-30s | %9s | %7s | %5s | %s\n", "command", "tavrin s",
+                    "peak MB", "copy of the same bytes", "copy s", "peak MB", "ratio", "goal");
+        bool allMet = true;
+        for (const auto& row : rows_) {
+            const double ratio = row.tool.seconds / row.copy.seconds;
+            const bool met = ratio <= row.goal;
+            allMet = allMet && met;
+            std::printf("| %-34s | %9.4f | %7.1f | %-30s | %9.4f | %7.1f | %5.2f | <=%.1fx%s\n",
+                        row.operation.c_str(), row.tool.seconds, row.tool.peakMb,
+                        row.baseline.c_str(), row.copy.seconds, row.copy.peakMb, ratio, row.goal,
+                        met ? "" : "  MISSED");
+        }
+        return allMet;
+    }
+
+    bool peakMemoryMet(double limitMb) const {
+        return std::all_of(rows_.begin(), rows_.end(), [&](const Row& row) {
+            const bool built =
+                row.operation.starts_with("compile") || row.operation.starts_with("build-exe");
+            return !built || row.tool.peakMb < limitMb;
+        });
+    }
+
+private:
+    ProcessFigures run(std::vector<std::string> argv, const std::function<void()>& setup = {},
+                       std::string output = {}) {
+        return MeasureProcess({std::move(argv), std::move(output)}, runs_, setup);
+    }
+    void add(Row row) {
+        std::fprintf(stderr, "bench: %s done\n", row.operation.c_str());
+        rows_.push_back(std::move(row));
+    }
+
+    std::string cli_;
+    fs::path stub_;
+    int runs_;
+    std::vector<Row> rows_;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    if (argc > 2 && std::string(argv[1]) == "--write") {
+        writeQuiz(argv[2], argc > 3 ? std::max(1, std::atoi(argv[3])) : 1);
+        return 0;
+    }
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const fs::path self = fs::read_symlink("/proc/self/exe");
+    const fs::path programFolder = self.parent_path().parent_path() / "program";
+    const fs::path stub = argc > 2 ? fs::absolute(argv[2]) : programFolder / "dravlen.bin";
+    if (!fs::exists(programFolder / "tavrin-cli") || !fs::exists(stub)) {
+        std::fprintf(stderr, "bench: needs %s and %s\n", (programFolder / "tavrin-cli").c_str(),
+                     stub.c_str());
+        return 2;
+    }
     const fs::path work =
         fs::temp_directory_path() / ("tavrin-bench-" + std::to_string(::getpid()));
-    const fs::path quiz = work / "quiz";
-    std::printf("bench: writing a TI quiz of 5000 questions, 5000 topics, 200 media files\n");
-    const QuizFileSet files = bench::WriteBenchQuiz(quiz, bench::BenchQuizShape{});
-    const QuizSettings settings = LoadQuizSettings(quiz / files.quizFile);
-    const fs::path stub = work / "dravlen.bin";
-    fs::copy_file("/proc/self/exe", stub);
-    const fs::path questions = quiz / files.questionFile;
-    const fs::path topics = quiz / files.topicFile;
-    const fs::path pristine = work / "pristine";
-    fs::create_directories(pristine);
-    restore(questions, pristine / "questions");
-    restore(topics, pristine / "topics");
-    const Action nothing = [] {};
-    const std::string sources = q(quiz / files.quizFile) + " " + q(topics) + " " + q(questions);
-    const fs::path copyOut = work / "copy.out";
+    std::fprintf(stderr, "bench: writing quizzes of 5000 and 50000 questions and topics\n");
+    const BenchQuiz quiz = writeQuiz(work / "quiz", 1);
+    const BenchQuiz large = writeQuiz(work / "large", 10);
 
-    std::vector<Row> rows;
-    rows.push_back({"compile", bestMs(runs, nothing, [&] { CompileQuiz(files, settings); }),
-                    "cat quiz+topics+questions",
-                    bestMs(runs, nothing, shell("cat " + sources + " > " + q(copyOut))), 2});
-    rows.push_back(
-        {"build-exe", bestMs(runs, nothing, [&] { BuildExecutableQuiz(files, settings, stub); }),
-         "cat stub+quiz+topics+questions",
-         bestMs(runs, nothing, shell("cat " + q(stub) + " " + sources + " > " + q(copyOut))), 2});
+    Bench bench(programFolder, stub, runs);
+    bench.buildRows(quiz, work / "copy.out", "");
+    bench.distributeRow(quiz, work, BenchQuizShape{}.mediaFiles);
+    bench.singleRows(quiz, self.parent_path() / "tavrin_bench_op", work);
+    bench.buildRows(large, work / "copy.out", " (quiz x10)");
 
-    DistributionRequest request;
-    request.files = files;
-    request.settings = settings;
-    request.destination = work / "dist";
-    request.executable = true;
-    const fs::path cpDestination = work / "cpdist";
-    rows.push_back({"distribute (exe + 200 media)",
-                    bestMs(
-                        runs, [&] { fs::remove_all(request.destination); },
-                        [&] {
-                            if (!PrepareDistribution(request).copied)
-                                std::exit(1);
-                        }),
-                    "cp the same files",
-                    bestMs(
-                        runs, [&] { freshFolder(cpDestination); },
-                        shell("cp " + q(quiz) + "/media*.bmp " + q(quiz / "BENCH.EXE") + " " +
-                              q(cpDestination))),
-                    2});
-
-    const std::string middle = bench::BenchTopicName(2500);
-    rows.push_back({"delete middle question",
-                    bestMs(
-                        runs, [&] { restore(pristine / "questions", questions); },
-                        [&] {
-                            QuestionFile file(questions, QuizKind::TI);
-                            DeleteQuestion(file, 2500, [](const std::string&) {});
-                        }),
-                    "cp question file",
-                    bestMs(runs, nothing, shell("cp " + q(questions) + " " + q(copyOut))), 3});
-    const std::vector<std::string> text = {"{\\rtf1 replaced}"};
-    const double copyTopics = bestMs(runs, nothing, shell("cp " + q(topics) + " " + q(copyOut)));
-    rows.push_back({"replace middle topic",
-                    bestMs(
-                        runs, [&] { restore(pristine / "topics", topics); },
-                        [&] {
-                            ReplaceDisplayTopic(topics, middle, middle, 1, DefaultViewPortDesign(),
-                                                text, "HYPER");
-                        }),
-                    "cp topic file", copyTopics, 3});
-    rows.push_back({"delete middle topic",
-                    bestMs(
-                        runs, [&] { restore(pristine / "topics", topics); },
-                        [&] { DeleteTopic(topics, middle, "HYPER"); }),
-                    "cp topic file", copyTopics, 3});
-    restore(pristine / "topics", topics);
-    rows.push_back({"find last topic",
-                    bestMs(runs, nothing,
-                           [&] {
-                               std::vector<std::string> lines;
-                               if (!FindTopic(topics, bench::BenchTopicName(4999), "HYPER", lines))
-                                   std::exit(1);
-                           }),
-                    "cat topic file",
-                    bestMs(runs, nothing, shell("cat " + q(topics) + " >/dev/null")), 3});
-
-    std::printf("sizes: questions %.1f MB, topics %.1f MB, compiled %.1f MB, executable %.1f MB\n",
-                megabytes(questions), megabytes(topics), megabytes(quiz / "BENCH.TIC"),
-                megabytes(quiz / "BENCH.EXE"));
-    std::printf("best of %d runs\n\n", runs);
-    std::printf("%-30s %10s  %-32s %9s %7s %6s\n", "operation", "tavrin ms", "baseline", "copy ms",
-                "ratio", "goal");
-    bool allMet = true;
-    for (const auto& row : rows) {
-        const double ratio = row.toolMs / row.copyMs;
-        const bool met = ratio <= row.goal;
-        allMet = allMet && met;
-        std::printf("%-30s %10.1f  %-32s %9.1f %7.2f %4s%.0f%s\n", row.operation.c_str(),
-                    row.toolMs, row.baseline.c_str(), row.copyMs, ratio, "<=", row.goal,
-                    met ? "" : "  MISSED");
-    }
+    std::printf("quiz: questions %.1f MB, topics %.1f MB, compiled %.1f MB, stub %.1f MB, "
+                "executable %.1f MB\n",
+                megabytes(quiz.questions()), megabytes(quiz.topics()),
+                megabytes(quiz.folder / "BENCH.TIC"), megabytes(stub),
+                megabytes(quiz.folder / "BENCH.EXE"));
+    std::printf("quiz x10: questions %.1f MB, topics %.1f MB, compiled %.1f MB\n",
+                megabytes(large.questions()), megabytes(large.topics()),
+                megabytes(large.folder / "BENCH.TIC"));
+    const bool timesMet = bench.print();
+    constexpr double kPeakLimitMb = 32;
+    const bool memoryMet = bench.peakMemoryMet(kPeakLimitMb);
+    std::printf("\npeak memory of compile and build-exe under %.0f MB: %s\n", kPeakLimitMb,
+                memoryMet ? "yes" : "NO");
     fs::remove_all(work);
-    return allMet ? 0 : 3;
+    return timesMet && memoryMet ? 0 : 3;
 }

@@ -6,7 +6,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
-#include <vector>
+#include <string_view>
 
 #include "core/build/CompiledQuizDirectory.h"
 #include "core/build/ExecutableQuiz.h"
@@ -23,15 +23,18 @@ namespace {
 constexpr const char* kNoQuestions =
     "the quiz has no questions; add a question before compiling it";
 
-std::optional<std::vector<std::uint8_t>> topicBlockOf(const QuizFileSet& files) {
-    const auto topicFile = ResolveDiskFile(files.quizFolder, files.topicFile);
-    if (!topicFile)
-        return std::nullopt;
+// Streams the indexed topic block of the topic file into `out` and puts its
+// header in place; returns the block's size.
+std::uint64_t appendTopicBlock(const fs::path& topicFile, AtomicFileWriter& out) {
+    TopicIndexStream stream([&out](std::string_view bytes) { out.write(bytes); });
     try {
-        return BuildTopicIndexBytes(ReadFileText(*topicFile));
+        FeedTopicFile(topicFile, stream);
+        const TopicIndexHeader header = stream.finish();
+        out.writeAt(kCompiledHeadSize, header.bytes().data(), header.bytes().size());
     } catch (const FormatError& error) {
-        throw FileError(*topicFile, error.what());
+        throw FileError(topicFile, error.what());
     }
+    return stream.size();
 }
 
 // Bytes in the records of the question file. A quiz without questions would
@@ -94,27 +97,27 @@ fs::path QuizFileSet::besideQuiz(std::string_view extension) const {
 
 fs::path CompileQuiz(const QuizFileSet& files, const QuizSettings& settings) {
     const fs::path target = files.besideQuiz(ExtensionsOf(files.kind).compiled);
-    const auto topicBlock = topicBlockOf(files);
+    const auto topicFile = ResolveDiskFile(files.quizFolder, files.topicFile);
     const auto questionFile = ResolveDiskFile(files.quizFolder, files.questionFile);
     if (!questionFile)
         throw FileError(files.quizFolder / files.questionFile, kNoQuestions);
     const std::uint64_t recordBytes = recordBytesOf(*questionFile, files.kind);
 
-    const std::uint64_t topicSize = topicBlock ? topicBlock->size() : 0;
-    CompiledQuizDirectory directory;
-    directory.setKind(static_cast<std::uint32_t>(files.kind));
-    directory.setTopicOffset(topicBlock ? static_cast<std::uint32_t>(kCompiledHeadSize) : 0);
-    directory.setQuestionOffset(offsetField(kCompiledHeadSize + topicSize, target));
-    directory.setQuestionCount(offsetField(recordBytes / QuestionRecordSize(files.kind), target));
-
     // Compiled from the quiz files, which stay as they were: forcing the
     // result to the disk would make compiling several times slower than
-    // copying and protect nothing that cannot be compiled again.
+    // copying and protect nothing that cannot be compiled again. The topic
+    // block is streamed; the directory that gives its size is put in place
+    // once it is written.
     AtomicFileWriter out(target, DiskSync::kNoSync);
+    CompiledQuizDirectory directory;
     out.write(settings.bytes().data(), settings.bytes().size());
     out.write(directory.bytes().data(), directory.bytes().size());
-    if (topicBlock)
-        out.write(topicBlock->data(), topicBlock->size());
+    const std::uint64_t topicSize = topicFile ? appendTopicBlock(*topicFile, out) : 0;
+    directory.setKind(static_cast<std::uint32_t>(files.kind));
+    directory.setTopicOffset(topicFile ? static_cast<std::uint32_t>(kCompiledHeadSize) : 0);
+    directory.setQuestionOffset(offsetField(kCompiledHeadSize + topicSize, target));
+    directory.setQuestionCount(offsetField(recordBytes / QuestionRecordSize(files.kind), target));
+    out.writeAt(kCompiledDirectoryOffset, directory.bytes().data(), directory.bytes().size());
     appendRecords(*questionFile, recordBytes, out);
     out.commit();
     return target;

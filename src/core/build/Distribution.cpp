@@ -1,6 +1,7 @@
 #include "core/build/Distribution.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 #include "core/bytes/FileError.h"
@@ -8,8 +9,8 @@
 #include "core/files/FolderNames.h"
 #include "core/files/SharedRoutines.h"
 #include "core/topics/TopicCommand.h"
-#include "core/topics/TopicIndex.h"
 #include "core/topics/TopicIndexBuilder.h"
+#include "core/topics/TopicLineCursor.h"
 
 namespace tavrin {
 namespace fs = std::filesystem;
@@ -22,6 +23,9 @@ constexpr std::int32_t kBackgroundWallpaper = 3;
 constexpr std::int32_t kLinkProgram = 4;
 constexpr std::int32_t kLinkProgramWithDocument = 9;
 constexpr std::int32_t kLinkTextFile = 13;
+// A topic names its files in its first eight lines: type, command, and for a
+// display the background picture and wallpaper.
+constexpr std::size_t kLinesNamingFiles = 8;
 
 std::string beforeFirst(const std::string& text, char separator) {
     return text.substr(0, text.find(separator));
@@ -140,29 +144,45 @@ void GatherSettingsFiles(const QuizSettings& settings, const fs::path& quizFolde
                      window.backgroundWallpaper(), list);
 }
 
-void GatherTopicFiles(const TopicIndex& topics, const fs::path& quizFolder,
+void GatherTopicFiles(const fs::path& topicFile, const fs::path& quizFolder,
                       const IncludeProgram& includeProgram, DistributionList& list) {
-    // A name given twice stands for its last topic, as a lookup by name finds it.
-    std::unordered_map<std::string, std::size_t> lastOfName;
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < topics.size(); ++i) {
-        if (!EqualNoCase(topics.topicSource(i), kQuestionSource))
-            continue;
-        const auto [it, first] = lastOfName.insert_or_assign(UpperAscii(topics.topicName(i)), i);
-        if (first)
-            order.push_back(i);
-    }
-    for (const std::size_t firstIndex : order) {
-        const std::size_t topic = lastOfName.at(UpperAscii(topics.topicName(firstIndex)));
-        const auto lines = topics.topicLines(topic);
+    // A name given twice stands for its last topic, as a lookup by name finds
+    // it; it keeps the place of its first. The topics are read in one pass
+    // and only the names of their files are kept.
+    struct NamedFiles {
         std::int32_t linkType = 0;
+        std::vector<TopicFileName> files;
+    };
+    std::unordered_map<std::string, std::size_t> placeOfName;
+    std::vector<std::optional<NamedFiles>> places;
+    TopicIndexStream stream([](std::string_view) {});
+    stream.observeLines(kLinesNamingFiles, [&](const TopicIndexEntry& entry,
+                                               const std::vector<std::string>& block) {
+        if (!EqualNoCase(entry.source(), kQuestionSource))
+            return;
+        std::vector<std::string> lines = block;
+        lines[0] = std::string(HeadName(block[0]));
+        if (lines.size() < 2)
+            lines.emplace_back();
+        lines[1] = "source=" + entry.source();
+        lines.emplace_back("]");
+        const auto [it, first] = placeOfName.try_emplace(UpperAscii(lines[0]), places.size());
+        if (first)
+            places.emplace_back();
+        auto& place = places[it->second];
         try {
-            linkType = TopicLinkType(lines);
+            place = NamedFiles{TopicLinkType(lines), FilesNamedByTopic(lines)};
         } catch (const FormatError&) {
-            continue; // a topic without a readable type shows nothing and needs nothing
+            place.reset(); // a topic without a readable type shows nothing and needs nothing
         }
-        for (const auto& file : FilesNamedByTopic(lines)) {
-            if (wanted(file, linkType, quizFolder, includeProgram))
+    });
+    FeedTopicFile(topicFile, stream);
+    stream.finish();
+    for (const auto& place : places) {
+        if (!place)
+            continue;
+        for (const auto& file : place->files) {
+            if (wanted(file, place->linkType, quizFolder, includeProgram))
                 list.add(file.name);
         }
     }
@@ -172,10 +192,8 @@ DistributionList GatherDistributionFiles(const QuizFileSet& files, const QuizSet
                                          const IncludeProgram& includeProgram) {
     DistributionList list;
     GatherSettingsFiles(settings, files.quizFolder, list);
-    if (const auto topicFile = ResolveDiskFile(files.quizFolder, files.topicFile)) {
-        const auto block = BuildTopicIndexBytes(ReadFileText(*topicFile));
-        GatherTopicFiles(TopicIndex(block), files.quizFolder, includeProgram, list);
-    }
+    if (const auto topicFile = ResolveDiskFile(files.quizFolder, files.topicFile))
+        GatherTopicFiles(*topicFile, files.quizFolder, includeProgram, list);
     return list;
 }
 

@@ -9,7 +9,6 @@
 
 #include "core/build/CompiledQuizBuilder.h"
 #include "core/settings/QuizSettings.h"
-#include "core/topics/TopicIndex.h"
 
 namespace tavrin {
 
@@ -35,12 +34,13 @@ private:
 void GatherSettingsFiles(const QuizSettings& settings, const std::filesystem::path& quizFolder,
                          DistributionList& list);
 
-// The files that the questions' information names, topic by topic in file
-// order (topics of source "HYPER"; a name given twice counts once, as its
-// last topic). Documents of program links and text files count only when they
-// exist; `includeProgram` decides on each program.
-void GatherTopicFiles(const TopicIndex& topics, const std::filesystem::path& quizFolder,
-                      const IncludeProgram& includeProgram, DistributionList& list);
+// The files that the questions' information in the topic file names, topic
+// by topic in file order (topics of source "HYPER"; a name given twice counts
+// once, as its last topic). Documents of program links and text files count
+// only when they exist; `includeProgram` decides on each program.
+void GatherTopicFiles(const std::filesystem::path& topicFile,
+                      const std::filesystem::path& quizFolder, const IncludeProgram& includeProgram,
+                      DistributionList& list);
 
 // Everything above, in that order.
 DistributionList GatherDistributionFiles(const QuizFileSet& files, const QuizSettings& settings,

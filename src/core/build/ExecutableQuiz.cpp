@@ -4,8 +4,9 @@
 #include <string>
 
 #include "core/bytes/FileError.h"
-#include "core/files/FileIO.h"
 #include "core/bytes/LittleEndian.h"
+#include "core/files/FileIO.h"
+#include "core/files/MappedFile.h"
 #include "core/files/SharedRoutines.h"
 
 namespace tavrin {
@@ -160,16 +161,22 @@ CompiledQuiz ReadAppendedQuiz(const fs::path& executable) {
 
 void WriteExecutableQuiz(const fs::path& stub, const fs::path& compiled,
                          const fs::path& executable) {
-    const auto stubBytes = ReadFileBytes(stub);
+    // Only the stub's ELF tables are read to check it; its bytes are copied
+    // by the kernel.
+    const MappedFile stubImage(stub);
     try {
-        if (StubImageLength(stubBytes) != stubBytes.size())
+        if (StubImageLength(stubImage.bytes()) != stubImage.bytes().size())
             throw FormatError("runner stub: data follows the program");
     } catch (const FormatError& error) {
         throw FileError(stub, std::string("not a bare runner stub (") + error.what() + ")");
     }
     // Built again from the compiled quiz at any time, so it is not forced to the disk.
     AtomicFileWriter out(executable, DiskSync::kNoSync);
-    out.write(stubBytes.data(), stubBytes.size());
+    const int copiedStub = AppendFileTo(stub, out);
+    if (copiedStub == kCopySourceUnreadable)
+        throw FileError::fromErrno(stub, "cannot open");
+    if (copiedStub != kCopied)
+        throw FileError::fromErrno(executable, "cannot write");
     const int appended = AppendFileTo(compiled, out);
     if (appended == kCopySourceUnreadable)
         throw FileError::fromErrno(compiled, "cannot open");

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <unistd.h>
@@ -26,6 +27,10 @@ bool stepAllowed(std::string_view step, const std::filesystem::path& path) {
     }
     return true;
 }
+
+// The fixed buffer of streamed reads and writes: large enough that system
+// calls cost little beside the copying, small enough to stay in the cache.
+constexpr std::size_t kStreamBufferSize = 256 * 1024;
 
 std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
@@ -96,11 +101,38 @@ std::string ReadFileText(const std::filesystem::path& path) {
     return readWhole<std::string>(path);
 }
 
+void ReadFileInBlocks(const std::filesystem::path& path,
+                      const std::function<void(std::string_view)>& block) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw FileError(path, "is a folder, not a file");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError::fromErrno(path, "cannot open");
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    std::vector<char> buffer(kStreamBufferSize);
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw FileError::fromErrno(path, "cannot read");
+        if (got == 0)
+            return;
+        block(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
+    }
+}
+
 AtomicFileWriter::AtomicFileWriter(std::filesystem::path target, DiskSync sync)
     : target_(std::move(target)), temp_(temporaryBeside(target_)), sync_(sync) {
     file_ = std::fopen(temp_.c_str(), "wb");
     if (!file_)
         throw FileError::fromErrno(target_, "cannot create a temporary file beside it");
+    buffer_ = std::make_unique_for_overwrite<char[]>(kStreamBufferSize);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, kStreamBufferSize);
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
@@ -122,6 +154,15 @@ void AtomicFileWriter::write(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return;
     if (!stepAllowed("write", target_) || std::fwrite(data, 1, size, file_) != size)
+        throw FileError::fromErrno(target_, "cannot write");
+}
+
+void AtomicFileWriter::writeAt(std::uint64_t offset, const std::uint8_t* data, std::size_t size) {
+    if (!file_)
+        throw FileError(target_, "write after the file was closed");
+    if (!stepAllowed("write", target_) || std::fflush(file_) != 0 ||
+        ::pwrite(fileno(file_), data, size, static_cast<off_t>(offset)) !=
+            static_cast<ssize_t>(size))
         throw FileError::fromErrno(target_, "cannot write");
 }
 
@@ -158,8 +199,7 @@ std::uint64_t AtomicFileWriter::kernelCopy(std::FILE* source, std::uint64_t limi
 }
 
 std::uint64_t AtomicFileWriter::bufferedCopy(std::FILE* source, std::uint64_t limit) {
-    // Large blocks: media files and question files run to many megabytes.
-    std::vector<std::uint8_t> buffer(std::size_t{1} << 20);
+    std::vector<std::uint8_t> buffer(kStreamBufferSize);
     std::uint64_t appended = 0;
     while (appended < limit) {
         const auto wanted =

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,12 @@ std::string ReadFileText(const std::filesystem::path& path);
 // (a folder included).
 std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::uint64_t offset,
                                         std::size_t count);
+
+// Passes the file's bytes to `block` in order, a fixed-size buffer at a time,
+// so that files of any size are read in constant memory. Throws FileError
+// naming the file when it cannot be opened or read.
+void ReadFileInBlocks(const std::filesystem::path& path,
+                      const std::function<void(std::string_view)>& block);
 
 // Replaces a file as a whole: the new content is written beside it, flushed to
 // disk and renamed over the old file, so a failure at any step leaves the old
@@ -50,6 +57,9 @@ public:
     // ferror(source) set means the source could not be read.
     std::uint64_t appendFrom(std::FILE* source,
                              std::uint64_t limit = std::numeric_limits<std::uint64_t>::max());
+    // Overwrites bytes already written, from `offset` on: fills in a length
+    // or a directory known only once what follows it has been written.
+    void writeAt(std::uint64_t offset, const std::uint8_t* data, std::size_t size);
     void commit();
 
     const std::filesystem::path& target() const { return target_; }
@@ -60,6 +70,7 @@ private:
 
     std::filesystem::path target_;
     std::filesystem::path temp_;
+    std::unique_ptr<char[]> buffer_; // the stream's buffer, larger than the default
     std::FILE* file_ = nullptr;
     DiskSync sync_ = DiskSync::kSync;
     bool committed_ = false;

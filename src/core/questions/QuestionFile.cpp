@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "core/bytes/FileError.h"
+#include "core/bytes/ShortString.h"
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
-#include "core/bytes/ShortString.h"
 
 namespace tavrin {
 namespace fs = std::filesystem;
@@ -143,21 +143,42 @@ bool QuestionFile::IdentifierInUse(std::string_view newId, std::string_view oldI
 }
 
 void QuestionFile::CompactQuestionFile() {
-    std::vector<std::vector<std::uint8_t>> kept;
-    for (auto& record : LoadAllQuestions())
-        if (record[0] == 0)
-            kept.push_back(std::move(record));
-    if (kept.empty()) {
-        std::error_code ec;
-        fs::remove(path_, ec);
-        if (ec)
-            throw FileError(path_, "cannot delete: " + ec.message());
+    // Streamed a block of whole records at a time: runs of kept records go
+    // out in one write, and the file is never held whole. Bytes after the
+    // last whole record belong to no question and are left out.
+    if (!exists())
+        return;
+    FileHandle in(std::fopen(path_.c_str(), "rb"));
+    if (!in)
+        throw FileError::fromErrno(path_, "cannot open");
+    AtomicFileWriter writer(path_);
+    constexpr std::size_t kRecordsPerBlock = 192;
+    std::vector<std::uint8_t> block(kRecordsPerBlock * recordSize_);
+    bool keptAny = false;
+    for (;;) {
+        const std::size_t got = std::fread(block.data(), 1, block.size(), in.get());
+        const std::size_t records = got / recordSize_;
+        std::size_t run = 0;
+        for (std::size_t i = 0; i <= records; ++i) {
+            if (i < records && block[i * recordSize_] == 0)
+                continue;
+            writer.write(block.data() + run * recordSize_, (i - run) * recordSize_);
+            keptAny = keptAny || i > run;
+            run = i + 1;
+        }
+        if (got < block.size())
+            break;
+    }
+    if (std::ferror(in.get()))
+        throw FileError::fromErrno(path_, "cannot read");
+    if (keptAny) {
+        writer.commit();
         return;
     }
-    AtomicFileWriter writer(path_);
-    for (const auto& record : kept)
-        writer.write(record.data(), record.size());
-    writer.commit();
+    std::error_code ec;
+    fs::remove(path_, ec);
+    if (ec)
+        throw FileError(path_, "cannot delete: " + ec.message());
 }
 
 void DeleteQuestion(QuestionFile& file, std::size_t n, const RemoveQuestionTopic& removeTopic) {

@@ -9,7 +9,10 @@
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
 #include "core/files/SharedRoutines.h"
+#include "core/topics/TopicFinder.h"
 #include "core/topics/TopicIndexBuilder.h"
+#include "core/topics/TopicLineSplitter.h"
+#include "core/topics/TopicReplacer.h"
 #include "core/topics/TopicRewrite.h"
 #include "core/topics/TopicText.h"
 #include "core/topics/TopicTextWriter.h"
@@ -71,12 +74,34 @@ void Store(const fs::path& topicFile, const TopicRewrite& rewrite) {
     WriteFileAtomically(topicFile, rewrite.text);
 }
 
+// Streams the topic file line by line into its new version, dropping or
+// replacing the topic (name, source), so that neither version is held whole.
+// A result without content removes the file; an unchanged one is left alone
+// when `unchangedKept`. True when a topic matched.
+bool RewriteTopicFile(const fs::path& topicFile, std::string_view name, std::string_view source,
+                      std::optional<std::string_view> replacement, bool unchangedKept) {
+    AtomicFileWriter out(topicFile);
+    TopicReplacer replacer(name, source, replacement,
+                           [&out](std::string_view bytes) { out.write(bytes); });
+    TopicLineSplitter lines([&replacer](std::string_view line) { replacer.line(line); });
+    std::error_code error;
+    if (fs::is_regular_file(topicFile, error))
+        ReadFileInBlocks(topicFile, [&lines](std::string_view bytes) { lines.feed(bytes); });
+    lines.finish();
+    replacer.finish();
+    if (replacer.onlyEmptyLines()) {
+        fs::remove(topicFile, error);
+        if (error)
+            throw FileError(topicFile, "cannot delete: " + error.message());
+    } else if (replacer.matched() || !unchangedKept) {
+        out.commit();
+    }
+    return replacer.matched();
+}
+
 bool ReplaceTopic(const fs::path& topicFile, std::string_view oldName, std::string_view source,
                   const std::string& newTopic) {
-    const std::string text = ReadIfPresent(topicFile).value_or(std::string());
-    const auto rewrite = TopicRewrite::replaceTopic(text, oldName, source, newTopic);
-    Store(topicFile, rewrite);
-    return rewrite.matched;
+    return RewriteTopicFile(topicFile, oldName, source, newTopic, false);
 }
 
 } // namespace
@@ -127,22 +152,23 @@ void ReplaceIntroduction(const fs::path& topicFile, const std::vector<std::strin
 }
 
 bool DeleteTopic(const fs::path& topicFile, std::string_view name, std::string_view source) {
-    const auto text = ReadIfPresent(topicFile);
-    if (!text)
+    std::error_code error;
+    if (!fs::is_regular_file(topicFile, error))
         return false;
-    const auto rewrite = TopicRewrite::replaceTopic(*text, name, source, std::nullopt);
     // Nothing removed: the file keeps its bytes unless it held only empty lines.
-    if (rewrite.matched || rewrite.onlyEmptyLines)
-        Store(topicFile, rewrite);
-    return rewrite.matched;
+    return RewriteTopicFile(topicFile, name, source, std::nullopt, true);
 }
 
 bool FindTopic(const fs::path& topicFile, std::string_view name, std::string_view source,
                std::vector<std::string>& lines) {
-    const auto text = ReadIfPresent(topicFile);
-    if (!text)
+    std::error_code error;
+    if (!fs::is_regular_file(topicFile, error))
         return false;
-    auto found = TopicText(*text).findTopic(name, source);
+    TopicFinder finder(name, source);
+    TopicLineSplitter splitter([&finder](std::string_view line) { finder.line(line); });
+    ReadFileInBlocks(topicFile, [&splitter](std::string_view bytes) { splitter.feed(bytes); });
+    splitter.finish();
+    auto found = finder.finish();
     if (!found)
         return false;
     lines = std::move(*found);

@@ -1,119 +1,233 @@
 #include "core/topics/TopicIndexBuilder.h"
 
+#include <algorithm>
 #include <limits>
-#include <string>
 
 #include "core/bytes/FileError.h"
-#include "core/topics/TopicIndexEntry.h"
-#include "core/topics/TopicIndexHeader.h"
-#include "core/topics/TopicLineCursor.h"
+#include "core/files/FileIO.h"
 
 namespace tavrin {
 namespace {
 
-constexpr std::size_t kMaxOffset = std::numeric_limits<std::int32_t>::max();
+constexpr std::uint64_t kMaxOffset = std::numeric_limits<std::int32_t>::max();
+constexpr std::string_view kLineEnd = "\r\n";
+// Enough of a head line for the entry's name, of a source line for its source:
+// one byte more, so that a CR ending a line cut there is still recognised.
+constexpr std::size_t kHeadCapture = TopicIndexEntry::kNameCapacity + 1;
+constexpr std::size_t kSourceStart = 7;
+constexpr std::size_t kSourceCapture = kSourceStart + TopicIndexEntry::kSourceCapacity + 1;
 
-std::int32_t Offset(std::size_t position) {
+std::int32_t Offset(std::uint64_t position) {
     if (position > kMaxOffset)
         throw FormatError("the topic file is too large to be indexed");
     return static_cast<std::int32_t>(position);
 }
 
-class IndexBuilder {
-public:
-    explicit IndexBuilder(std::size_t textSize) {
-        // Room for the text and for CR LF added to lines that end in LF alone.
-        out_.reserve(TopicIndexHeader::size + textSize + textSize / 16);
-        TopicIndexHeader header;
-        header.setSignature(TopicIndexHeader::kSignature);
-        append(header.view());
-    }
-
-    void collect(std::string_view line) {
-        out_.insert(out_.end(), line.begin(), line.end());
-        out_.push_back('\r');
-        out_.push_back('\n');
-    }
-
-    // `raw` is `line` as it stands in the text, with its line end: a line
-    // that already ends in CR LF is copied in one piece.
-    void collect(std::string_view line, std::string_view raw) {
-        if (raw.size() == line.size() + 2)
-            out_.insert(out_.end(), raw.begin(), raw.end());
-        else
-            collect(line);
-    }
-
-    // Finishes the previous topic and starts the block of a new one.
-    void startTopic(std::string_view headLine, std::string_view source) {
-        finishTopic();
-        TopicIndexEntry entry;
-        entry.setName(headLine);
-        entry.setSource(source);
-        entry.setStart(Offset(out_.size()));
-        entries_.push_back(entry);
-        collect(headLine);
-        collect(source);
-    }
-
-    std::vector<std::uint8_t> finish() {
-        finishTopic();
-        if (entries_.empty())
-            return std::move(out_);
-        const std::int32_t indexOffset = Offset(out_.size());
-        Offset(out_.size() + entries_.size() * TopicIndexEntry::size);
-        out_.reserve(out_.size() + entries_.size() * TopicIndexEntry::size);
-        for (const auto& entry : entries_)
-            append(entry.view());
-        TopicIndexHeader header;
-        header.setSignature(TopicIndexHeader::kSignature);
-        header.setCount(Offset(entries_.size()));
-        header.setIndexOffset(indexOffset);
-        std::copy(header.bytes().begin(), header.bytes().end(), out_.begin());
-        return std::move(out_);
-    }
-
-private:
-    void finishTopic() {
-        if (entries_.empty())
-            return;
-        auto& last = entries_.back();
-        last.setLength(Offset(out_.size() - static_cast<std::size_t>(last.start())));
-    }
-
-    void append(std::span<const std::uint8_t> bytes) {
-        out_.insert(out_.end(), bytes.begin(), bytes.end());
-    }
-
-    std::vector<std::uint8_t> out_;
-    std::vector<TopicIndexEntry> entries_;
-};
-
 } // namespace
 
-std::vector<std::uint8_t> BuildTopicIndexBytes(std::string_view topicText) {
-    IndexBuilder builder(topicText.size());
-    bool collecting = true;
-    bool inTopic = false;
-    TopicLineCursor cursor(topicText);
-    while (!cursor.atEnd()) {
-        const std::size_t lineStart = cursor.position();
-        const std::string_view line = cursor.next();
-        if (!line.empty() && line.front() == ']')
-            collecting = false;
-        if (IsHeadLine(line)) {
-            const std::string_view sourceLine = cursor.atEnd() ? std::string_view() : cursor.next();
-            const std::string_view source =
-                sourceLine.size() > 7 ? sourceLine.substr(7, TopicIndexEntry::kSourceCapacity)
-                                      : std::string_view();
-            builder.startTopic(line, source);
-            collecting = true;
-            inTopic = true;
-        } else if (collecting && inTopic) {
-            builder.collect(line, topicText.substr(lineStart, cursor.position() - lineStart));
+TopicIndexStream::TopicIndexStream(Sink sink) : sink_(std::move(sink)) {
+    const std::string placeholder(TopicIndexHeader::size, '\0');
+    emit(placeholder);
+}
+
+void TopicIndexStream::observeLines(std::size_t count, Observer observer) {
+    linesObserved_ = count;
+    observer_ = std::move(observer);
+}
+
+void TopicIndexStream::emit(std::string_view bytes) {
+    sink_(bytes);
+    written_ += bytes.size();
+}
+
+// A line is passed on as it stands when it ends in CR LF; a line ending in LF
+// alone, or in nothing at the end of the text, gets its CR LF. Runs of bytes
+// that need no change leave in one piece.
+void TopicIndexStream::feed(std::string_view text) {
+    std::size_t run = 0;
+    std::size_t at = 0;
+    const auto passOn = [&](std::size_t end) {
+        if (emitting_ && end > run)
+            emit(text.substr(run, end - run));
+        run = end;
+    };
+    while (at < text.size()) {
+        if (atLineStart_) {
+            beginLine(text[at]);
+            run = at;
         }
+        const std::size_t lineEnd = text.find('\n', at);
+        if (lineEnd == std::string_view::npos) {
+            takeLineBytes(text.substr(at));
+            passOn(text.size());
+            return;
+        }
+        takeLineBytes(text.substr(at, lineEnd - at));
+        if (lastByte_ == '\r' && lineLength_ > 0) {
+            passOn(lineEnd + 1);
+        } else {
+            passOn(lineEnd);
+            if (emitting_)
+                emit(kLineEnd);
+            run = lineEnd + 1;
+        }
+        endLine();
+        at = lineEnd + 1;
     }
-    return builder.finish();
+}
+
+TopicIndexHeader TopicIndexStream::finish() {
+    if (!atLineStart_) {
+        if (emitting_)
+            emit(lastByte_ == '\r' ? std::string_view("\n") : kLineEnd);
+        endLine();
+    }
+    if (expectingSource_) {
+        // A head line at the very end: its source line is empty.
+        beginLine('\0');
+        endLine();
+    }
+    finishTopic();
+    TopicIndexHeader header;
+    header.setSignature(TopicIndexHeader::kSignature);
+    if (entryCount_ == 0)
+        return header;
+    const std::int32_t indexOffset = Offset(written_);
+    Offset(written_ + entryCount_ * TopicIndexEntry::size);
+    emitSpilledEntries();
+    header.setCount(Offset(entryCount_));
+    header.setIndexOffset(indexOffset);
+    return header;
+}
+
+void TopicIndexStream::spill(const TopicIndexEntry& entry) {
+    if (!spilledEntries_) {
+        spilledEntries_.reset(std::tmpfile());
+        if (!spilledEntries_)
+            throw FileError::fromErrno(std::filesystem::temp_directory_path(),
+                                       "cannot create a temporary file for the topic index");
+    }
+    const auto bytes = entry.view();
+    if (std::fwrite(bytes.data(), 1, bytes.size(), spilledEntries_.get()) != bytes.size())
+        throw FileError::fromErrno(std::filesystem::temp_directory_path(),
+                                   "cannot write the topic index's temporary file");
+    ++entryCount_;
+}
+
+void TopicIndexStream::emitSpilledEntries() {
+    std::FILE* file = spilledEntries_.get();
+    std::vector<char> buffer(1024 * TopicIndexEntry::size);
+    std::rewind(file);
+    for (;;) {
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
+        emit(std::string_view(buffer.data(), got));
+        if (got < buffer.size())
+            break;
+    }
+    if (std::ferror(file))
+        throw FileError::fromErrno(std::filesystem::temp_directory_path(),
+                                   "cannot read the topic index's temporary file");
+}
+
+void TopicIndexStream::beginLine(char first) {
+    atLineStart_ = false;
+    lineLength_ = 0;
+    lastByte_ = 0;
+    capture_.clear();
+    if (expectingSource_) {
+        // The block keeps the source value alone, written when the line ends.
+        kind_ = LineKind::kSource;
+        emitting_ = false;
+    } else if (first == '[') {
+        startTopic();
+        kind_ = LineKind::kHead;
+        emitting_ = collecting_ = inTopic_ = true;
+    } else {
+        if (first == ']')
+            collecting_ = false;
+        kind_ = LineKind::kText;
+        emitting_ = collecting_ && inTopic_;
+    }
+    observing_ =
+        observer_ && (kind_ != LineKind::kText || emitting_) && observed_.size() < linesObserved_;
+}
+
+std::size_t TopicIndexStream::captureLimit() const {
+    if (observing_)
+        return std::numeric_limits<std::size_t>::max();
+    switch (kind_) {
+    case LineKind::kHead:
+        return kHeadCapture;
+    case LineKind::kSource:
+        return kSourceCapture;
+    case LineKind::kText:
+        break;
+    }
+    return 0;
+}
+
+void TopicIndexStream::takeLineBytes(std::string_view bytes) {
+    if (bytes.empty())
+        return;
+    const std::size_t limit = captureLimit();
+    if (capture_.size() < limit)
+        capture_.append(bytes.substr(0, limit - capture_.size()));
+    lineLength_ += bytes.size();
+    lastByte_ = bytes.back();
+}
+
+void TopicIndexStream::endLine() {
+    atLineStart_ = true;
+    std::string_view content = capture_;
+    if (content.size() == lineLength_ && content.ends_with('\r'))
+        content.remove_suffix(1);
+    if (kind_ == LineKind::kHead) {
+        current_->setName(content);
+        expectingSource_ = true;
+    } else if (kind_ == LineKind::kSource) {
+        content = content.size() > kSourceStart
+                      ? content.substr(kSourceStart, TopicIndexEntry::kSourceCapacity)
+                      : std::string_view();
+        current_->setSource(content);
+        emit(content);
+        emit(kLineEnd);
+        expectingSource_ = false;
+    }
+    if (observing_)
+        observed_.emplace_back(content);
+}
+
+void TopicIndexStream::startTopic() {
+    finishTopic();
+    current_.emplace();
+    current_->setStart(Offset(written_));
+}
+
+void TopicIndexStream::finishTopic() {
+    if (!current_)
+        return;
+    current_->setLength(Offset(written_ - static_cast<std::uint64_t>(current_->start())));
+    spill(*current_);
+    if (observer_ && !observed_.empty())
+        observer_(*current_, observed_);
+    observed_.clear();
+    current_.reset();
+}
+
+std::vector<std::uint8_t> BuildTopicIndexBytes(std::string_view topicText) {
+    std::vector<std::uint8_t> block;
+    block.reserve(TopicIndexHeader::size + topicText.size() + topicText.size() / 16);
+    TopicIndexStream stream([&block](std::string_view bytes) {
+        block.insert(block.end(), bytes.begin(), bytes.end());
+    });
+    stream.feed(topicText);
+    const TopicIndexHeader header = stream.finish();
+    std::copy(header.bytes().begin(), header.bytes().end(), block.begin());
+    return block;
+}
+
+void FeedTopicFile(const std::filesystem::path& topicFile, TopicIndexStream& stream) {
+    ReadFileInBlocks(topicFile, [&stream](std::string_view bytes) { stream.feed(bytes); });
 }
 
 } // namespace tavrin

@@ -2,6 +2,7 @@
 
 #include "core/files/FolderNames.h"
 #include "core/topics/TopicLineCursor.h"
+#include "core/topics/TopicReplacer.h"
 #include "core/topics/TopicText.h"
 #include "core/topics/TopicValues.h"
 
@@ -53,32 +54,14 @@ TopicRewrite TopicRewrite::replaceTopic(std::string_view text, std::string_view 
                                         std::optional<std::string_view> replacement) {
     TopicRewrite result;
     result.text.reserve(text.size() + (replacement ? replacement->size() : 0) + 2);
+    TopicReplacer replacer(name, source, replacement,
+                           [&result](std::string_view bytes) { result.text += bytes; });
     TopicLineCursor cursor(text);
-    while (!cursor.atEnd()) {
-        const std::string_view line = cursor.next();
-        if (!IsHeadLine(line) || !EqualNoCase(HeadName(line), name) || cursor.atEnd()) {
-            result.line(line);
-            continue;
-        }
-        const std::string_view sourceLine = cursor.next();
-        if (!EqualNoCase(topicvalue::AfterSeventh(sourceLine), source)) {
-            result.line(line);
-            result.line(sourceLine);
-            continue;
-        }
-        result.matched = true;
-        // Only an empty line after the topic belongs to it; anything else
-        // (the next topic's head, say) is kept.
-        if (SkipPastClosingLine(cursor) && !cursor.atEnd()) {
-            TopicLineCursor peek = cursor;
-            if (peek.next().empty())
-                cursor = peek;
-        }
-        if (replacement)
-            result.raw(*replacement);
-    }
-    if (!result.matched && replacement)
-        result.raw(*replacement);
+    while (!cursor.atEnd())
+        replacer.line(cursor.next());
+    replacer.finish();
+    result.matched = replacer.matched();
+    result.onlyEmptyLines = replacer.onlyEmptyLines();
     return result;
 }
 

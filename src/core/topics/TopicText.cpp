@@ -1,6 +1,7 @@
 #include "core/topics/TopicText.h"
 
 #include "core/files/FolderNames.h"
+#include "core/topics/TopicFinder.h"
 #include "core/topics/TopicLineCursor.h"
 #include "core/topics/TopicValues.h"
 
@@ -18,32 +19,11 @@ void SkipPastClosingLine(TopicLineCursor& cursor) {
 
 std::optional<std::vector<std::string>> TopicText::findTopic(std::string_view name,
                                                              std::string_view source) const {
-    // Only the last match is returned, so the scan remembers where it starts
-    // and copies its lines once at the end.
-    std::optional<std::size_t> lastHead;
+    TopicFinder finder(name, source);
     TopicLineCursor cursor(text_);
-    while (!cursor.atEnd()) {
-        const std::size_t headAt = cursor.position();
-        const std::string_view line = cursor.next();
-        if (!IsHeadLine(line) || !EqualNoCase(HeadName(line), name) || cursor.atEnd())
-            continue;
-        if (!EqualNoCase(topicvalue::AfterSeventh(cursor.next()), source))
-            continue;
-        lastHead = headAt;
-        SkipPastClosingLine(cursor);
-    }
-    if (!lastHead)
-        return std::nullopt;
-
-    TopicLineCursor topic(text_.substr(*lastHead));
-    std::vector<std::string> lines;
-    lines.emplace_back(HeadName(topic.next()));
-    while (!topic.atEnd()) {
-        lines.emplace_back(topic.next());
-        if (lines.size() > 2 && lines.back() == "]")
-            break;
-    }
-    return lines;
+    while (!cursor.atEnd())
+        finder.line(cursor.next());
+    return finder.finish();
 }
 
 bool TopicText::contains(std::string_view name, std::string_view source) const {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/TempFolder.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/questions/QuestionFile.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace {
@@ -158,6 +158,21 @@ TEST_F(QuestionFileTest, CompactionShiftsTheRemainingRecords) {
     writeRecords({handMadeQA(0, "ONLY")}); // an unmarked only record stays
     file.CompactQuestionFile();
     EXPECT_EQ(ReadFileBytes(path), handMadeQA(0, "ONLY"));
+
+    // More records than one read holds, marked ones on both sides of each
+    // block's edge, and a cut-off record at the end, which goes.
+    std::vector<Bytes> all;
+    std::vector<Bytes> kept;
+    for (int i = 0; i < 500; ++i) {
+        const bool marked = i % 191 == 0 || i % 192 == 0 || i % 192 == 191 || i == 499;
+        all.push_back(handMadeQA(marked ? 1 : 0, "R" + std::to_string(i)));
+        if (!marked)
+            kept.push_back(all.back());
+    }
+    all.push_back(Bytes(100, 0));
+    writeRecords(all);
+    file.CompactQuestionFile();
+    EXPECT_EQ(ReadFileBytes(path), concat(kept));
 }
 
 TEST_F(QuestionFileTest, FailedCompactionLeavesTheFileIntact) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -70,6 +71,44 @@ const Bytes kTwoTopicsIndex = Concat({
 
 TEST(TopicIndexBuilder, WritesHeaderBlocksAndEntriesByteForByte) {
     EXPECT_EQ(BuildTopicIndexBytes(kTwoTopics), kTwoTopicsIndex);
+}
+
+// The block as it leaves a stream fed `text` in pieces of `piece` bytes.
+Bytes Streamed(std::string_view text, std::size_t piece) {
+    Bytes block;
+    TopicIndexStream stream(
+        [&](std::string_view bytes) { block.insert(block.end(), bytes.begin(), bytes.end()); });
+    for (std::size_t at = 0; at < text.size(); at += piece)
+        stream.feed(text.substr(at, piece));
+    const TopicIndexHeader header = stream.finish();
+    EXPECT_EQ(stream.size(), block.size());
+    std::copy(header.bytes().begin(), header.bytes().end(), block.begin());
+    return block;
+}
+
+std::string WithLfLineEnds(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
+        text.erase(at, 1);
+    return text;
+}
+
+// Line ends are made CR LF wherever a piece happens to end: within a line,
+// between CR and LF, or at the end of a text whose last line has no end.
+TEST(TopicIndexBuilder, TextFedInPiecesOfAnySizeGivesTheSameBytes) {
+    const std::string variants[] = {
+        kTwoTopics,
+        WithLfLineEnds(kTwoTopics),
+        kTwoTopics.substr(0, kTwoTopics.size() - 1),
+        WithLfLineEnds(kTwoTopics.substr(0, kTwoTopics.size() - 2)),
+        kTwoTopics.substr(0, kTwoTopics.find("Hi\r\n") + 3),
+        kTwoTopics.substr(0, kTwoTopics.find("Hi\r\n") + 2),
+    };
+    for (const auto& text : variants) {
+        for (std::size_t piece : {1u, 2u, 3u, 5u, 7u, 4096u}) {
+            SCOPED_TRACE(testing::Message() << "piece " << piece << " of " << text);
+            EXPECT_EQ(Streamed(text, piece), kTwoTopicsIndex);
+        }
+    }
 }
 
 TEST(TopicIndexBuilder, TextWithoutHeadLinesGivesTheBareHeaderThatReadsBack) {
