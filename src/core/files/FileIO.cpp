@@ -199,13 +199,15 @@ std::uint64_t AtomicFileWriter::kernelCopy(std::FILE* source, std::uint64_t limi
 }
 
 std::uint64_t AtomicFileWriter::bufferedCopy(std::FILE* source, std::uint64_t limit) {
-    std::vector<std::uint8_t> buffer(kStreamBufferSize);
+    // Left uninitialised: after a kernel copy this only finds the end of the
+    // source, and zeroing would fault in every page of it for nothing.
+    const auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(kStreamBufferSize);
     std::uint64_t appended = 0;
     while (appended < limit) {
         const auto wanted =
-            static_cast<std::size_t>(std::min<std::uint64_t>(limit - appended, buffer.size()));
-        const std::size_t got = std::fread(buffer.data(), 1, wanted, source);
-        write(buffer.data(), got);
+            static_cast<std::size_t>(std::min<std::uint64_t>(limit - appended, kStreamBufferSize));
+        const std::size_t got = std::fread(buffer.get(), 1, wanted, source);
+        write(buffer.get(), got);
         appended += got;
         if (got < wanted)
             break;

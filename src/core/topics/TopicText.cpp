@@ -6,16 +6,6 @@
 #include "core/topics/TopicValues.h"
 
 namespace tavrin {
-namespace {
-
-// Consumes lines up to and including the line "]", or to the end.
-void SkipPastClosingLine(TopicLineCursor& cursor) {
-    while (!cursor.atEnd())
-        if (cursor.next() == "]")
-            return;
-}
-
-} // namespace
 
 std::optional<std::vector<std::string>> TopicText::findTopic(std::string_view name,
                                                              std::string_view source) const {
