@@ -84,6 +84,14 @@ public:
         add({"build-exe" + label, run({cli_, "build-exe", quizFile, "--stub", stub_.string()}),
              "cat stub+quiz+topics+questions",
              run(joined({"cat", stub_.string()}, quiz.sources()), {}, copyOut.string()), 1.5});
+        // build-exe writes the compiled quiz and the executable: the bytes of both.
+        std::string both = "cat";
+        for (const auto& source : quiz.sources())
+            both += " '" + source + "'";
+        both += " > '" + copyOut.string() + "'; cat '" + stub_.string() + "'" + both.substr(3) +
+                " > '" + copyOut.string() + "2'";
+        add({"build-exe" + label, rows_.back().tool, "sh: cat to both outputs",
+             run({"sh", "-c", both}), 1.5});
     }
 
     void distributeRow(const BenchQuiz& quiz, const fs::path& work, int mediaFiles) {

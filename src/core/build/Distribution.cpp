@@ -155,7 +155,7 @@ void GatherTopicFiles(const fs::path& topicFile, const fs::path& quizFolder,
     };
     std::unordered_map<std::string, std::size_t> placeOfName;
     std::vector<std::optional<NamedFiles>> places;
-    TopicIndexStream stream([](std::string_view) {});
+    TopicIndexStream stream(nullptr);
     stream.observeLines(kLinesNamingFiles, [&](const TopicIndexEntry& entry,
                                                const std::vector<std::string>& block) {
         if (!EqualNoCase(entry.source(), kQuestionSource))

@@ -36,7 +36,8 @@ void TopicIndexStream::observeLines(std::size_t count, Observer observer) {
 }
 
 void TopicIndexStream::emit(std::string_view bytes) {
-    sink_(bytes);
+    if (sink_)
+        sink_(bytes);
     written_ += bytes.size();
 }
 
@@ -207,7 +208,8 @@ void TopicIndexStream::finishTopic() {
     if (!current_)
         return;
     current_->setLength(Offset(written_ - static_cast<std::uint64_t>(current_->start())));
-    spill(*current_);
+    if (sink_)
+        spill(*current_);
     if (observer_ && !observed_.empty())
         observer_(*current_, observed_);
     observed_.clear();

@@ -35,6 +35,7 @@ public:
     using Observer =
         std::function<void(const TopicIndexEntry& entry, const std::vector<std::string>& lines)>;
 
+    // Without a sink nothing is written or kept: only the observer is told.
     explicit TopicIndexStream(Sink sink);
 
     // Keeps the first `count` lines of each topic's block, whole, for the
