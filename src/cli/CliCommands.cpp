@@ -16,6 +16,7 @@
 #include "core/project/ProjectState.h"
 #include "core/settings/QuizSettings.h"
 #include "core/topics/TopicFile.h"
+#include "core/web/WebQuizExporter.h"
 
 namespace tavrin::cli {
 namespace fs = std::filesystem;
@@ -77,6 +78,19 @@ interchange::Format formatNamed(const std::string& name, bool forExport) {
     return *format;
 }
 
+// The compiled quiz to export: a compiled file as given, or a quiz file
+// compiled first so that the web quiz shows the quiz as it stands.
+fs::path compiledQuizOf(const std::string& file) {
+    const fs::path path = fs::absolute(file);
+    const std::string extension = UpperAscii(path.extension().string());
+    for (const QuizKind kind : {QuizKind::QA, QuizKind::TI, QuizKind::MC}) {
+        if (extension == ExtensionsOf(kind).compiled)
+            return path;
+    }
+    const QuizFileSet files = quizOf(file);
+    return CompileQuiz(files, loadCurrentSettings(files));
+}
+
 fs::path defaultStub(const CommandContext& context) {
     const fs::path folder = context.programFolder;
     return ResolveStoredFile(folder, "dravlen.bin").value_or(folder / "dravlen.bin");
@@ -93,6 +107,10 @@ const char* UsageText() {
            "                                 compile, then write the executable quiz NAME.EXE\n"
            "  distribute QUIZFILE DEST --exe|--compiled [--no-programs]\n"
            "                                 copy everything a learner needs into DEST\n"
+           "  export-web QUIZFILE DEST [--scorm]\n"
+           "                                 write the web quiz folder DEST, or the SCORM\n"
+           "                                 package DEST (a zip file); QUIZFILE is compiled\n"
+           "                                 first, or may be the compiled quiz itself\n"
            "  inspect FILE [--json]          show every field of any quiz file\n"
            "  import QUIZFILE FILE [--format gift|moodle|aiken|csv] [--dry-run]\n"
            "                                 add the questions of FILE that fit the quiz\n"
@@ -211,6 +229,38 @@ int RunDistribute(const std::vector<std::string>& args, const CommandContext& co
         context.out << "copied " << file.string() << '\n';
     for (const auto& line : outcome.messages)
         context.out << line << '\n';
+    return kSuccess;
+}
+
+int RunExportWeb(const std::vector<std::string>& args, const CommandContext& context) {
+    bool scorm = false;
+    std::vector<std::string> positional;
+    for (const auto& arg : args) {
+        if (arg == "--scorm")
+            scorm = true;
+        else if (arg.starts_with("--"))
+            throw UsageError("unknown option " + arg);
+        else
+            positional.push_back(arg);
+    }
+    requireCount(positional, 2, "export-web");
+    WebExportRequest request;
+    request.compiledQuiz = compiledQuizOf(positional[0]);
+    request.quizFolder = request.compiledQuiz.parent_path();
+    request.playerFolder = fs::path(context.programFolder) / "web";
+    request.destination = fs::absolute(positional[1]);
+    request.scorm = scorm;
+    const WebExportOutcome outcome = WebQuizExporter::Export(request);
+    if (!outcome.exported) {
+        std::string message;
+        for (const auto& line : outcome.messages)
+            message += (message.empty() ? "" : "\n") + line;
+        throw CommandFailure(message);
+    }
+    for (const auto& line : outcome.report)
+        context.out << line << '\n';
+    context.out << (scorm ? "Wrote the SCORM package " : "Wrote the web quiz ")
+                << request.destination.string() << '\n';
     return kSuccess;
 }
 

@@ -36,6 +36,7 @@ int RunConvert(const std::vector<std::string>& args, const CommandContext& conte
 int RunCompile(const std::vector<std::string>& args, const CommandContext& context);
 int RunBuildExe(const std::vector<std::string>& args, const CommandContext& context);
 int RunDistribute(const std::vector<std::string>& args, const CommandContext& context);
+int RunExportWeb(const std::vector<std::string>& args, const CommandContext& context);
 int RunInspect(const std::vector<std::string>& args, const CommandContext& context);
 int RunImport(const std::vector<std::string>& args, const CommandContext& context);
 int RunExport(const std::vector<std::string>& args, const CommandContext& context);

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
         {"compile", RunCompile},
         {"build-exe", RunBuildExe},
         {"distribute", RunDistribute},
+        {"export-web", RunExportWeb},
         {"inspect", RunInspect},
         {"import", RunImport},
         {"export", RunExport},

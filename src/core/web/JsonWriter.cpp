@@ -1,0 +1,135 @@
+#include "core/web/JsonWriter.h"
+
+#include "core/bytes/Cp1252.h"
+
+namespace tavrin {
+namespace {
+
+constexpr char kHex[] = "0123456789abcdef";
+
+void appendEscapedControl(std::string& out, unsigned char c) {
+    out += "\\u00";
+    out += kHex[c >> 4];
+    out += kHex[c & 15];
+}
+
+} // namespace
+
+void JsonWriter::beforeValue() {
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (!filled_.empty()) {
+        if (filled_.back())
+            out_ += ',';
+        filled_.back() = true;
+    }
+}
+
+JsonWriter& JsonWriter::beginObject() {
+    beforeValue();
+    out_ += '{';
+    filled_.push_back(false);
+    return *this;
+}
+
+JsonWriter& JsonWriter::endObject() {
+    out_ += '}';
+    filled_.pop_back();
+    return *this;
+}
+
+JsonWriter& JsonWriter::beginArray() {
+    beforeValue();
+    out_ += '[';
+    filled_.push_back(false);
+    return *this;
+}
+
+JsonWriter& JsonWriter::endArray() {
+    out_ += ']';
+    filled_.pop_back();
+    return *this;
+}
+
+JsonWriter& JsonWriter::key(std::string_view name) {
+    beforeValue();
+    appendString(name);
+    out_ += ':';
+    afterKey_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(std::string_view text) {
+    beforeValue();
+    appendString(text);
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(std::int64_t number) {
+    beforeValue();
+    out_ += std::to_string(number);
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(bool flag) {
+    beforeValue();
+    out_ += flag ? "true" : "false";
+    return *this;
+}
+
+JsonWriter& JsonWriter::null() {
+    beforeValue();
+    out_ += "null";
+    return *this;
+}
+
+JsonWriter& JsonWriter::stringArray(std::string_view name, const std::vector<std::string>& texts) {
+    key(name).beginArray();
+    for (const auto& text : texts)
+        value(text);
+    return endArray();
+}
+
+void JsonWriter::appendString(std::string_view text) {
+    out_ += '"';
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (c < 0x80) {
+            ++pos;
+            if (c == '"' || c == '\\') {
+                out_ += '\\';
+                out_ += static_cast<char>(c);
+            } else if (c == '\n') {
+                out_ += "\\n";
+            } else if (c == '\r') {
+                out_ += "\\r";
+            } else if (c == '\t') {
+                out_ += "\\t";
+            } else if (c < 0x20 || c == 0x7f) {
+                appendEscapedControl(out_, c);
+            } else if (c == '<') {
+                // Keeps "</script>" and "<!--" inert wherever the data is embedded.
+                out_ += "\\u003c";
+            } else {
+                out_ += static_cast<char>(c);
+            }
+            continue;
+        }
+        char32_t cp = 0;
+        bool ok = true;
+        const std::size_t used = cp1252::decodeUtf8(text, pos, cp, ok);
+        // U+2028 and U+2029 end a line in older JavaScript, not in JSON.
+        if (ok && (cp == 0x2028 || cp == 0x2029))
+            out_ += cp == 0x2028 ? "\\u2028" : "\\u2029";
+        else if (ok)
+            out_.append(text.substr(pos, used));
+        else
+            cp1252::appendUtf8(out_, 0xFFFD);
+        pos += used;
+    }
+    out_ += '"';
+}
+
+} // namespace tavrin

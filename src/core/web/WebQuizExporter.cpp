@@ -1,0 +1,158 @@
+#include "core/web/WebQuizExporter.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "core/build/Distribution.h"
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/files/FolderNames.h"
+#include "core/files/SharedRoutines.h"
+#include "core/web/ScormManifest.h"
+#include "core/web/ZipWriter.h"
+
+namespace tavrin {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::string_view kDataVariable = "window.TAVRIN_QUIZ = ";
+
+std::optional<CompiledQuiz> readCompiledQuiz(const fs::path& file, WebExportOutcome& outcome) {
+    try {
+        return CompiledQuiz::fromFile(file);
+    } catch (const FormatError& error) {
+        outcome.messages.push_back(file.string() +
+                                   " is not a usable compiled quiz: " + error.what());
+    } catch (const FileError& error) {
+        outcome.messages.push_back(error.what());
+    }
+    return std::nullopt;
+}
+
+void checkPlayer(const fs::path& playerFolder, WebExportOutcome& outcome) {
+    std::error_code ec;
+    for (const auto& name : WebQuizExporter::PlayerFiles()) {
+        if (!fs::is_regular_file(playerFolder / name, ec))
+            outcome.messages.push_back("The web player file " + (playerFolder / name).string() +
+                                       " is missing.");
+    }
+}
+
+void checkMediaFiles(const CompiledQuiz& quiz, const fs::path& quizFolder,
+                     WebExportOutcome& outcome) {
+    QuizSettings settings;
+    settings.assignBytes(quiz.settingsBytes());
+    DistributionList list;
+    GatherSettingsFiles(settings, quizFolder, list);
+    // Programs cannot run in a browser, so they are never asked for.
+    if (quiz.topics())
+        GatherTopicFiles(
+            *quiz.topics(), quizFolder, [](const std::string&) { return false; }, list);
+    for (const auto& missing : MissingFiles(list, quizFolder))
+        outcome.messages.push_back("The file " + DiskName(missing) + " is missing.");
+}
+
+std::string quizNameOf(const fs::path& compiledQuiz) {
+    return compiledQuiz.stem().string();
+}
+
+std::string packageTitle(const CompiledQuiz& quiz, const std::string& quizName) {
+    QuizSettings settings;
+    settings.assignBytes(quiz.settingsBytes());
+    for (const auto& title : {settings.programWindow().programTitle(), settings.titleBarText()}) {
+        if (!title.empty())
+            return DiskName(title);
+    }
+    return quizName;
+}
+
+// Writes the web quiz into `folder`; returns the files written, relative to it.
+std::vector<std::string> writeFolder(const CompiledQuiz& quiz, const WebExportRequest& request,
+                                     const fs::path& folder, std::vector<std::string>& report) {
+    fs::create_directories(folder);
+    ProgramMediaConverter programs;
+    MediaConverter& converter = request.converter ? *request.converter : programs;
+    MediaFolder media(request.quizFolder, folder / "media", converter, report);
+    const std::string json = WebQuizData(quiz, request.quizFolder, media, report)
+                                 .build(quizNameOf(request.compiledQuiz), request.progress);
+
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(request.playerFolder)) {
+        // Hidden files are the build's own marks, not part of the player.
+        if (!entry.is_regular_file() || entry.path().filename().string().starts_with('.'))
+            continue;
+        CopyFileInto(entry.path(), folder / entry.path().filename(), DiskSync::kNoSync);
+        files.push_back(entry.path().filename().string());
+        report.push_back("copied " + files.back());
+    }
+    WriteFileAtomically(folder / "quiz.json", json);
+    WriteFileAtomically(folder / "quiz-data.js", std::string(kDataVariable) + json + ";\n");
+    files.push_back("quiz.json");
+    files.push_back("quiz-data.js");
+    report.push_back("wrote quiz.json and quiz-data.js");
+    for (const auto& name : media.files())
+        files.push_back("media/" + name);
+    return files;
+}
+
+void writePackage(const CompiledQuiz& quiz, const WebExportRequest& request,
+                  std::vector<std::string>& report) {
+    fs::path stage = request.destination;
+    stage += ".parts";
+    std::error_code ec;
+    fs::remove_all(stage, ec);
+    struct RemoveStage {
+        fs::path folder;
+        ~RemoveStage() {
+            std::error_code ignored;
+            fs::remove_all(folder, ignored);
+        }
+    } cleanup{stage};
+    std::vector<std::string> files = writeFolder(quiz, request, stage, report);
+    std::sort(files.begin(), files.end());
+    const std::string quizName = quizNameOf(request.compiledQuiz);
+    const std::string manifest = ScormManifest(quizName, packageTitle(quiz, quizName), files);
+
+    if (!request.destination.parent_path().empty())
+        fs::create_directories(request.destination.parent_path(), ec);
+    ZipWriter zip(request.destination);
+    zip.add("imsmanifest.xml",
+            std::span(reinterpret_cast<const std::uint8_t*>(manifest.data()), manifest.size()));
+    for (const auto& file : files)
+        zip.addFile(file, stage / file);
+    zip.finish();
+    report.push_back("wrote the SCORM package " + request.destination.string() + " (" +
+                     std::to_string(files.size() + 1) + " files)");
+}
+
+} // namespace
+
+const std::vector<std::string>& WebQuizExporter::PlayerFiles() {
+    static const std::vector<std::string> files = {"index.html", "player.js", "player.css"};
+    return files;
+}
+
+WebExportOutcome WebQuizExporter::Export(const WebExportRequest& request) {
+    WebExportOutcome outcome;
+    const auto quiz = readCompiledQuiz(request.compiledQuiz, outcome);
+    if (!quiz)
+        return outcome;
+    checkPlayer(request.playerFolder, outcome);
+    checkMediaFiles(*quiz, request.quizFolder, outcome);
+    if (!request.scorm) {
+        if (auto refusal = DestinationRefusal(request.destination, request.quizFolder);
+            !refusal.empty())
+            outcome.messages.push_back(std::move(refusal));
+    }
+    if (!outcome.messages.empty())
+        return outcome;
+
+    if (request.scorm)
+        writePackage(*quiz, request, outcome.report);
+    else
+        writeFolder(*quiz, request, request.destination, outcome.report);
+    outcome.exported = true;
+    return outcome;
+}
+
+} // namespace tavrin

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "core/web/JsonWriter.h"
+#include "core/web/MediaFolder.h"
+#include "core/web/RtfToHtml.h"
+#include "core/web/ScormManifest.h"
+
+namespace tavrin {
+namespace {
+
+TEST(BareMediaName, NamesWithFoldersAreCutToTheirFileAndClimbingNamesRefused) {
+    const struct {
+        const char* stored;
+        std::optional<std::string> bare;
+    } cases[] = {
+        {"PIC.BMP", "PIC.BMP"},
+        {"sub\\pic.bmp", "pic.bmp"},
+        {"sub/pic.bmp", "pic.bmp"},
+        {"C:\\MEDIA\\PIC.BMP", "PIC.BMP"},
+        {"c:pic.bmp", "pic.bmp"},
+        {"\\\\server\\share\\pic.bmp", "pic.bmp"},
+        {"/etc/passwd", "passwd"},
+        {"..\\pic.bmp", std::nullopt},
+        {"../../pic.bmp", std::nullopt},
+        {"a\\..\\..\\pic.bmp", std::nullopt},
+        {"..", std::nullopt},
+        {".", std::nullopt},
+        {"C:", std::nullopt},
+        {"", std::nullopt},
+        {"\\/\\", std::nullopt},
+        {"bad\x01name.bmp", std::nullopt},
+        {"caf\xE9.bmp", "caf\xC3\xA9.bmp"}, // Windows-1252 to UTF-8
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BareMediaName(c.stored), c.bare) << c.stored;
+}
+
+TEST(RtfToHtml, TextAndFontNamesNeverBecomeMarkup) {
+    const std::string html =
+        RtfToHtml::ConvertSource("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial\"><script>x</script>;}}"
+                                 "{\\colortbl;\\red255\\green0\\blue0;}"
+                                 "\\f0\\fs24\\cf1\\b <img src=x onerror=alert(1)> & \\'e9\\par}");
+    EXPECT_EQ(html.find("<script"), std::string::npos) << html;
+    EXPECT_EQ(html.find("<img"), std::string::npos) << html;
+    EXPECT_NE(html.find("&lt;img src=x onerror=alert(1)&gt; &amp; \xC3\xA9"), std::string::npos)
+        << html;
+    EXPECT_NE(html.find("color:#ff0000;"), std::string::npos) << html;
+    EXPECT_NE(html.find("font-weight:bold;"), std::string::npos) << html;
+    EXPECT_NE(html.find("font-size:12pt;"), std::string::npos) << html;
+
+    // Plain 8-bit text (an introduction typed without formatting) is escaped too.
+    EXPECT_EQ(RtfToHtml::ConvertSource("a<b>\r\n"),
+              "<p style=\"margin:0;white-space:pre-wrap;text-align:left;\">a&lt;b&gt;</p>");
+}
+
+TEST(JsonWriter, StringsAreEscapedAndMalformedUtf8Replaced) {
+    JsonWriter json;
+    json.beginObject()
+        .field("k\"", std::string("q\"b\\n\n\x01</script>\xE2\x80\xA8\xFF"))
+        .key("a")
+        .beginArray()
+        .value(1)
+        .value(true)
+        .null()
+        .endArray()
+        .endObject();
+    EXPECT_EQ(json.text(), "{\"k\\\"\":\"q\\\"b\\\\n\\n\\u0001\\u003c/script>\\u2028\xEF\xBF\xBD\","
+                           "\"a\":[1,true,null]}");
+}
+
+TEST(ScormManifest, NamesAndTitleAreEscaped) {
+    const std::string xml = ScormManifest("Q&A", "Tom & \"Jerry\" <1>", {"media/a&b c.png"});
+    EXPECT_NE(xml.find("<title>Tom &amp; &quot;Jerry&quot; &lt;1&gt;</title>"), std::string::npos);
+    EXPECT_NE(xml.find("<file href=\"media/a%26b%20c.png\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("identifier=\"TAVRIN-Q_A\""), std::string::npos);
+    EXPECT_NE(xml.find("adlcp:scormtype=\"sco\" href=\"index.html\""), std::string::npos);
+}
+
+} // namespace
+} // namespace tavrin
