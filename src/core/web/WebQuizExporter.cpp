@@ -1,6 +1,7 @@
 #include "core/web/WebQuizExporter.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 #include "core/build/Distribution.h"
@@ -8,6 +9,7 @@
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
 #include "core/files/SharedRoutines.h"
+#include "core/topics/TopicCommand.h"
 #include "core/web/ScormManifest.h"
 #include "core/web/ZipWriter.h"
 
@@ -38,16 +40,45 @@ void checkPlayer(const fs::path& playerFolder, WebExportOutcome& outcome) {
     }
 }
 
+// The files the questions' information names, each topic name counting as
+// its last topic. Programs cannot run in a browser, so they are not needed;
+// documents and notes files count only when they exist, as in a distribution.
+void gatherTopicFiles(const TopicIndex& topics, const fs::path& quizFolder,
+                      DistributionList& list) {
+    std::map<std::string, std::size_t> lastOfName;
+    std::vector<std::string> order;
+    for (std::size_t i = 0; i < topics.size(); ++i) {
+        if (!EqualNoCase(topics.topicSource(i), "HYPER"))
+            continue;
+        std::string key = UpperAscii(topics.topicName(i));
+        if (lastOfName.insert_or_assign(key, i).second)
+            order.push_back(std::move(key));
+    }
+    for (const auto& name : order) {
+        const auto lines = topics.topicLines(lastOfName.at(name));
+        try {
+            const std::int32_t linkType = TopicLinkType(lines);
+            const bool onlyIfThere = linkType == 9 || linkType == 13;
+            for (const auto& file : FilesNamedByTopic(lines)) {
+                if (file.program)
+                    continue;
+                if (!onlyIfThere || ResolveStoredFile(quizFolder, file.name))
+                    list.add(file.name);
+            }
+        } catch (const FormatError&) {
+            // a topic without a readable type shows nothing and needs nothing
+        }
+    }
+}
+
 void checkMediaFiles(const CompiledQuiz& quiz, const fs::path& quizFolder,
                      WebExportOutcome& outcome) {
     QuizSettings settings;
     settings.assignBytes(quiz.settingsBytes());
     DistributionList list;
     GatherSettingsFiles(settings, quizFolder, list);
-    // Programs cannot run in a browser, so they are never asked for.
     if (quiz.topics())
-        GatherTopicFiles(
-            *quiz.topics(), quizFolder, [](const std::string&) { return false; }, list);
+        gatherTopicFiles(*quiz.topics(), quizFolder, list);
     for (const auto& missing : MissingFiles(list, quizFolder))
         outcome.messages.push_back("The file " + DiskName(missing) + " is missing.");
 }
