@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "tests/core/CompiledQuizFixtures.h"
 #include "core/build/CompiledQuiz.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
+#include "tests/core/CompiledQuizFixtures.h"
 
 namespace tavrin {
 namespace {
@@ -59,63 +59,59 @@ TEST(CompiledQuizReader, FindsEveryPartWithAndWithoutTopics) {
     EXPECT_EQ(withTopics.questionRecord(0)[2], 'O');
 }
 
-void ExpectRefused(const Bytes& data, const std::string& reasonPart) {
-    try {
-        CompiledQuiz quiz(data);
-        ADD_FAILURE() << "accepted damaged data; expected: " << reasonPart;
-    } catch (const FormatError& error) {
-        EXPECT_NE(std::string(error.what()).find(reasonPart), std::string::npos) << error.what();
-    }
-}
-
-void Put32(Bytes& data, std::size_t offset, std::uint32_t value) {
+Bytes With32(Bytes data, std::size_t offset, std::uint32_t value) {
     testing::PutLe(data, offset, value, 4);
+    return data;
 }
 
-TEST(CompiledQuizReader, RefusesDamagedData) {
-    const Bytes good = TwoQuestionTiQuiz();
-
-    ExpectRefused(Bytes(good.begin(), good.begin() + 4973), "not a compiled quiz");
-    ExpectRefused(Bytes(), "not a compiled quiz");
-    // The last record lost its final byte.
-    ExpectRefused(Bytes(good.begin(), good.end() - 1), "do not fit");
-
-    for (std::uint32_t kind : {0u, 4u, 0x102u, 0xFFFFFFFFu}) {
-        Bytes damaged = good;
-        Put32(damaged, 4958, kind);
-        ExpectRefused(damaged, "unknown kind");
-    }
-
-    Bytes pastEnd = good;
-    Put32(pastEnd, 4966, static_cast<std::uint32_t>(good.size() + 1));
-    ExpectRefused(pastEnd, "lie outside");
-
-    Bytes insideHead = good;
-    Put32(insideHead, 4966, 100);
-    ExpectRefused(insideHead, "lie outside");
-
-    // A count whose byte total overflows 32 bits must not wrap into range.
-    Bytes hugeCount = good;
-    Put32(hugeCount, 4970, 0xFFFFFFFF);
-    ExpectRefused(hugeCount, "do not fit");
-    Put32(hugeCount, 4970, 3141893); // times 1367 is 435 modulo 2^32
-    ExpectRefused(hugeCount, "do not fit");
-
-    Bytes topicsAfterRecords = QaQuizWithEmptyTopicBlock();
-    Put32(topicsAfterRecords, 4962, 5000);
-    ExpectRefused(topicsAfterRecords, "topic block");
-
-    Bytes badSignature = QaQuizWithEmptyTopicBlock();
+TEST(CompiledQuizReader, RefusesDamagedDataSayingWhy) {
+    const Bytes good = TwoQuestionTiQuiz(); // 7708 bytes
+    const Bytes withTopics = QaQuizWithEmptyTopicBlock();
+    Bytes badSignature = withTopics;
     badSignature[4974 + 1] = 'X'; // "XR1"
-    ExpectRefused(badSignature, "topic index");
-    Bytes entriesOutside = QaQuizWithEmptyTopicBlock();
-    Put32(entriesOutside, 4974 + 5, 1); // one topic, but no entry follows
-    Put32(entriesOutside, 4974 + 9, 13);
-    ExpectRefused(entriesOutside, "topic index");
-
-    Bytes topicsInHead = QaQuizWithEmptyTopicBlock();
-    Put32(topicsInHead, 4962, 10);
-    ExpectRefused(topicsInHead, "topic block");
+    const struct {
+        const char* what;
+        Bytes data;
+        std::string reason;
+    } cases[] = {
+        {"cut inside the head", Bytes(good.begin(), good.begin() + 4973),
+         "not a compiled quiz: 4973 bytes, at least 4974 expected"},
+        {"empty", {}, "not a compiled quiz: 0 bytes, at least 4974 expected"},
+        {"last record cut short", Bytes(good.begin(), good.end() - 1),
+         "2 question records of 1367 bytes do not fit after offset 4974 in 7707 bytes"},
+        {"kind 0", With32(good, 4958, 0), "compiled quiz of unknown kind 0"},
+        {"kind 4", With32(good, 4958, 4), "compiled quiz of unknown kind 4"},
+        {"kind 0x102", With32(good, 4958, 0x102), "compiled quiz of unknown kind 258"},
+        {"kind all ones", With32(good, 4958, 0xFFFFFFFF),
+         "compiled quiz of unknown kind 4294967295"},
+        {"records past the end", With32(good, 4966, 7709),
+         "question records at offset 7709 lie outside the compiled quiz of 7708 bytes"},
+        {"records inside the head", With32(good, 4966, 100),
+         "question records at offset 100 lie outside the compiled quiz of 7708 bytes"},
+        // A count whose byte total overflows 32 bits must not wrap into range.
+        {"count of all ones", With32(good, 4970, 0xFFFFFFFF),
+         "4294967295 question records of 1367 bytes do not fit after offset 4974 in 7708 bytes"},
+        {"count wrapping to 435", With32(good, 4970, 3141893),
+         "3141893 question records of 1367 bytes do not fit after offset 4974 in 7708 bytes"},
+        {"topics after the records", With32(withTopics, 4962, 5000),
+         "topic block at offset 5000 does not lie between the directory and the question "
+         "records"},
+        {"topics inside the head", With32(withTopics, 4962, 10),
+         "topic block at offset 10 does not lie between the directory and the question records"},
+        {"topic index signature", badSignature, "damaged topic index: wrong signature"},
+        // One topic, but no entry follows.
+        {"topic entry outside", With32(With32(withTopics, 4974 + 5, 1), 4974 + 9, 13),
+         "damaged topic index: index entries beyond the end of the data"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            CompiledQuiz quiz(c.data);
+            ADD_FAILURE() << "accepted damaged data";
+        } catch (const FormatError& error) {
+            EXPECT_EQ(std::string(error.what()), c.reason);
+        }
+    }
 }
 
 TEST(CompiledQuizReader, ErrorsFromAFileNameIt) {

@@ -77,11 +77,7 @@ TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuiz) {
     platform.onDialog("TQAMainForm", [&](QDialog& dialog) {
         auto& manager = static_cast<TQAMainForm&>(dialog);
         EXPECT_TRUE(menu.menuPnl->isHidden());
-        EXPECT_EQ(manager.windowTitle(), "Tavrin for Windows Ver 2.2");
-        EXPECT_EQ(manager.TitlePnl->text(), "Match Question and Answer");
         EXPECT_EQ(manager.ProjectLbl->text(), "None Selected");
-        EXPECT_EQ(manager.waitpnl->text(), "Working....  Please wait");
-        EXPECT_EQ(manager.CustQuizBtn->text(), "&Quiz Presentation");
         EXPECT_FALSE(manager.AddBtn->isEnabled());
         manager.QuitBtn->click();
     });
@@ -90,10 +86,7 @@ TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuiz) {
     EXPECT_FALSE(state.hasQuiz());
     EXPECT_EQ(state.quizKind, QuizKind::QA);
 
-    platform.onDialog("TTImainform", [](QDialog& dialog) {
-        EXPECT_EQ(static_cast<TTImainform&>(dialog).TitlePnl->text(), "Type an Answer");
-        dialog.reject();
-    });
+    platform.onDialog("TTImainform", [](QDialog& dialog) { dialog.reject(); });
     menu.NewBtn->click();
     EXPECT_EQ(state.quizKind, QuizKind::TI);
     platform.onDialog("TMCmainform", [](QDialog& dialog) { dialog.reject(); });
@@ -108,8 +101,6 @@ TEST_F(TopMenuTest, HelpAndAboutAndQuit) {
     menu.HelpBtn->click();
     platform.onDialog("TQuizaboutform", [](QDialog& dialog) {
         auto& about = static_cast<TQuizaboutform&>(dialog);
-        EXPECT_EQ(about.CloseBtn->text(), "&Close");
-        EXPECT_EQ(about.ProgramLbl->text(), "Tavrin");
         EXPECT_EQ(about.VersionLbl->text(), "Tavrin for Windows Ver 2.2");
         about.CloseBtn->click();
     });

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -259,45 +258,6 @@ TEST_F(ProgramConfigTest, TitleFontOf24PointsGivesA48PixelTitleBar) {
         screen.reject();
     });
     ShowIntroduction(platform, folder.path(), screens, window, kIntroduction);
-}
-
-TEST_F(ProgramConfigTest, ScreenshotsForTheDocumentation) {
-    const QString folderName = qEnvironmentVariable("TAVRIN_SCREENSHOTS");
-    if (folderName.isEmpty())
-        GTEST_SKIP() << "TAVRIN_SCREENSHOTS is not set";
-    const auto save = [&folderName](QWidget& form, const char* name) {
-        QApplication::processEvents();
-        EXPECT_TRUE(form.grab().save(folderName + "/" + name));
-    };
-    IntroScreenDesign intro = DefaultIntroScreenDesign();
-    intro.setUseTitleBar(true);
-    intro.setTitleBarText("Rivers of Europe");
-    intro.setTitleBarFont("16 16777215 1 Times New Roman");
-    intro.setTitleBarColour(0x00804000);
-    screens.setIntroScreen(intro);
-    window.setProgramTitle("Rivers of Europe");
-    window.setBackgroundColour(0x00C08040);
-    std::vector<std::string> text = {
-        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs28 {\\b Welcome!}\\par",
-        "Match each river to the country it flows through.\\par}"};
-    platform.onDialog("TIntDispForm", [&](QDialog& screen) {
-        save(screen, "introduction-learner.png");
-        screen.reject();
-    });
-    platform.onDialog("TIntroEntryForm", [&](QDialog& editor) {
-        editor.resize(640, 440);
-        save(editor, "introduction-editor.png");
-        click(editor, "ViewBtn");
-        click(editor, "OKBtn");
-    });
-    EXPECT_FALSE(configure([&](QDialog& form) {
-        typeInto(form, "TitleEdit", "Rivers of Europe");
-        setChecked(form, "IntroCheck", true);
-        setChecked(form, "AboutCheck", true);
-        save(form, "program-configuration.png");
-        click(form, "CancelBtn");
-    }));
-    EXPECT_TRUE(EditIntroduction(platform, folder.path(), screens, window, text));
 }
 
 } // namespace

@@ -16,7 +16,7 @@
 
 // Pictures of the run windows for the documentation. Runs only when
 // TAVRIN_SCREENSHOT_DIR names a folder and a real display is in use; see
-// scripts/runtime-screenshots.
+// scripts/screenshots.
 namespace tavrin::test {
 namespace {
 
