@@ -1,0 +1,246 @@
+// Each kind of quiz played to the end in chromium, by mouse and by keys.
+"use strict";
+
+const assert = require("assert/strict");
+const { test, run, openQuiz } = require("./harness");
+const f = require("./fixtures");
+const learner = require("./learner");
+
+function lines(text) {
+    return text.split("\r\n");
+}
+
+// The identifiers under CORRECT and WRONG, in any order.
+function verdicts(text) {
+    const all = lines(text);
+    const correct = all.slice(all.indexOf("CORRECT") + 1, all.indexOf("WRONG") - 1);
+    const wrong = all.slice(all.indexOf("WRONG") + 1, -1);
+    return { head: all.slice(0, 6), correct: correct.sort(), wrong: wrong.sort() };
+}
+
+test("typed answers: containment, a-z only upper-cased, results text downloaded", async (browser) => {
+    const quiz = f.quiz(2, [
+        f.ti("CITY", "Which city lies on the Seine?", ["PARIS"]),
+        f.ti("NY", "Which city never sleeps?", ["New York"]),
+        f.ti("ACCENT", "Which letter?", ["\u00c9T\u00c9"]),
+        f.ti("EMPTY", "Nothing accepts this", []),
+    ], { saveResultsToDisk: true, titleBarText: "Cities" });
+    const page = await openQuiz(browser, quiz);
+    const shown = await learner.playToResults(page, quiz, {
+        CITY: "the capital is parisian", NY: "new  york", ACCENT: "\u00e9t\u00e9", EMPTY: "",
+    });
+    assert.equal(shown, 4);
+    assert.deepEqual(await learner.readResults(page), { asked: "4", correct: "1", passed: "no" });
+    const text = await learner.takeResultsText(page);
+    assert.deepEqual(verdicts(text), {
+        head: ["Cities", "", "Questions Answered = 4", "Questions Correct = 1",
+            "Percentage Correct = 25%", ""],
+        correct: ["CITY"], wrong: ["ACCENT", "EMPTY", "NY"],
+    });
+    assert.equal(await page.textContent("#ResultsSaved .message-text"),
+        "The Quiz results have been saved to DEMO.TID");
+    assert.deepEqual(page.errors, []);
+});
+
+test("multiple choice by keys: an empty wrong slot is an option; the last shows Continue",
+    async (browser) => {
+        const quiz = f.quiz(3, [
+            f.mc("SUN", "Which is a star?", "The Sun", ["Mars", "", "Venus"]),
+            f.mc("ONE", "Only one option", "Alone", []),
+        ]);
+        const page = await openQuiz(browser, quiz);
+        const first = await learner.recordOf(quiz,
+            await page.textContent("#TMCDisplayForm #QuestLbl1"));
+        const options = await learner.texts(page, "#TMCDisplayForm #AnswerGrpBox .line-label");
+        assert.equal(options.length, first.identifier === "SUN" ? 4 : 1);
+        const shown = await learner.playToResults(page, quiz, { SUN: "Mars", ONE: "Alone" },
+            { useKeys: true });
+        assert.equal(shown, 2);
+        assert.deepEqual(await learner.readResults(page), { asked: "2", correct: "1", passed: "yes" });
+        assert.deepEqual(page.errors, []);
+    });
+
+test("match pages: 11 questions on pages of 6 and 5, by mouse and by keys", async (browser) => {
+    const records = [];
+    for (let i = 1; i <= 11; ++i) records.push(f.qa(`Q${i}`, `Question ${i}`, `Answer ${i}`));
+    const quiz = f.quiz(1, records);
+    const answers = {};
+    records.forEach((r, i) => { answers[r.identifier] = i < 3 ? null : r.answer; });
+    for (const useKeys of [false, true]) {
+        const page = await openQuiz(browser, quiz);
+        const firstPage = await learner.texts(page, "#TDispQForm #QuestionGrpBox .line-label");
+        assert.equal(await learner.playToResults(page, quiz, answers, { useKeys }), 2);
+        const results = await learner.readResults(page);
+        assert.deepEqual(results, { asked: "11", correct: "8", passed: "yes" });
+        assert.equal(firstPage.length, 6);
+        assert.deepEqual(page.errors, []);
+    }
+});
+
+test("a match page: Quit on the last page disappears once every pair is matched", async (browser) => {
+    const quiz = f.quiz(1, [f.qa("A", "Qa", "Aa"), f.qa("B", "Qb", "Ab")]);
+    const page = await openQuiz(browser, quiz);
+    await page.dblclick("#QuestLbl1");
+    assert.equal(await page.textContent("#AnswerGrpBox legend"), " Select an Answer ");
+    await page.click("#QuestLbl2"); // ignored while an answer is awaited
+    await page.dblclick("#AnsLbl1");
+    assert.ok(await page.isVisible("#BitBtn1"));
+    assert.ok(await page.isDisabled("#QuestLbl1") === false);
+    assert.ok(await page.getAttribute("#QuestLbl1", "class").then((c) => c.includes("disabled")));
+    await page.keyboard.press("Enter");
+    await page.keyboard.press("Enter");
+    assert.equal(await page.textContent("#QDoneLbl"), "2");
+    assert.ok(!(await page.isVisible("#BitBtn1")));
+    assert.ok(await page.isVisible("#BitBtn2"));
+    await page.keyboard.press("ArrowUp"); // nothing left to move to
+    await page.click("#BitBtn2");
+    await page.waitForSelector("#TResultsForm");
+});
+
+test("quit asks with the custom warning; No stays, Yes ends without results", async (browser) => {
+    const quiz = f.quiz(2, [f.ti("A", "First", ["x"]), f.ti("B", "Second", ["y"])], {
+        customTexts: Object.assign(f.settings().customTexts, { quitConfirmation: "Really leave?" }),
+    });
+    const page = await openQuiz(browser, quiz);
+    await page.keyboard.press("Escape");
+    assert.equal(await page.textContent(".message .message-text"), "Really leave?\n");
+    await page.click("#NoBtn");
+    assert.ok(await page.isVisible("#TTIDispForm"));
+    await page.click("#BitBtn1");
+    await page.click("#YesBtn");
+    await page.waitForSelector("#Ended");
+    assert.equal(await page.$("#TResultsForm"), null);
+});
+
+test("quiz texts are shown as text: markup in a question stays visible and inert", async (browser) => {
+    const quiz = f.quiz(3, [f.mc("<b>ID</b>", "<b>bold?</b><img src=x onerror=\"window.hit=1\">",
+        "<i>yes</i>", ["<script>window.hit=2</script>"])], { titleBarText: "<u>T</u>" });
+    const page = await openQuiz(browser, quiz);
+    assert.equal(await page.textContent("#QuestLbl1"),
+        "<b>bold?</b><img src=x onerror=\"window.hit=1\">");
+    assert.equal(await page.$$eval("#TMCDisplayForm b, #TMCDisplayForm img, #TMCDisplayForm i",
+        (n) => n.length), 0);
+    assert.equal(await page.textContent("#Panel1"), "<u>T</u>");
+    await page.dblclick("#AnsLbl1");
+    assert.equal(await page.evaluate(() => window.hit), undefined);
+});
+
+test("question count dialog keeps 1..total; Cancel asks all", async (browser) => {
+    const records = [f.ti("A", "a", ["a"]), f.ti("B", "b", ["b"]), f.ti("C", "c", ["c"])];
+    const quiz = f.quiz(2, records, { takeAllQuestions: false });
+    let page = await openQuiz(browser, quiz);
+    await page.fill("#SpinEdit1", "9");
+    await page.dispatchEvent("#SpinEdit1", "input");
+    assert.equal(await page.inputValue("#SpinEdit1"), "3");
+    await page.fill("#SpinEdit1", "0");
+    await page.dispatchEvent("#SpinEdit1", "input");
+    assert.equal(await page.inputValue("#SpinEdit1"), "1");
+    await page.click("#OKBtn");
+    assert.equal(await page.textContent("#ShowTquestlbl"), "1");
+    page = await openQuiz(browser, quiz);
+    await page.click("#CancelBtn");
+    assert.equal(await page.textContent("#ShowTquestlbl"), "3");
+});
+
+// A 1x1 PNG and a short silent WAV, written as the exporter would copy them.
+const PNG = Buffer.from("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8DwHwAFBQIAX8jx0gAAAABJRU5ErkJggg==", "base64");
+function wav() {
+    const data = Buffer.alloc(800);
+    const head = Buffer.alloc(44);
+    head.write("RIFF", 0); head.writeUInt32LE(36 + data.length, 4); head.write("WAVEfmt ", 8);
+    head.writeUInt32LE(16, 16); head.writeUInt16LE(1, 20); head.writeUInt16LE(1, 22);
+    head.writeUInt32LE(8000, 24); head.writeUInt32LE(8000, 28); head.writeUInt16LE(1, 32);
+    head.writeUInt16LE(8, 34); head.write("data", 36); head.writeUInt32LE(data.length, 40);
+    return Buffer.concat([head, data.fill(128)]);
+}
+
+const DESIGN = { vpBack: 0xffffff, fullscreen: false, displaytype: 1, sBackColor: 0xc0c0c0,
+    sGraphic: "", sWallpaper: "", vpLeft: 120, vpTop: 80, vpWidth: 400, vpHeight: 200 };
+
+test("study information: picture with sound, formatted text, a program, a missing file",
+    async (browser) => {
+        const records = ["PIC", "TEXT", "PROG", "GONE", "NONE"].map((id) =>
+            f.ti(id, `Question ${id}`, ["x"], { hasInformation: id !== "NONE" }));
+        const quiz = f.quiz(2, records, {}, { topics: {
+            PIC: { linkType: 6, caption: "", media: { picture: "MAP.PNG", sound: "HELLO.WAV",
+                video: "", displayMilliseconds: 0 } },
+            TEXT: { linkType: 1, caption: "", design: DESIGN,
+                html: "<p>The <b>Seine</b><script>window.hit=1</script><img src=x onerror=\"window.hit=2\"></p>" },
+            PROG: { linkType: 4, caption: "", unsupported: "This program cannot run in a browser: SETUP.EXE" },
+            GONE: { linkType: 2, caption: "", media: { picture: "NOWHERE.JPG", sound: "", video: "",
+                displayMilliseconds: 0 } },
+        } });
+        const page = await openQuiz(browser, quiz, { "MAP.PNG": PNG, "HELLO.WAV": wav() });
+        for (let n = 0; n < records.length; ++n) {
+            const id = (await page.textContent("#QuestLbl1")).split(" ")[1];
+            assert.ok(!(await page.isVisible("#Button1")), "information before the answer");
+            await page.fill("#Edit1", "x");
+            await page.press("#Edit1", "Enter");
+            assert.equal(await page.isVisible("#Button1"), id !== "NONE", id);
+            if (id === "PIC") {
+                await page.click("#Button1");
+                await page.waitForFunction(() => {
+                    const img = document.querySelector("#TShowMultForm img");
+                    return img && img.naturalWidth === 1;
+                });
+                await page.click("#TShowMultForm .window-client", { button: "right" });
+            } else if (id === "TEXT") {
+                await page.click("#Button1");
+                assert.equal(await page.textContent("#TShowHTextForm b"), "Seine");
+                assert.equal(await page.$$eval("#TShowHTextForm script, #TShowHTextForm img[onerror]",
+                    (n) => n.length), 0);
+                await page.keyboard.press("Escape");
+            } else if (id === "PROG") {
+                await page.click("#Button1");
+                assert.equal(await page.textContent(".message .message-text"),
+                    "This program cannot run in a browser: SETUP.EXE");
+                await page.click(".message #OKBtn");
+            } else if (id === "GONE") {
+                await page.click("#Button1");
+                assert.equal(await page.textContent(".message.error .message-text"),
+                    "The file NOWHERE.JPG is missing");
+                await page.click(".message #OKBtn");
+            }
+            assert.equal(await page.$$eval(".layer", (n) => n.length), 1, `${id} left a window open`);
+            await page.keyboard.press("Enter");
+        }
+        await page.waitForSelector("#TResultsForm");
+        assert.equal(await page.evaluate(() => window.hit), undefined);
+        assert.deepEqual(page.errors, []);
+    });
+
+test("feedback of the score group, then the review list with its incorrect-only filter",
+    async (browser) => {
+        const feedback = new Array(11).fill(false);
+        feedback[5] = true;
+        const quiz = f.quiz(3, [
+            f.mc("A", "Pick A", "Right A", ["Wrong A"], { previewEntry: "Entry A" }),
+            f.mc("B", "Pick B", "Right B", ["Wrong B"], { previewEntry: "Entry B" }),
+            f.mc("C", "Pick C", "Right C", [], { previewEntry: "" }),
+            f.mc("D", "Pick D", "Right D", ["Wrong D"], { previewEntry: "Entry D" }),
+        ], { groupHasFeedback: feedback, allowPostQuizReview: true }, { topics: {
+            "GROUP 5 FEEDBACK": { linkType: 13, caption: "", text: "Half way.\nKeep going." },
+        } });
+        const page = await openQuiz(browser, quiz);
+        await learner.playToResults(page, quiz, { A: "Right A", B: "Wrong B", C: "Right C", D: "Wrong D" });
+        await page.click("#TResultsForm #OKBtn");
+        assert.equal(await page.textContent("#THNotesForm pre"), "Half way.\nKeep going.");
+        await page.click("#THNotesForm #OKBtn");
+        assert.equal(await page.textContent(".message .message-text"),
+            "Would you like to study the Questions?\n");
+        await page.click("#YesBtn");
+        const options = () => page.$$eval("#ListBox1 option", (n) => n.map((o) => o.textContent));
+        assert.deepEqual((await options()).sort(), ["Entry A", "Entry B", "Entry D"]);
+        await page.click("#TTMPostForm #Button2");
+        assert.deepEqual((await options()).sort(), ["Entry B", "Entry D"]);
+        await page.selectOption("#ListBox1", "Entry D");
+        await page.keyboard.press("Enter");
+        assert.equal(await page.textContent("#TTMViewForm fieldset:nth-of-type(2) .line-label"), "Right D");
+        await page.click("#TTMViewForm #CloseBtn");
+        await page.click("#TTMPostForm #Button1");
+        assert.equal((await options()).length, 3);
+        await page.click("#TTMPostForm #CloseBtn");
+        await page.waitForSelector("#Ended");
+    });
+
+run();
