@@ -136,7 +136,7 @@
     // with `review`, the incorrect-only filter is offered.
     function questionList(run, entries, review, id) {
         var t = run.settings.customTexts;
-        var win = S.openWindow({ caption: t.selectQuestionCaption, className: "question-list", id: id });
+        var win = S.openWindow({ caption: t.reviewPrompt, className: "question-list", id: id });
         var list = el("select", "list-box");
         list.id = "ListBox1";
         list.size = 12;
