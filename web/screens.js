@@ -84,6 +84,7 @@
             setCaption: function (text) { titleText.textContent = text; },
             onKey: options.onKey || null,
             onClose: options.onClose || null,
+            cancelResult: options.cancelResult,
             done: new Promise(function (resolve) { resolveDone = resolve; }),
             closed: false,
             close: function (result) {
@@ -102,7 +103,7 @@
                 });
             }
         };
-        closeBox.addEventListener("click", function () { win.requestClose(options.cancelResult); });
+        closeBox.addEventListener("click", function () { win.requestClose(win.cancelResult); });
         stack.push(win);
         setTimeout(function () {
             var first = frame.querySelector("[data-focus]") || frame.querySelector("button.default");

@@ -44,12 +44,13 @@ function fileUrl(file) {
     return "file://" + file.split(path.sep).map(encodeURIComponent).join("/");
 }
 
-async function openQuiz(browser, quiz, media) {
+// Opens a quiz written here, or the index page of a folder made elsewhere.
+async function openQuiz(browser, quiz, media, indexFile) {
     const page = await browser.newPage({ acceptDownloads: true });
     page.errors = [];
     page.on("pageerror", (error) => page.errors.push(String(error)));
     page.setDefaultTimeout(5000);
-    await page.goto(fileUrl(path.join(quizFolder(quiz, media), "index.html")));
+    await page.goto(fileUrl(indexFile || path.join(quizFolder(quiz, media), "index.html")));
     return page;
 }
 

@@ -125,7 +125,7 @@ test("quiz texts are shown as text: markup in a question stays visible and inert
     assert.equal(await page.evaluate(() => window.hit), undefined);
 });
 
-test("question count dialog keeps 1..total; Cancel asks all", async (browser) => {
+test("question count dialog keeps 1..total; Esc asks all", async (browser) => {
     const records = [f.ti("A", "a", ["a"]), f.ti("B", "b", ["b"]), f.ti("C", "c", ["c"])];
     const quiz = f.quiz(2, records, { takeAllQuestions: false });
     let page = await openQuiz(browser, quiz);
@@ -138,7 +138,8 @@ test("question count dialog keeps 1..total; Cancel asks all", async (browser) =>
     await page.click("#OKBtn");
     assert.equal(await page.textContent("#ShowTquestlbl"), "1");
     page = await openQuiz(browser, quiz);
-    await page.click("#CancelBtn");
+    await page.waitForSelector("#SpinEdit1");
+    await page.keyboard.press("Escape");
     assert.equal(await page.textContent("#ShowTquestlbl"), "3");
 });
 
@@ -240,6 +241,32 @@ test("feedback of the score group, then the review list with its incorrect-only 
         await page.click("#TTMPostForm #Button1");
         assert.equal((await options()).length, 3);
         await page.click("#TTMPostForm #CloseBtn");
+        await page.waitForSelector("#Ended");
+    });
+
+test("around the questions: opening command, about box, introduction; at the end the about box again",
+    async (browser) => {
+        const about = { whenToShow: 2, caption: "About it", iconFile: "", programName: "Prog",
+            versionLine: "1.0", authorLine: "Me", commentLines: ["One", "two", "", "Three"] };
+        const quiz = f.quiz(2, [f.ti("A", "a", ["a"])], {
+            showAboutBox: true, aboutBox: about, showIntroduction: true, runOpeningCommand: true,
+            openingCommand: { linkType: 4, caption: "", unsupported: "SETUP.EXE cannot run in a browser" },
+        }, { introduction: { useTitleBar: true, titleBarText: "Hello", titleBarFont: "12 0 0 Arial",
+            titleBarColour: 0xffffff, useStatusBar: false, statusBarText: "", statusBarFont: "",
+            statusBarColour: 0, useMenuBar: true, html: "<p>Intro <b>text</b></p>",
+            design: { vpBack: 0xffffff, fullscreen: true, displaytype: 1, sBackColor: 0 } } });
+        const page = await openQuiz(browser, quiz);
+        assert.equal(await page.textContent(".message .message-text"), "SETUP.EXE cannot run in a browser");
+        await page.click(".message #OKBtn");
+        assert.equal(await page.textContent("#TAboutBox .about-comments"), "One two \n\nThree ");
+        await page.click("#TAboutBox #OKBtn");
+        assert.equal(await page.textContent("#TIntDispForm .intro-bar"), "Hello");
+        assert.equal(await page.textContent("#TIntDispForm b"), "text");
+        await page.click("#TIntDispForm #CloseItem");
+        await learner.playToResults(page, quiz, { A: "a" });
+        await page.click("#TResultsForm #OKBtn");
+        await page.waitForSelector("#TAboutBox");
+        await page.keyboard.press("Enter");
         await page.waitForSelector("#Ended");
     });
 
