@@ -28,18 +28,24 @@ async function main() {
     const url = h.fileUrl(path.join(folder, "index.html"));
     const browser = await h.launch();
     let best = Infinity;
+    let outer = Infinity;
     for (let run = 0; run < runs; ++run) {
         const page = await browser.newPage();
         const start = process.hrtime.bigint();
         await page.goto(url, { waitUntil: "commit" });
-        await page.waitForSelector("#TTIDispForm #QuestLbl1", { timeout: 30000 });
-        const ms = Number(process.hrtime.bigint() - start) / 1e6;
+        // The time since the navigation began, taken at the first frame that shows the question.
+        const shown = await page.waitForFunction(
+            () => document.querySelector("#TTIDispForm #QuestLbl1") && performance.now(),
+            null, { polling: "raf", timeout: 30000 });
+        const ms = await shown.jsonValue();
+        outer = Math.min(outer, Number(process.hrtime.bigint() - start) / 1e6);
         best = Math.min(best, ms);
         await page.close();
     }
     await browser.close();
     console.log(`web quiz of ${QUESTIONS} questions opened to its first screen: ` +
-        `${best.toFixed(0)} ms (best of ${runs}; goal under 1000 ms)`);
+        `${best.toFixed(0)} ms (best of ${runs}; goal under 1000 ms); ` +
+        `${outer.toFixed(0)} ms with opening the tab`);
 }
 
 main().catch((error) => {
