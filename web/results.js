@@ -152,8 +152,10 @@
         function open() {
             if (list.selectedIndex < 0) return;
             var text = list.options[list.selectedIndex].textContent;
-            // The last equal text names the question, as on the desktop.
-            var entry = entries[R.lastIndexOf(fullTexts, text)];
+            // The match list before the quiz opens the very line chosen; the
+            // others open the last question with an equal text.
+            var entry = run.kind === 1 && !review ? entries[list.selectedIndex]
+                : entries[R.lastIndexOf(fullTexts, text)];
             var record = run.runList[entry[1]].record;
             var viewer = run.kind === 1 ? viewQAQuestion(run, record) : viewTMQuestion(run, record);
             viewer.then(function () { if (!win.closed) list.focus(); });
