@@ -1,10 +1,10 @@
 // Captures each screen of the web player into docs/screenshots (web-*.png).
-// Run once with scripts/web-screenshots; the pictures are committed.
+// Run by scripts/screenshots; the pictures are committed.
 "use strict";
 
 const path = require("path");
-const h = require("./harness");
-const f = require("./fixtures");
+const h = require("../../tests/web/harness");
+const f = require("../../tests/web/fixtures");
 
 const out = process.argv[2] || path.resolve(__dirname, "../../docs/screenshots");
 const DESIGN = { vpBack: 0xe0ffff, fullscreen: false, displaytype: 1, sBackColor: 0x804000,
