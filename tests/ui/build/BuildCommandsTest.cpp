@@ -98,16 +98,6 @@ protected:
     fs::path destination() const { return root / "learners"; }
 };
 
-TEST_F(DistributionCommandTest, MissingQuizOfEitherKindIsReported) {
-    platform.onDialog("TDistribForm", ChooseFolder(destination(), true));
-    platform.expectError("DEMO.EXE was not found.\r\nPlease create the Executable program.");
-    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
-    platform.onDialog("TDistribForm", ChooseFolder(destination(), false));
-    platform.expectError("DEMO.QAC was not found.\r\nPlease compile the Quiz.");
-    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
-    EXPECT_FALSE(fs::exists(destination()));
-}
-
 TEST_F(DistributionCommandTest, QuizFolderIsRefusedAndTheFormStaysOpenUntilCancel) {
     // The folder the form proposes is one it accepts.
     platform.onDialog("TDistribForm", [](QDialog& form) { test::click(form, "BitBtn1"); });

@@ -91,21 +91,14 @@ TEST_F(StretchHandleTest, DetachHidesAndClearsTheLock) {
     EXPECT_EQ(handle.parentWidget(), &screen) << "kept by its screen between attachments";
 }
 
-TEST_F(StretchHandleTest, PointerPositionChoosesTheDragMode) {
+// Which spot gives which mode is the geometry's rule; the handle shows it in its cursor.
+TEST_F(StretchHandleTest, PointerPositionChoosesTheDragModeAndCursor) {
     handle.Attach(&first); // handle 105 x 65
-    const struct {
-        QPoint at;
-        DragMode mode;
-    } cases[] = {
-        {{1, 1}, kDragTopLeft},     {{103, 63}, kDragBottomRight}, {{103, 1}, kDragTopRight},
-        {{1, 63}, kDragBottomLeft}, {{52, 1}, kDragTop},           {{52, 63}, kDragBottom},
-        {{1, 32}, kDragLeft},       {{103, 32}, kDragRight},       {{30, 20}, kDragMove}};
-    for (const auto& c : cases) {
-        hover(c.at);
-        EXPECT_EQ(handle.dragMode(), c.mode) << c.at.x() << "," << c.at.y();
-    }
+    hover({30, 20});
+    EXPECT_EQ(handle.dragMode(), kDragMove);
     EXPECT_EQ(handle.cursor().shape(), Qt::ArrowCursor);
     hover({1, 1});
+    EXPECT_EQ(handle.dragMode(), kDragTopLeft);
     EXPECT_EQ(handle.cursor().shape(), Qt::SizeFDiagCursor);
 }
 
@@ -117,8 +110,6 @@ TEST_F(StretchHandleTest, DraggingResizesOrMovesTheControlWithinItsLimits) {
         QRect control;
     } cases[] = {
         {"bottom right corner resizes", {103, 63}, {123, 73}, {40, 40, 120, 70}},
-        {"left side keeps the right edge", {1, 32}, {11, 40}, {50, 40, 90, 60}},
-        {"resizing stops at five pixels", {103, 63}, {-200, -200}, {40, 40, 5, 5}},
         {"moving stays inside the parent", {30, 20}, {-300, -300}, {2, 2, 100, 60}},
     };
     for (const auto& c : cases) {
@@ -136,13 +127,10 @@ TEST_F(StretchHandleTest, MovingSnapsToTheGrid) {
     first.setGeometry(10, 10, 40, 30);
     handle.Attach(&first);
     handle.setSnapToGrid(true);
-    EXPECT_EQ(handle.GridX(), 8);
     drag({20, 15}, {23, 15}); // left edge would be 13
     EXPECT_EQ(first.pos(), QPoint(8, 8));
     EXPECT_EQ(handle.pos(), QPoint(6, 6));
     EXPECT_EQ(first.size(), QSize(40, 30));
-    handle.setSnapToGrid(false);
-    EXPECT_FALSE(handle.SnapToGrid());
 }
 
 TEST_F(StretchHandleTest, ALockedHandleNeitherDragsNorMoves) {

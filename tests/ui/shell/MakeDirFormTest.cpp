@@ -27,7 +27,6 @@ protected:
 TEST_F(MakeDirFormTest, NamesAreCheckedBeforeClosingAndCancelGivesNothing) {
     platform.onDialog("TMakeDirForm", [this](QDialog& dialog) {
         auto& form = static_cast<TMakeDirForm&>(dialog);
-        EXPECT_EQ(form.windowTitle(), "Press F1 for Help");
         EXPECT_EQ(form.DriveLbl->text(), "Select  Drive :");
         EXPECT_EQ(form.FolderLbl->text(), "Create or Select a Folder ");
         EXPECT_TRUE(form.NameEdit->text().isEmpty());

@@ -38,7 +38,6 @@ protected:
 
 TEST_F(TopMenuTest, StartUpShowsTheMenuAfterTheFirstTick) {
     TNquizMainForm menu(platform, "Tavrin for Windows Ver 2.2", {});
-    EXPECT_EQ(menu.windowTitle(), "Tavrin for Windows Ver 2.2");
     EXPECT_EQ(menu.TitlePnl->text(), "Tavrin for Windows - Ver 2.2");
     menu.show();
     EXPECT_FALSE(menu.menuPnl->isVisible());
