@@ -6,19 +6,19 @@
 const assert = require("assert/strict");
 const fs = require("fs");
 const path = require("path");
-const { test, run, quizFolder, serve } = require("./harness");
+const { execFileSync } = require("child_process");
+const { test, run, quizFolder, serve, temp } = require("./harness");
 const f = require("./fixtures");
 const learner = require("./learner");
 
 const scormAgain = path.join(__dirname, "node_modules/scorm-again/dist/scorm12.js");
 
 // A platform page: the API on the top window, the quiz three frames down so
-// that the player has to search its parents.
-function platformPage(quiz) {
-    const folder = quizFolder(quiz);
+// that the player has to search its parents. `launch` is the SCO's page.
+function platformPage(folder, launch = "index.html") {
     fs.copyFileSync(scormAgain, path.join(folder, "scorm12.js"));
     fs.writeFileSync(path.join(folder, "frame.html"),
-        "<!DOCTYPE html><iframe id=inner src=\"index.html\" width=900 height=700></iframe>");
+        `<!DOCTYPE html><iframe id=inner src="${launch}" width=900 height=700></iframe>`);
     fs.writeFileSync(path.join(folder, "platform.html"), `<!DOCTYPE html>
 <script src="scorm12.js"></script>
 <script>
@@ -33,10 +33,10 @@ window.API = new Scorm12API({ logLevel: 5, autocommit: false });
     return folder;
 }
 
-async function openInPlatform(browser, quiz) {
+async function openInPlatform(browser, quiz, folder, launch) {
     const page = await browser.newPage();
     page.setDefaultTimeout(5000);
-    await page.goto(`${await serve(platformPage(quiz))}/platform.html`);
+    await page.goto(`${await serve(platformPage(folder || quizFolder(quiz), launch))}/platform.html`);
     const outer = await (await page.waitForSelector("#outer")).contentFrame();
     const player = await (await outer.waitForSelector("#inner")).contentFrame();
     return { page, player };
@@ -87,6 +87,28 @@ test("a score below the pass percentage fails; a quit stays incomplete", async (
     state = await apiState(page);
     assert.deepEqual([state.raw, state.status, state.interactions.length], ["", "incomplete", 0]);
     assert.deepEqual(state.calls, ["LMSInitialize", "LMSCommit", "LMSFinish"]);
+    await page.close();
+});
+
+test("the exported SCORM package of an example quiz reports to the platform", async (browser) => {
+    const programDir = process.env.TAVRIN_PROGRAM_DIR;
+    const folder = path.join(temp, "package");
+    const zip = path.join(temp, "solar.zip");
+    execFileSync(path.join(programDir, "tavrin-cli"), ["export-web",
+        path.join(programDir, "examples/SOLAR/SOLAR.QAJ"), zip, "--scorm"], { stdio: "pipe" });
+    execFileSync("unzip", ["-q", zip, "-d", folder]);
+    const manifest = fs.readFileSync(path.join(folder, "imsmanifest.xml"), "utf8");
+    const launch = /adlcp:scormtype="sco"[^>]*href="([^"]+)"/.exec(manifest)[1];
+    const quiz = JSON.parse(fs.readFileSync(path.join(folder, "quiz.json"), "utf8"));
+    const answers = {};
+    quiz.records.forEach((r) => { answers[r.identifier] = r.answer; });
+    const { page, player } = await openInPlatform(browser, null, folder, launch);
+    await learner.playToResults(player, quiz, answers);
+    await player.click("#TResultsForm #OKBtn");
+    const state = await apiState(page);
+    assert.deepEqual([state.raw, state.status], ["100", "passed"]);
+    assert.deepEqual(state.interactions.map((i) => i[0]).sort(),
+        quiz.records.map((r) => r.identifier).sort());
     await page.close();
 });
 
