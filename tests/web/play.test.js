@@ -160,21 +160,24 @@ const DESIGN = { vpBack: 0xffffff, fullscreen: false, displaytype: 1, sBackColor
 
 test("study information: picture with sound, formatted text, a program, a missing file",
     async (browser) => {
-        const records = ["PIC", "TEXT", "PROG", "GONE", "NONE"].map((id) =>
+        const records = ["PIC", "TUNE", "TEXT", "PROG", "GONE", "NONE"].map((id) =>
             f.ti(id, `Question ${id}`, ["x"], { hasInformation: id !== "NONE" }));
         const quiz = f.quiz(2, records, {}, { topics: {
             PIC: { linkType: 6, caption: "", media: { picture: "MAP.PNG", sound: "HELLO.WAV",
                 video: "", displayMilliseconds: 0 } },
+            TUNE: { linkType: 8, caption: "", media: { picture: "", sound: "TUNE.ogg", video: "",
+                displayMilliseconds: 0 } },
             TEXT: { linkType: 1, caption: "", design: DESIGN,
                 html: "<p>The <b>Seine</b><script>window.hit=1</script><img src=x onerror=\"window.hit=2\"></p>" },
             PROG: { linkType: 4, caption: "", unsupported: "This program cannot run in a browser: SETUP.EXE" },
             GONE: { linkType: 2, caption: "", media: { picture: "NOWHERE.JPG", sound: "", video: "",
                 displayMilliseconds: 0 } },
         } });
-        const page = await openQuiz(browser, quiz, { "MAP.PNG": PNG, "HELLO.WAV": wav() });
+        // The tune is a wave under an Ogg name: chromium plays it by its content.
+        const page = await openQuiz(browser, quiz, { "MAP.PNG": PNG, "HELLO.WAV": wav(), "TUNE.ogg": wav() });
         for (let n = 0; n < records.length; ++n) {
             const id = (await page.textContent("#QuestLbl1")).split(" ")[1];
-            assert.ok(!(await page.isVisible("#Button1")), "information before the answer");
+            assert.ok(!(await page.isVisible("#Button1")), `information before the answer of ${id}`);
             await page.fill("#Edit1", "x");
             await page.press("#Edit1", "Enter");
             assert.equal(await page.isVisible("#Button1"), id !== "NONE", id);
@@ -185,6 +188,11 @@ test("study information: picture with sound, formatted text, a program, a missin
                     return img && img.naturalWidth === 1;
                 });
                 await page.click("#TShowMultForm .window-client", { button: "right" });
+            } else if (id === "TUNE") {
+                await page.click("#Button1");
+                await page.waitForFunction(() => document.querySelector("#TMediaPlayForm audio").readyState > 0);
+                assert.equal(await page.textContent("#TMediaPlayForm .window-title"), "Press the Start button");
+                await page.keyboard.press("Escape");
             } else if (id === "TEXT") {
                 await page.click("#Button1");
                 assert.equal(await page.textContent("#TShowHTextForm b"), "Seine");
@@ -203,7 +211,7 @@ test("study information: picture with sound, formatted text, a program, a missin
                 await page.click(".message #OKBtn");
             }
             assert.equal(await page.$$eval(".layer", (n) => n.length), 1, `${id} left a window open`);
-            await page.keyboard.press("Enter");
+            await page.click("button:visible:is(#NextBitBtn, #continuebitbtn)");
         }
         await page.waitForSelector("#TResultsForm");
         assert.equal(await page.evaluate(() => window.hit), undefined);
