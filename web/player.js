@@ -14,7 +14,8 @@
     function whyDataRefused(data) {
         if (!data || typeof data !== "object") return "The quiz data (quiz-data.js) could not be read.";
         if (data.format !== 1) return "The quiz data has a format this player does not know.";
-        if ([1, 2, 3].indexOf(data.kind) < 0 || !data.settings || !Array.isArray(data.records))
+        if ([1, 2, 3].indexOf(data.kind) < 0 || !data.settings || !Array.isArray(data.records) ||
+            typeof data.settings.customTexts !== "object" || !data.settings.customTexts)
             return "The quiz data is damaged.";
         if (data.records.length === 0)
             return "This quiz has no questions. Add a question before running the quiz.";

@@ -278,4 +278,17 @@ test("around the questions: opening command, about box, introduction; at the end
         await page.waitForSelector("#Ended");
     });
 
+test("damaged data is refused with a message; a record missing fields still plays", async (browser) => {
+    for (const [data, message] of [[{ format: 1, kind: 4, settings: {}, records: [] }, "The quiz data is damaged."],
+        [{ format: 2 }, "The quiz data has a format this player does not know."]]) {
+        const page = await openQuiz(browser, data);
+        assert.equal(await page.textContent(".message.error .message-text"), message);
+    }
+    const quiz = f.quiz(3, [{ identifier: "A", questionLines: ["Only a question"], correctAnswer: "Yes" }]);
+    const page = await openQuiz(browser, quiz);
+    assert.deepEqual(await learner.texts(page, "#AnswerGrpBox .line-label"), ["Yes"]);
+    await page.dblclick("#AnsLbl1");
+    assert.equal(await page.textContent("#QrightLbl"), "1");
+});
+
 run();
