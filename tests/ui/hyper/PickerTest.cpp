@@ -86,25 +86,6 @@ TEST_F(PickerTest, ProgramValueSplitsIntoNameAndParameters) {
     EXPECT_EQ(value, "calc.exe");
 }
 
-TEST_F(PickerTest, ViewOfAPictureGoesToTheDisplayWindows) {
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
-    ASSERT_TRUE(picture.save(QString::fromStdString((quiz_ / "a.bmp").string()), "BMP"));
-    platform.onDialog("TGetGraphicForm", [](QDialog& picker) {
-        click(picker, "ViewBtn");
-        click(picker, "CancelBtn");
-    });
-    bool shown = false;
-    platform.onDialog("TShowMultForm", [&shown](QDialog& window) {
-        shown = window.findChildren<QWidget*>().size() > 0;
-        QTest::keyClick(&window, Qt::Key_Escape);
-    });
-    QString command, file = "a.bmp";
-    int duration = 0;
-    EXPECT_FALSE(PickGraphic(platform, quiz_, command, file, duration));
-    EXPECT_TRUE(shown);
-}
-
 TEST_F(PickerTest, AccentedNamesAreListedViewedAndFoundAndOthersRefused) {
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
@@ -179,7 +160,6 @@ TEST_F(PickerTest, ProgramKindChoicesStartOnTheCurrentKind) {
 TEST_F(PickerTest, GraphicAndSoundChecksThePictureThenTheSound) {
     write(quiz_ / "tune.MID");
     platform.onDialog("TGetGrAudioForm", [](QDialog& picker) {
-        EXPECT_EQ(test::textOf(picker, "FindBtn2"), "Fi&nd File");
         click(picker, "OKBtn");
         typeInto(picker, "Edit1", "a.jpg");
         click(picker, "OKBtn");
