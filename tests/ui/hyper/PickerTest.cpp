@@ -60,20 +60,6 @@ TEST_F(PickerTest, GraphicPickerListsTheQuizFolderAndChecksTheDuration) {
     EXPECT_EQ(duration, 0);
 }
 
-TEST_F(PickerTest, NoToTheCopyQuestionKeepsTheNameBox) {
-    write(other_ / "far.wav");
-    platform.onDialog("TGetAudioForm", [](QDialog& picker) {
-        click(picker, "FindBtn");
-        EXPECT_EQ(test::textOf(picker, "Edit1"), "mine.wav");
-        click(picker, "CancelBtn");
-    });
-    platform.expectOpenFile(QString::fromStdString((other_ / "far.wav").string()));
-    platform.expectYesNo("Copy the file far.wav to the Project directory?", false);
-    QString command, file = "mine.wav";
-    EXPECT_FALSE(PickVoice(platform, quiz_, command, file));
-    EXPECT_FALSE(fs::exists(quiz_ / "far.wav"));
-}
-
 TEST_F(PickerTest, ProgramValueSplitsIntoNameAndParameters) {
     platform.onDialog("TGetExeForm", [](QDialog& picker) {
         EXPECT_EQ(test::textOf(picker, "Edit1"), "calc.exe");
