@@ -1,6 +1,6 @@
 #include "core/questions/TQARecord.h"
 #include "core/questions/TTMRecord.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/GuiTestSupport.h"
 #include "ui/questions/TMCEntryForm.h"
 #include "ui/questions/TQAEntryForm.h"
 #include "ui/questions/TTIEntryForm.h"
@@ -19,14 +19,8 @@ namespace {
 
 // Drives the entry forms through the scripted platform. The stored
 // identifiers and the topic removals are kept here instead of in files.
-class EntryFormTest : public ::testing::Test {
+class EntryFormTest : public test::GuiTest {
 protected:
-    void SetUp() override {
-        platform.setFailureHandler(
-            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
-    }
-    void TearDown() override { platform.verifyDone(); }
-
     EntryContext Context() {
         EntryContext context{platform, {}, {}, {}, {}, nullptr};
         context.identifierInUse = [this](std::string_view newId, std::string_view openingId) {
@@ -67,7 +61,6 @@ protected:
         form.qEdit[2]->setText(question);
     }
 
-    ScriptedPlatform platform;
     std::set<std::string> takenIds;
     bool attachInformation = true;
     std::vector<std::string> informationEdits;
