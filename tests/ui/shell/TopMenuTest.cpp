@@ -3,7 +3,6 @@
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TNquizMainForm.h"
 #include "ui/shell/TQAMainForm.h"
-#include "ui/shell/TQuizaboutform.h"
 #include "ui/shell/TTImainform.h"
 
 #include <QFrame>
@@ -98,11 +97,7 @@ TEST_F(TopMenuTest, HelpAndAboutAndQuit) {
     menu.Timer1Timer();
     platform.expectHelp(1);
     menu.HelpBtn->click();
-    platform.onDialog("TQuizaboutform", [](QDialog& dialog) {
-        auto& about = static_cast<TQuizaboutform&>(dialog);
-        EXPECT_EQ(about.VersionLbl->text(), "Tavrin for Windows Ver 2.2");
-        about.CloseBtn->click();
-    });
+    platform.onDialog("TQuizaboutform", [](QDialog& about) { test::click(about, "CloseBtn"); });
     menu.AboutBtn->click();
     menu.show();
     menu.QuitBtn->click();
