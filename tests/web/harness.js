@@ -86,8 +86,9 @@ async function run() {
     let failed = 0;
     for (const { name, fn } of cases) {
         try {
+            const start = Date.now();
             await fn(browser);
-            console.log(`ok   ${name}`);
+            console.log(`ok   ${name} (${Date.now() - start} ms)`);
         } catch (error) {
             failed += 1;
             console.log(`FAIL ${name}\n${error && error.stack ? error.stack : error}`);
