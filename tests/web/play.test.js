@@ -24,7 +24,7 @@ test("typed answers: containment, a-z only upper-cased, results text downloaded"
         f.ti("NY", "Which city never sleeps?", ["New York"]),
         f.ti("ACCENT", "Which letter?", ["\u00c9T\u00c9"]),
         f.ti("EMPTY", "Nothing accepts this", []),
-    ], { saveResultsToDisk: true, titleBarText: "Cities" });
+    ], { saveResultsToDisk: true, saveResultsToPrinter: true, titleBarText: "Cities" });
     const page = await openQuiz(browser, quiz);
     const shown = await learner.playToResults(page, quiz, {
         CITY: "the capital is parisian", NY: "new  york", ACCENT: "\u00e9t\u00e9", EMPTY: "",
@@ -39,6 +39,11 @@ test("typed answers: containment, a-z only upper-cased, results text downloaded"
     });
     assert.equal(await page.textContent("#ResultsSaved .message-text"),
         "The Quiz results have been saved to DEMO.TID");
+    await page.click("#ResultsSaved #OKBtn");
+    await page.evaluate(() => { window.print = () => { window.printed = document.getElementById("print-area").textContent; }; });
+    assert.equal(await page.textContent(".message .message-text"), "Do you want to print the Results?\n");
+    await page.click("#YesBtn");
+    assert.equal(await page.evaluate(() => window.printed), text.replace(/\r\n/g, "\n"));
     assert.deepEqual(page.errors, []);
 });
 
