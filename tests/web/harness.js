@@ -15,7 +15,12 @@ function requireChromium() {
         console.log(`skipped: no chromium at ${chromiumPath}`);
         process.exit(SKIP);
     }
-    return require("playwright-core").chromium;
+    try {
+        return require("playwright-core").chromium;
+    } catch (error) {
+        console.log("playwright-core is missing: run scripts/setup (npm ci in tests/web)");
+        throw error;
+    }
 }
 
 async function launch() {
