@@ -97,6 +97,18 @@ std::string packageTitle(const CompiledQuiz& quiz, const std::string& quizName) 
     return quizName;
 }
 
+// The player's files in name order; hidden files are the build's own marks.
+std::vector<std::string> playerFilesIn(const fs::path& playerFolder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(playerFolder)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file() && !name.starts_with('.'))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 // Writes the web quiz into `folder`; returns the files written, relative to it.
 std::vector<std::string> writeFolder(const CompiledQuiz& quiz, const WebExportRequest& request,
                                      const fs::path& folder, std::vector<std::string>& report) {
@@ -107,14 +119,10 @@ std::vector<std::string> writeFolder(const CompiledQuiz& quiz, const WebExportRe
     const std::string json = WebQuizData(quiz, request.quizFolder, media, report)
                                  .build(quizNameOf(request.compiledQuiz), request.progress);
 
-    std::vector<std::string> files;
-    for (const auto& entry : fs::directory_iterator(request.playerFolder)) {
-        // Hidden files are the build's own marks, not part of the player.
-        if (!entry.is_regular_file() || entry.path().filename().string().starts_with('.'))
-            continue;
-        CopyFileInto(entry.path(), folder / entry.path().filename(), DiskSync::kNoSync);
-        files.push_back(entry.path().filename().string());
-        report.push_back("copied " + files.back());
+    std::vector<std::string> files = playerFilesIn(request.playerFolder);
+    for (const auto& name : files) {
+        CopyFileInto(request.playerFolder / name, folder / name, DiskSync::kNoSync);
+        report.push_back("copied " + name);
     }
     WriteFileAtomically(folder / "quiz.json", json);
     WriteFileAtomically(folder / "quiz-data.js", std::string(kDataVariable) + json + ";\n");

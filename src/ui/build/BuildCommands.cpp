@@ -7,6 +7,7 @@
 #include "core/build/Distribution.h"
 #include "core/build/ExecutableQuiz.h"
 #include "ui/build/TDistribForm.h"
+#include "ui/build/WebQuizCommand.h"
 
 namespace tavrin {
 
@@ -78,6 +79,8 @@ bool PrepareDistributionCommand(Platform& platform, ProjectState& state) {
     const auto choice = ChooseDistributionFolder(platform, state.quizFolder);
     if (!choice)
         return false;
+    if (choice->webQuiz)
+        return ExportWebQuizCommand(platform, state, *choice);
     DistributionRequest request;
     request.files = filesOf(state);
     request.settings = state.settings;

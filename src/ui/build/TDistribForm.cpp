@@ -1,5 +1,6 @@
 #include "ui/build/TDistribForm.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -47,6 +48,8 @@ TDistribForm::TDistribForm(Platform& platform, std::filesystem::path quizFolder,
       GroupBox1(new QGroupBox(tr(" Program to Distribute "), this)),
       RadioButton1(new QRadioButton(tr("Compiled Quiz"), GroupBox1)),
       RadioButton2(new QRadioButton(tr("Executable Quiz"), GroupBox1)),
+      RadioButton3(new QRadioButton(tr("Web Quiz"), GroupBox1)),
+      CheckBox1(new QCheckBox(tr("&SCORM package"), GroupBox1)),
       BitBtn1(new QPushButton(tr("&OK"), this)), BitBtn2(new QPushButton(tr("&Cancel"), this)),
       quizFolder_(std::move(quizFolder)), folders_(new QFileSystemModel(this)) {
     setObjectName(QStringLiteral("TDistribForm"));
@@ -57,6 +60,8 @@ TDistribForm::TDistribForm(Platform& platform, std::filesystem::path quizFolder,
                                 {GroupBox1, "GroupBox1"},
                                 {RadioButton1, "RadioButton1"},
                                 {RadioButton2, "RadioButton2"},
+                                {RadioButton3, "RadioButton3"},
+                                {CheckBox1, "CheckBox1"},
                                 {BitBtn1, "BitBtn1"},
                                 {BitBtn2, "BitBtn2"}})
         widget->setObjectName(QString::fromLatin1(name));
@@ -74,6 +79,9 @@ TDistribForm::TDistribForm(Platform& platform, std::filesystem::path quizFolder,
     auto* radios = new QVBoxLayout(GroupBox1);
     radios->addWidget(RadioButton1);
     radios->addWidget(RadioButton2);
+    radios->addWidget(RadioButton3);
+    radios->addWidget(CheckBox1);
+    CheckBox1->setEnabled(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -88,7 +96,7 @@ TDistribForm::TDistribForm(Platform& platform, std::filesystem::path quizFolder,
     layout->addWidget(DirectoryListBox1, 3, 0, 1, 2);
     layout->addWidget(GroupBox1, 4, 0, 1, 2);
     layout->addLayout(buttons, 5, 0, 1, 2);
-    resize(460, 440);
+    resize(460, 490);
     BitBtn1->setDefault(true);
 
     connect(DriveComboBox1, &QComboBox::currentIndexChanged, this,
@@ -96,6 +104,7 @@ TDistribForm::TDistribForm(Platform& platform, std::filesystem::path quizFolder,
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TDistribForm::DirectoryListBox1Change);
     connect(BitBtn1, &QPushButton::clicked, this, &TDistribForm::BitBtn1Click);
+    connect(RadioButton3, &QRadioButton::toggled, this, &TDistribForm::RadioButton3Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
     const QModelIndex start = folders_->index(toQt(quizFolder_));
@@ -108,8 +117,14 @@ TDistribForm::TDistribForm(Platform& platform, std::filesystem::path quizFolder,
 }
 
 DistributionChoice TDistribForm::choice() const {
+    const bool web = RadioButton3->isChecked();
     return {std::filesystem::path(Edit1->text().trimmed().toStdString()),
-            !RadioButton1->isChecked()};
+            !RadioButton1->isChecked(), web, web && CheckBox1->isChecked()};
+}
+
+// The package is a form of the web quiz only.
+void TDistribForm::RadioButton3Click() {
+    CheckBox1->setEnabled(RadioButton3->isChecked());
 }
 
 void TDistribForm::DriveComboBox1Change() {

@@ -5,6 +5,7 @@
 
 #include "platform/PlatformDialog.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -19,6 +20,8 @@ namespace tavrin {
 struct DistributionChoice {
     std::filesystem::path folder;
     bool executable = true; // the executable quiz, else the compiled quiz and the runner
+    bool webQuiz = false;   // a web quiz instead of either
+    bool scorm = false;     // the web quiz zipped as a SCORM package
 };
 
 // Chooses (or names a new) folder for a distribution. The edit follows the
@@ -38,6 +41,8 @@ public:
     QGroupBox* GroupBox1;
     QRadioButton* RadioButton1; // "Compiled Quiz"
     QRadioButton* RadioButton2; // "Executable Quiz"
+    QRadioButton* RadioButton3; // "Web Quiz"
+    QCheckBox* CheckBox1;       // "SCORM package", for a web quiz
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
 
@@ -45,6 +50,7 @@ private:
     void DriveComboBox1Change();
     void DirectoryListBox1Change();
     void BitBtn1Click();
+    void RadioButton3Click();
 
     std::filesystem::path quizFolder_;
     QFileSystemModel* folders_;

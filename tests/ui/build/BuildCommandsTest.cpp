@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <filesystem>
@@ -161,6 +162,59 @@ TEST_F(DistributionCommandTest, ExecutableQuizAndAcceptedProgram) {
     EXPECT_TRUE(fs::exists(inside / "tool"));
     EXPECT_TRUE(fs::exists(inside / "DEMO.EXE"));
     EXPECT_FALSE(fs::exists(inside / "DEMO.QAC"));
+}
+
+class WebQuizCommandTest : public BuildQuizTest {
+protected:
+    WebQuizCommandTest() {
+        fs::create_directories(state.programFolder / "web");
+        for (const char* name : {"index.html", "player.js", "player.css"})
+            writeFile(state.programFolder / "web" / name, name);
+    }
+
+    // Chooses "Web Quiz" in the distribution form, the package as told.
+    ScriptedPlatform::DialogHandler ChooseWebQuiz(bool scorm) {
+        return [this, scorm](QDialog& form) {
+            test::typeInto(form, "Edit1", QString::fromStdString(destination().string()));
+            auto* package = test::findChild<QCheckBox>(form, "CheckBox1");
+            EXPECT_FALSE(package->isEnabled());
+            test::click(form, "RadioButton3");
+            EXPECT_TRUE(package->isEnabled());
+            package->setChecked(scorm);
+            test::click(form, "BitBtn1");
+        };
+    }
+
+    fs::path destination() const { return root / "web quiz"; }
+    static QString report(const std::string& last) {
+        return QString::fromStdString("copied pic.bmp to media/pic.bmp\r\ncopied index.html\r\n"
+                                      "copied player.css\r\ncopied player.js\r\n"
+                                      "wrote quiz.json and quiz-data.js\r\n" +
+                                      last);
+    }
+};
+
+TEST_F(WebQuizCommandTest, MissingFilesStopItThenTheFolderAndThePackageAreWritten) {
+    addTopic("Q2", 2, "pic.bmp,5");
+    platform.onDialog("TDistribForm", ChooseWebQuiz(false));
+    platform.expectError("The file pic.bmp is missing.");
+    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
+    EXPECT_FALSE(fs::exists(destination()));
+
+    writeFile(state.quizFolder / "pic.bmp", "picture");
+    platform.onDialog("TDistribForm", ChooseWebQuiz(false));
+    platform.expectInfo(report("The web quiz has been written to " + destination().string()));
+    EXPECT_TRUE(PrepareDistributionCommand(platform, state));
+    for (const char* name : {"index.html", "quiz-data.js", "media/pic.bmp"})
+        EXPECT_TRUE(fs::is_regular_file(destination() / name)) << name;
+
+    const fs::path package = destination() / "DEMO.zip";
+    platform.onDialog("TDistribForm", ChooseWebQuiz(true));
+    platform.expectInfo(report("wrote the SCORM package " + package.string() +
+                               " (7 files)\r\nThe SCORM package has been written to " +
+                               package.string()));
+    EXPECT_TRUE(PrepareDistributionCommand(platform, state));
+    EXPECT_TRUE(fs::is_regular_file(package));
 }
 
 } // namespace
