@@ -1,4 +1,4 @@
-// Times compiling, building the executable, distributing and the single
+// Times compiling, building the executable, distributing, the web export and the single
 // question and topic operations on a large quiz as a user runs them: each a
 // fresh process (tavrin-cli, or tavrin_bench_op for the single operations),
 // beside cat or cp of the same bytes as a process. Prints the median of the
@@ -108,6 +108,27 @@ public:
              "cp the same files", run(copied, [&] { freshFolder(cpDestination); }), 1.5});
     }
 
+    // export-web of the compiled quiz beside cp of the bytes it is made of:
+    // the compiled quiz to each of the two data files, the player, the media.
+    void webExportRow(const BenchQuiz& quiz, const fs::path& work, const fs::path& playerFolder,
+                      int mediaFiles) {
+        const fs::path destination = work / "web";
+        const fs::path cpDestination = work / "cpweb";
+        const std::string compiled = "'" + (quiz.folder / "BENCH.TIC").string() + "'";
+        std::string copy = "cp " + compiled + " '" + cpDestination.string() + "/quiz.json' && cp " +
+                           compiled + " '" + cpDestination.string() + "/quiz-data.js' && cp '" +
+                           playerFolder.string() + "'/* '" + cpDestination.string() +
+                           "' && mkdir '" + cpDestination.string() + "/media' && cp";
+        for (int i = 0; i < mediaFiles; ++i)
+            copy += " '" + (quiz.folder / BenchMediaName(i)).string() + "'";
+        copy += " '" + cpDestination.string() + "/media'";
+        add({"export-web (+200 media)",
+             run({cli_, "export-web", (quiz.folder / "BENCH.TIC").string(), destination.string()},
+                 [&] { fs::remove_all(destination); }),
+             "sh: cp the same bytes", run({"sh", "-c", copy}, [&] { freshFolder(cpDestination); }),
+             3});
+    }
+
     // The single operations, each on a file restored before every run.
     void singleRows(const BenchQuiz& quiz, const fs::path& op, const fs::path& work) {
         const fs::path pristine = work / "pristine";
@@ -200,6 +221,7 @@ int main(int argc, char** argv) {
     Bench bench(programFolder, stub, runs);
     bench.buildRows(quiz, work / "copy.out", "");
     bench.distributeRow(quiz, work, BenchQuizShape{}.mediaFiles);
+    bench.webExportRow(quiz, work, programFolder / "web", BenchQuizShape{}.mediaFiles);
     bench.singleRows(quiz, self.parent_path() / "tavrin_bench_op", work);
     bench.buildRows(large, work / "copy.out", " (quiz x10)");
 

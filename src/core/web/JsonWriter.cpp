@@ -13,6 +13,32 @@ void appendEscapedControl(std::string& out, unsigned char c) {
     out += kHex[c & 15];
 }
 
+// Bytes that a JSON string takes as they are.
+bool isPlain(unsigned char c) {
+    return c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
+}
+
+void appendEscapedAscii(std::string& out, unsigned char c) {
+    switch (c) {
+    case '"':
+    case '\\':
+        out += '\\';
+        out += static_cast<char>(c);
+        break;
+    case '\n':
+        out += "\\n";
+        break;
+    case '\r':
+        out += "\\r";
+        break;
+    case '\t':
+        out += "\\t";
+        break;
+    default:
+        appendEscapedControl(out, c);
+    }
+}
+
 } // namespace
 
 void JsonWriter::beforeValue() {
@@ -94,27 +120,19 @@ JsonWriter& JsonWriter::stringArray(std::string_view name, const std::vector<std
 
 void JsonWriter::appendString(std::string_view text) {
     out_ += '"';
-    for (std::size_t pos = 0; pos < text.size();) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t plain = pos;
+        while (plain < text.size() && isPlain(static_cast<unsigned char>(text[plain])))
+            ++plain;
+        out_.append(text.substr(pos, plain - pos));
+        pos = plain;
+        if (pos == text.size())
+            break;
         const auto c = static_cast<unsigned char>(text[pos]);
         if (c < 0x80) {
+            appendEscapedAscii(out_, c);
             ++pos;
-            if (c == '"' || c == '\\') {
-                out_ += '\\';
-                out_ += static_cast<char>(c);
-            } else if (c == '\n') {
-                out_ += "\\n";
-            } else if (c == '\r') {
-                out_ += "\\r";
-            } else if (c == '\t') {
-                out_ += "\\t";
-            } else if (c < 0x20 || c == 0x7f) {
-                appendEscapedControl(out_, c);
-            } else if (c == '<') {
-                // Keeps "</script>" and "<!--" inert wherever the data is embedded.
-                out_ += "\\u003c";
-            } else {
-                out_ += static_cast<char>(c);
-            }
             continue;
         }
         char32_t cp = 0;

@@ -33,7 +33,9 @@ public:
     }
     JsonWriter& stringArray(std::string_view name, const std::vector<std::string>& texts);
 
-    const std::string& text() const { return out_; }
+    void reserve(std::size_t bytes) { out_.reserve(bytes); }
+    const std::string& text() const& { return out_; }
+    std::string text() && { return std::move(out_); }
 
 private:
     void beforeValue();

@@ -20,16 +20,30 @@ std::string pixels(int twips) {
     return std::to_string(static_cast<int>(twips / kTwipsPerPixel)) + "px";
 }
 
-// A face name kept to the characters a font name needs, quoted for CSS.
+// A face name as an unquoted CSS family: words of letters, digits, '-' and
+// '_' that start with a letter. Anything else is dropped, so a face name can
+// neither end the style nor the attribute.
 std::string cssFontFamily(std::string_view face) {
-    std::string clean;
+    std::string family;
+    bool wordStart = true;
     for (const char c : face) {
         const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x80 || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
-            (c >= 'a' && c <= 'z') || c == ' ' || c == '-' || c == '_')
-            clean += c;
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || u >= 0x80;
+        const bool inWord = letter || (c >= '0' && c <= '9') || c == '-' || c == '_';
+        if (c == ' ') {
+            if (!wordStart)
+                family += ' ';
+            wordStart = true;
+        } else if (wordStart ? letter : inWord) {
+            family += c;
+            wordStart = false;
+        } else if (wordStart) {
+            return {}; // a word that CSS would not take unquoted
+        }
     }
-    return clean.empty() ? std::string() : "'" + clean + "'";
+    while (!family.empty() && family.back() == ' ')
+        family.pop_back();
+    return family;
 }
 
 const char* alignmentName(ParagraphAlignment alignment) {
@@ -82,20 +96,24 @@ std::string RtfToHtml::ConvertSource(std::string_view source) {
                                                    : RtfReader::ReadPlainText(source));
 }
 
+// Paragraphs are blocks without margins inside one block that keeps blanks
+// and tabs, as the formatted-text window shows them. Attributes are in single
+// quotes, so the HTML needs no escapes inside a JSON string.
 std::string RtfToHtml::Convert(const RichDocument& document) {
-    std::string out;
+    std::string out = "<div style='white-space:pre-wrap'>";
     for (const auto& paragraph : document.paragraphs)
         appendParagraph(out, paragraph);
-    return out;
+    return out + "</div>";
 }
 
 void RtfToHtml::appendParagraph(std::string& out, const Paragraph& paragraph) {
-    out += "<p style=\"" + paragraphStyle(*paragraph.format) + "\">";
+    const std::string style = paragraphStyle(*paragraph.format);
+    out += style.empty() ? "<div>" : "<div style='" + style + "'>";
     for (const auto& run : paragraph.runs)
         appendRun(out, run);
     if (paragraph.runs.empty())
         out += "<br>"; // an empty paragraph still takes a line
-    out += "</p>";
+    out += "</div>";
 }
 
 void RtfToHtml::appendRun(std::string& out, const TextRun& run) {
@@ -104,7 +122,7 @@ void RtfToHtml::appendRun(std::string& out, const TextRun& run) {
         out += EscapeText(run.text);
         return;
     }
-    out += "<span style=\"" + style + "\">" + EscapeText(run.text) + "</span>";
+    out += "<span style='" + style + "'>" + EscapeText(run.text) + "</span>";
 }
 
 std::string RtfToHtml::runStyle(const CharFormat& format) {
@@ -129,9 +147,9 @@ std::string RtfToHtml::runStyle(const CharFormat& format) {
 }
 
 std::string RtfToHtml::paragraphStyle(const ParagraphFormat& format) {
-    std::string style = "margin:0;white-space:pre-wrap;text-align:";
-    style += alignmentName(format.alignment);
-    style += ";";
+    std::string style;
+    if (format.alignment != ParagraphAlignment::Left)
+        style += std::string("text-align:") + alignmentName(format.alignment) + ";";
     if (format.leftIndentTwips != 0)
         style += "margin-left:" + pixels(format.leftIndentTwips) + ";";
     if (format.rightIndentTwips != 0)

@@ -69,6 +69,8 @@ WebQuizData::WebQuizData(const CompiledQuiz& quiz, fs::path quizFolder, MediaFol
 }
 
 std::string WebQuizData::build(std::string_view quizName, const ExportProgress& progress) {
+    // Formatted text grows by its markup; most quizzes stay within this.
+    json_.reserve(quiz_.size() + quiz_.size() / 2);
     json_.beginObject()
         .field("format", 1)
         .field("kind", static_cast<int>(quiz_.kind()))
@@ -79,7 +81,7 @@ std::string WebQuizData::build(std::string_view quizName, const ExportProgress& 
     writeTopics(progress);
     writeIntroduction();
     json_.endObject();
-    return json_.text();
+    return std::move(json_).text();
 }
 
 std::string WebQuizData::placed(const std::string& stored, std::vector<std::string>* refusals) {

@@ -97,6 +97,17 @@ std::string packageTitle(const CompiledQuiz& quiz, const std::string& quizName) 
     return quizName;
 }
 
+// Like every file of the export, the data can be written again from the quiz,
+// so it is not forced to the disk.
+void writeDataFile(const fs::path& file, std::string_view before, const std::string& json,
+                   std::string_view after) {
+    AtomicFileWriter out(file, DiskSync::kNoSync);
+    out.write(before);
+    out.write(json);
+    out.write(after);
+    out.commit();
+}
+
 // The player's files in name order; hidden files are the build's own marks.
 std::vector<std::string> playerFilesIn(const fs::path& playerFolder) {
     std::vector<std::string> names;
@@ -124,8 +135,8 @@ std::vector<std::string> writeFolder(const CompiledQuiz& quiz, const WebExportRe
         CopyFileInto(request.playerFolder / name, folder / name, DiskSync::kNoSync);
         report.push_back("copied " + name);
     }
-    WriteFileAtomically(folder / "quiz.json", json);
-    WriteFileAtomically(folder / "quiz-data.js", std::string(kDataVariable) + json + ";\n");
+    writeDataFile(folder / "quiz.json", "", json, "");
+    writeDataFile(folder / "quiz-data.js", kDataVariable, json, ";\n");
     files.push_back("quiz.json");
     files.push_back("quiz-data.js");
     report.push_back("wrote quiz.json and quiz-data.js");

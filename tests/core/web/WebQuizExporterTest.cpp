@@ -137,7 +137,7 @@ TEST_F(WebQuizExporterTest, WritesPlayerDataAndMediaWithEveryTreatmentReported) 
     EXPECT_EQ(ReadFileText(exportFolder() / "quiz-data.js"),
               "window.TAVRIN_QUIZ = " + json + ";\n");
     EXPECT_TRUE(Contains(json, "\"titleBarText\":\"Caf\xC3\xA9 quiz\"")) << json;
-    EXPECT_TRUE(Contains(json, "\"correctAnswer\":\"\\u003cb>this\\u003c/b>\"")) << json;
+    EXPECT_TRUE(Contains(json, "\"correctAnswer\":\"<b>this</b>\"")) << json;
     EXPECT_TRUE(Contains(json, "\"backgroundGraphic\":\"pic.bmp\""));
     EXPECT_TRUE(Contains(json, "\"Q1\":{\"linkType\":8,\"caption\":\"Q1\",\"media\":{\"picture\":"
                                "\"\",\"sound\":\"tune.ogg\""))

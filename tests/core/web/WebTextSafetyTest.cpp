@@ -50,16 +50,17 @@ TEST(RtfToHtml, TextAndFontNamesNeverBecomeMarkup) {
     EXPECT_NE(html.find("color:#ff0000;"), std::string::npos) << html;
     EXPECT_NE(html.find("font-weight:bold;"), std::string::npos) << html;
     EXPECT_NE(html.find("font-size:12pt;"), std::string::npos) << html;
+    EXPECT_NE(html.find("font-family:Arialscriptxscript;"), std::string::npos) << html;
 
     // Plain 8-bit text (an introduction typed without formatting) is escaped too.
-    EXPECT_EQ(RtfToHtml::ConvertSource("a<b>\r\n"),
-              "<p style=\"margin:0;white-space:pre-wrap;text-align:left;\">a&lt;b&gt;</p>");
+    EXPECT_EQ(RtfToHtml::ConvertSource("a<b>\r\n\r\n"),
+              "<div style='white-space:pre-wrap'><div>a&lt;b&gt;</div><div><br></div></div>");
 }
 
 TEST(JsonWriter, StringsAreEscapedAndMalformedUtf8Replaced) {
     JsonWriter json;
     json.beginObject()
-        .field("k\"", std::string("q\"b\\n\n\x01</script>\xE2\x80\xA8\xFF"))
+        .field("k\"", std::string("q\"b\\n\n\x01\x7f</script>\xE2\x80\xA8\xFF"))
         .key("a")
         .beginArray()
         .value(1)
@@ -67,8 +68,9 @@ TEST(JsonWriter, StringsAreEscapedAndMalformedUtf8Replaced) {
         .null()
         .endArray()
         .endObject();
-    EXPECT_EQ(json.text(), "{\"k\\\"\":\"q\\\"b\\\\n\\n\\u0001\\u003c/script>\\u2028\xEF\xBF\xBD\","
-                           "\"a\":[1,true,null]}");
+    EXPECT_EQ(json.text(),
+              "{\"k\\\"\":\"q\\\"b\\\\n\\n\\u0001\\u007f</script>\\u2028\xEF\xBF\xBD\","
+              "\"a\":[1,true,null]}");
 }
 
 TEST(ScormManifest, NamesAndTitleAreEscaped) {
