@@ -48,7 +48,8 @@ ProcessOutcome RunProcess(const std::vector<std::string>& argv) {
     pid_t child = 0;
     const int error = posix_spawnp(&child, args[0], streams.get(), nullptr, args.data(), environ);
     if (error != 0) {
-        outcome.failure = argv[0] + ": " + std::strerror(error);
+        outcome.failure =
+            error == ENOENT ? argv[0] + " is not installed" : argv[0] + ": " + std::strerror(error);
         return outcome;
     }
     int status = 0;
@@ -61,7 +62,7 @@ ProcessOutcome RunProcess(const std::vector<std::string>& argv) {
     // The shell convention for "command not found" after a successful spawn.
     outcome.started = !(WIFEXITED(status) && WEXITSTATUS(status) == 127);
     if (!outcome.started) {
-        outcome.failure = argv[0] + ": not installed";
+        outcome.failure = argv[0] + " is not installed";
     } else if (WIFEXITED(status)) {
         outcome.exitCode = WEXITSTATUS(status);
         if (outcome.exitCode != 0)
