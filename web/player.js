@@ -27,6 +27,10 @@
     }
 
     function texts(list, count) {
+        // A list as the exporter writes it is kept; only a damaged one is rebuilt.
+        if (Array.isArray(list) && list.length === count &&
+            list.every(function (item) { return typeof item === "string"; }))
+            return list;
         var out = [];
         for (var i = 0; i < count; ++i) out.push(text(Array.isArray(list) ? list[i] : ""));
         return out;
