@@ -8,12 +8,15 @@
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/questions/QuestionFile.h"
+#include "tests/core/RecordBytes.h"
 #include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing::expectAt;
+using testing::pstr;
 
 // A QA record written out by hand: deleted flag, identifier string[32],
 // question and answer string[90], information flag.
@@ -45,8 +48,7 @@ TEST(QuestionRecords, QAFieldsAtTheirOffsets) {
     EXPECT_EQ(record.answer(), "a");
     EXPECT_TRUE(record.hasInformation());
     record.setIdentifier(std::string(40, 'X'));
-    EXPECT_EQ(record.bytes()[1], 32);
-    EXPECT_EQ(record.bytes()[33], 'X');
+    expectAt(record.bytes(), 1, pstr(std::string(32, 'X')));
     EXPECT_EQ(record.bytes()[34], 1); // question length untouched
 }
 
@@ -59,15 +61,12 @@ TEST(QuestionRecords, TMFieldsAtTheirOffsets) {
     record.setPreviewEntry("p");
     record.setHasInformation(true);
     const auto& b = record.bytes();
-    EXPECT_EQ(b[489], 3); // question line 6
-    EXPECT_EQ(b[490], 's');
-    EXPECT_EQ(b[580], 5); // correct answer
-    EXPECT_EQ(b[839], 2); // match 9 at 671 + 21 * 8
-    EXPECT_EQ(b[840], 'm');
-    EXPECT_EQ(b[1224], 2); // wrong answer 5 at 860 + 91 * 4
-    EXPECT_EQ(b[1225], 'w');
-    EXPECT_EQ(b[1315], 1); // preview entry
-    EXPECT_EQ(b[1366], 1); // information flag
+    expectAt(b, 489, pstr("six"));   // question line 6
+    expectAt(b, 580, pstr("right")); // correct answer
+    expectAt(b, 839, pstr("m9"));    // match 9 at 671 + 21 * 8
+    expectAt(b, 1224, pstr("w5"));   // wrong answer 5 at 860 + 91 * 4
+    expectAt(b, 1315, pstr("p"));    // preview entry
+    EXPECT_EQ(b[1366], 1);           // information flag
     EXPECT_THROW(record.match(10), std::out_of_range);
     EXPECT_THROW(record.wrongAnswer(0), std::out_of_range);
     EXPECT_THROW(record.questionLine(7), std::out_of_range);
@@ -80,12 +79,9 @@ TEST(QuestionRecords, PackingMovesFilledEntriesToTheFront) {
     record.setMatch(5, "five");
     PackMatches(record);
     const auto& b = record.bytes();
-    EXPECT_EQ(b[671], 3); // slot 1: "one"
-    EXPECT_EQ(b[672], 'o');
-    EXPECT_EQ(b[692], 5); // slot 2: "three"
-    EXPECT_EQ(b[693], 't');
-    EXPECT_EQ(b[713], 4); // slot 3: "five"
-    EXPECT_EQ(b[714], 'f');
+    expectAt(b, 671, pstr("one")); // slots 1 to 3 at 671 + 21 * (k - 1)
+    expectAt(b, 692, pstr("three"));
+    expectAt(b, 713, pstr("five"));
     for (int k = 4; k <= 9; ++k)
         EXPECT_EQ(b[671 + 21 * (k - 1)], 0) << "match slot " << k;
 

@@ -4,17 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/TempFolder.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
-#include "core/topics/TopicFile.h"
 #include "core/settings/ViewPortDesign.h"
+#include "core/topics/TopicFile.h"
+#include "tests/core/CompiledQuizFixtures.h"
 
 namespace tavrin {
 namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
+using testing::CommandTopicText;
 
 class TopicFileTest : public ::testing::Test {
 protected:
@@ -32,19 +33,9 @@ protected:
     fs::path file_ = temp / "QUIZ.TIR";
 };
 
-const std::string kPictureTopic = "[Q1]\r\n"
-                                  "source=HYPER\r\n"
-                                  "type=2\r\n"
-                                  "command=picture.bmp,50\r\n"
-                                  "]\r\n"
-                                  "\r\n";
-
-const std::string kSoundTopic = "[Q2]\r\n"
-                                "source=HYPER\r\n"
-                                "type=3\r\n"
-                                "command=bell.wav\r\n"
-                                "]\r\n"
-                                "\r\n";
+// Topics as the file stores them, written out by the test's own helper.
+const std::string kPictureTopic = CommandTopicText("Q1", 2, "picture.bmp,50");
+const std::string kSoundTopic = CommandTopicText("Q2", 3, "bell.wav");
 
 TEST_F(TopicFileTest, AppendCommandTopicCreatesThenExtendsTheFile) {
     AppendCommandTopic(file_, "Q1", 2, "picture.bmp,50", "HYPER");
@@ -97,19 +88,19 @@ TEST_F(TopicFileTest, AppendRefusesLineBreaksInNamesAndCommands) {
 }
 
 TEST_F(TopicFileTest, ReplaceKeepsThePlaceAndTakesTheNewName) {
-    write(kPictureTopic + kSoundTopic +
-          "[Q3]\r\nsource=HYPER\r\ntype=7\r\ncommand=a.avi\r\n]\r\n\r\n");
+    const std::string third = CommandTopicText("Q3", 7, "a.avi");
+    write(kPictureTopic + kSoundTopic + third);
     EXPECT_TRUE(ReplaceCommandTopic(file_, "Q2NEW", "q2", 8, "tune.mid", "hyper"));
     EXPECT_EQ(read(), kPictureTopic +
                           "[Q2NEW]\r\nsource=hyper\r\ntype=8\r\ncommand=tune.mid\r\n]\r\n\r\n" +
-                          "[Q3]\r\nsource=HYPER\r\ntype=7\r\ncommand=a.avi\r\n]\r\n\r\n");
+                          third);
 }
 
 TEST_F(TopicFileTest, ReplaceActsOnEveryMatchOrAddsTheTopicAtTheEnd) {
     const std::string other = "[Q1]\r\nsource=OTHER\r\ntype=3\r\ncommand=x.wav\r\n]\r\n\r\n";
     write(kPictureTopic + other + kPictureTopic);
     EXPECT_TRUE(ReplaceCommandTopic(file_, "Q1", "Q1", 3, "new.wav", "HYPER"));
-    const std::string replaced = "[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=new.wav\r\n]\r\n\r\n";
+    const std::string replaced = CommandTopicText("Q1", 3, "new.wav");
     EXPECT_EQ(read(), replaced + other + replaced);
 
     write(kPictureTopic);
@@ -219,13 +210,12 @@ TEST_F(TopicFileTest, ReadIntroductionStopsAtAnyLineBeginningWithClosingBracketO
 }
 
 TEST_F(TopicFileTest, UpgradeJoinsEarlierCommandValuesWithCommas) {
-    write("[Q1]\r\nsource=HYPER\r\ntype=2\r\ncommand=pic.bmp 50\r\n]\r\n\r\n"
-          "[Q2]\r\nsource=HYPER\r\ntype=6\r\ncommand=pic.bmp snd.wav 20 x\r\n]\r\n\r\n"
-          "[Q3]\r\nsource=HYPER\r\ntype=4\r\ncommand=prog.exe arg\r\n]\r\n\r\n");
+    const std::string program = CommandTopicText("Q3", 4, "prog.exe arg");
+    write(CommandTopicText("Q1", 2, "pic.bmp 50") +
+          CommandTopicText("Q2", 6, "pic.bmp snd.wav 20 x") + program);
     UpgradeTopicFile(file_);
-    EXPECT_EQ(read(), "[Q1]\r\nsource=HYPER\r\ntype=2\r\ncommand=pic.bmp,50\r\n]\r\n\r\n"
-                      "[Q2]\r\nsource=HYPER\r\ntype=6\r\ncommand=pic.bmp,snd.wav,20 x\r\n]\r\n\r\n"
-                      "[Q3]\r\nsource=HYPER\r\ntype=4\r\ncommand=prog.exe arg\r\n]\r\n\r\n");
+    EXPECT_EQ(read(), CommandTopicText("Q1", 2, "pic.bmp,50") +
+                          CommandTopicText("Q2", 6, "pic.bmp,snd.wav,20 x") + program);
     UpgradeTopicFile(folder_ / "NONE.TIR");
     EXPECT_FALSE(fs::exists(folder_ / "NONE.TIR"));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 #include "core/files/FileIO.h"
@@ -27,122 +28,36 @@ TEST(ZipWriter, OneStoredEntryIsWrittenByteForByte) {
     zip.add("a.txt", BytesOf("hi"));
     zip.finish();
 
-    // CRC-32 of "hi" is 0xD8932AAC.
-    const Bytes expected = {
-        // local header
-        0x50,
-        0x4B,
-        0x03,
-        0x04,
-        0x0A,
-        0x00,
-        0x00,
-        0x08,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x21,
-        0x00,
-        0xAC,
-        0x2A,
-        0x93,
-        0xD8,
-        0x02,
-        0x00,
-        0x00,
-        0x00,
-        0x02,
-        0x00,
-        0x00,
-        0x00,
-        0x05,
-        0x00,
-        0x00,
-        0x00,
-        'a',
-        '.',
-        't',
-        'x',
-        't',
-        'h',
-        'i',
-        // central directory header at 37
-        0x50,
-        0x4B,
-        0x01,
-        0x02,
-        0x0A,
-        0x00,
-        0x0A,
-        0x00,
-        0x00,
-        0x08,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x21,
-        0x00,
-        0xAC,
-        0x2A,
-        0x93,
-        0xD8,
-        0x02,
-        0x00,
-        0x00,
-        0x00,
-        0x02,
-        0x00,
-        0x00,
-        0x00,
-        0x05,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        'a',
-        '.',
-        't',
-        'x',
-        't',
-        // end of central directory: 1 entry, 51 bytes at 37
-        0x50,
-        0x4B,
-        0x05,
-        0x06,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x01,
-        0x00,
-        0x01,
-        0x00,
-        0x33,
-        0x00,
-        0x00,
-        0x00,
-        0x25,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
+    // Little-endian fields of one width, and the names as text.
+    Bytes expected;
+    const auto le = [&](int width, std::initializer_list<std::uint32_t> values) {
+        for (const std::uint32_t value : values)
+            testing::PutLe(expected, expected.size(), value, width);
     };
+    const auto text = [&](const std::string& t) {
+        expected.insert(expected.end(), t.begin(), t.end());
+    };
+    // Shared by both headers: version 1.0 needed, UTF-8 names, stored, dated 1980-01-01,
+    // CRC-32 of "hi", sizes 2 and 2, a name of 5, no extra field.
+    const auto entry = [&] {
+        le(2, {10, 0x0800, 0, 0, 0x21});
+        le(4, {0xD8932AAC, 2, 2});
+        le(2, {5, 0});
+    };
+    le(4, {0x04034B50}); // local header
+    entry();
+    text("a.txthi");
+    le(4, {0x02014B50}); // central directory header at 37, made by 1.0
+    le(2, {10});
+    entry();
+    le(2, {0, 0, 0}); // no comment, disk 0, internal attributes
+    le(4, {0, 0});    // external attributes, local header at 0
+    text("a.txt");
+    le(4, {0x06054B50}); // end of central directory: 1 entry, 51 bytes at 37
+    le(2, {0, 0, 1, 1});
+    le(4, {51, 37});
+    le(2, {0});
+    ASSERT_EQ(expected.size(), 110u);
     EXPECT_EQ(ReadFileBytes(folder / "t.zip"), expected);
 }
 
