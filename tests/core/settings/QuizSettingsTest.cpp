@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/RecordBytes.h"
-#include "tests/core/TempFolder.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/settings/QuizSettings.h"
 #include "core/settings/ScoreGroup.h"
+#include "tests/core/RecordBytes.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace {
@@ -217,13 +217,9 @@ TEST_F(QuizSettingsFile, EarlierFormatIsRecognisedByItsFirstFiveBytes) {
 
 TEST(ScoreGroupRule, ByTensWhenTheAuthorDefinedNone) {
     QuizSettings s;
-    EXPECT_EQ(ScoreGroup(100, s), 10);
-    EXPECT_EQ(ScoreGroup(99, s), 9);
-    EXPECT_EQ(ScoreGroup(10, s), 1);
-    EXPECT_EQ(ScoreGroup(9, s), 0);
-    EXPECT_EQ(ScoreGroup(0, s), 0);
-    EXPECT_EQ(ScoreGroup(150, s), 10);
-    EXPECT_EQ(ScoreGroup(-5, s), 0);
+    for (const auto& [percent, group] :
+         {std::pair{100, 10}, {99, 9}, {10, 1}, {9, 0}, {0, 0}, {150, 10}, {-5, 0}})
+        EXPECT_EQ(ScoreGroup(percent, s), group) << percent;
 }
 
 TEST(ScoreGroupRule, AuthorLimitsUpToTheLastGroupWithALimit) {
@@ -234,13 +230,9 @@ TEST(ScoreGroupRule, AuthorLimitsUpToTheLastGroupWithALimit) {
     const int limits[] = {40, 60, 80, 100, 0};
     for (int g = 0; g < 5; ++g)
         s.setGroupLimit(g, limits[g]);
-    EXPECT_EQ(ScoreGroup(0, s), 0);
-    EXPECT_EQ(ScoreGroup(39, s), 0);
-    EXPECT_EQ(ScoreGroup(40, s), 1);
-    EXPECT_EQ(ScoreGroup(79, s), 2);
-    EXPECT_EQ(ScoreGroup(85, s), 3);
-    EXPECT_EQ(ScoreGroup(99, s), 3);
-    EXPECT_EQ(ScoreGroup(100, s), 3);
+    for (const auto& [percent, group] :
+         {std::pair{0, 0}, {39, 0}, {40, 1}, {79, 2}, {85, 3}, {99, 3}, {100, 3}})
+        EXPECT_EQ(ScoreGroup(percent, s), group) << percent;
 
     s.setGroupLimit(4, 101);
     EXPECT_EQ(ScoreGroup(100, s), 4);

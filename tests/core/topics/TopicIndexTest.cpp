@@ -31,17 +31,8 @@ Bytes Zeros(std::size_t count) {
 }
 
 const std::string kTwoTopics = "junk before the first head\r\n"
-                               "[Q1]\r\n"
-                               "source=HYPER\r\n"
-                               "type=3\r\n"
-                               "command=a.wav\r\n"
-                               "]\r\n"
-                               "\r\n"
-                               "[^INTRODUCTION^]\r\n"
-                               "source=INTRO\r\n"
-                               "text=\r\n"
-                               "Hi\r\n"
-                               "]\r\n";
+                               "[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=a.wav\r\n]\r\n\r\n"
+                               "[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\nHi\r\n]\r\n";
 
 // The index of kTwoTopics, written out field by field.
 const Bytes kTwoTopicsIndex = Concat({
