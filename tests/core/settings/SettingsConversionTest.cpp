@@ -23,23 +23,61 @@ void expectAt(const QuizSettings& s, std::size_t offset, const Bytes& expected) 
     testing::expectAt(s.bytes(), offset, expected);
 }
 
+// A field of the earlier format, its place in the current one, and its bytes, which
+// the conversion carries over unchanged.
+struct Move {
+    std::size_t from;
+    std::size_t to;
+    Bytes bytes;
+};
+
+const Move kMoves[] = {
+    {315, 315, {0x01}},                   // show introduction
+    {317, 317, pstr("Intro title")},      // introduction title bar text
+    {586, 586, {0x11, 0x22, 0x33, 0x00}}, // status bar colour (last intro field)
+    // Text window at 590: colour, not full screen, graphic background, background colour.
+    {590, 590, {0x01, 0x02, 0x03, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x04, 0x05, 0x06, 0x00}},
+    {603, 603, pstr("BACK.BMP")},
+    {616, 754, pstr("TILE.BMP")},
+    // Opening command at 660 (graphic only), now at 932.
+    {660, 932, {0x02, 0x00}},
+    {662, 934, pstr("PIC.BMP")},
+    {675, 1085, pstr("G6.BMP")},
+    {688, 1236, pstr("VOICE.WAV")},
+    {701, 1387, pstr("S6.WAV")},
+    {714, 1538, pstr("PROG.EXE")},
+    {765, 1739, {0x05, 0x00}},
+    {828, 1942, {0x01, 0x04, 0x00}}, // run closing command: a program with an argument
+    {997, 2953, {0x01, 0x02, 0x00}}, // show about box, about box at 998
+    {1000, 2956, pstr("About it")},
+    {1041, 2997, {0x01}},
+    {1042, 2998, pstr("Q.ICO")},
+    {1055, 3149, pstr("Quizzer")},
+    {1088, 3182, pstr("v1")},
+    {1131, 3225, pstr("Me")},
+    {1174, 3268, pstr("c1")},
+    {1372, 3466, pstr("c4")},
+    {1438, 3532, pstr("&Info")},      // about button text
+    {1540, 3634, pstr("Press Play")}, // media instruction at 1438 + 102
+    // Program window at 1566, now at 3660.
+    {1566, 3660, pstr("My Quiz")},
+    {1647, 3741, {0x01}},
+    {1648, 3742, pstr("APP.ICO")},
+    {1661, 3893, {0x01}},
+    {1662, 3894, pstr("APP.HLP")},
+    {1675, 4045, {0x03, 0x00, 0x00, 0x00, 0x01}},
+    {1680, 4360, pstr("Results!")},
+    {2207, 4887, pstr("Study?")}, // review offer, last custom text
+};
+
 // An earlier-format record laid out by hand, field by field.
 Bytes earlierRecord() {
     Bytes old(2278, 0x00);
     put(old, 0, {0x04, '2', '.', '0', '1'});
     for (std::size_t i = 5; i <= 314; ++i) // quiz screen block: a recognisable pattern
         old[i] = static_cast<std::uint8_t>(i);
-    old[315] = 0x01;                         // show introduction
-    put(old, 317, pstr("Intro title"));      // introduction title bar text
-    put(old, 586, {0x11, 0x22, 0x33, 0x00}); // status bar colour (last intro field)
-    // Text window at 590.
-    put(old, 590,
-        {0x01, 0x02, 0x03, 0x00,   // colour
-         0x00,                     // not full screen
-         0x02, 0x00, 0x00, 0x00,   // graphic background
-         0x04, 0x05, 0x06, 0x00}); // background colour
-    put(old, 603, pstr("BACK.BMP"));
-    put(old, 616, pstr("TILE.BMP"));
+    for (const Move& move : kMoves)
+        put(old, move.from, move.bytes);
     put(old, 629,
         {0x0A, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00,   // left 10, top 20
          0x2C, 0x01, 0x00, 0x00, 0x96, 0x00, 0x00, 0x00}); // width 300, height 150
@@ -47,43 +85,9 @@ Bytes earlierRecord() {
     old[657] = 0x07;                                       // print
     old[658] = 0x00;                                       // no menu bar
     old[659] = 0x01;                                       // run opening command
-    // Opening command at 660.
-    put(old, 660, {0x02, 0x00}); // graphic only
-    put(old, 662, pstr("PIC.BMP"));
-    put(old, 675, pstr("G6.BMP"));
-    put(old, 688, pstr("VOICE.WAV"));
-    put(old, 701, pstr("S6.WAV"));
-    put(old, 714, pstr("PROG.EXE"));
-    put(old, 765, {0x05, 0x00});
     put(old, 767, pstr("PIC.BMP 50"));
-    old[828] = 0x01; // run closing command
-    // Closing command at 829: a program with an argument.
-    put(old, 829, {0x04, 0x00});
-    put(old, 883, pstr("EDIT.EXE NOTES.TXT"));
+    put(old, 883, pstr("EDIT.EXE NOTES.TXT")); // closing command's program field
     put(old, 936, pstr("EDIT.EXE NOTES.TXT MORE"));
-    old[997] = 0x01; // show about box
-    // About box at 998.
-    put(old, 998, {0x02, 0x00});
-    put(old, 1000, pstr("About it"));
-    old[1041] = 0x01;
-    put(old, 1042, pstr("Q.ICO"));
-    put(old, 1055, pstr("Quizzer"));
-    put(old, 1088, pstr("v1"));
-    put(old, 1131, pstr("Me"));
-    put(old, 1174, pstr("c1"));
-    put(old, 1372, pstr("c4"));
-    put(old, 1438, pstr("&Info"));      // about button text
-    put(old, 1540, pstr("Press Play")); // media instruction at 1438 + 102
-    // Program window at 1566.
-    put(old, 1566, pstr("My Quiz"));
-    old[1647] = 0x01;
-    put(old, 1648, pstr("APP.ICO"));
-    old[1661] = 0x01;
-    put(old, 1662, pstr("APP.HLP"));
-    put(old, 1675, {0x03, 0x00, 0x00, 0x00});
-    old[1679] = 0x01;
-    put(old, 1680, pstr("Results!"));
-    put(old, 2207, pstr("Study?")); // review offer, last custom text
     return old;
 }
 
@@ -92,54 +96,20 @@ TEST(EarlierSettings, FieldsMoveToTheirCurrentPlaces) {
     expectAt(s, 0, {0x03, '2', '.', '1'});
     for (std::size_t i = 5; i <= 314; ++i)
         ASSERT_EQ(s.bytes()[i], static_cast<std::uint8_t>(i)) << i;
-    expectAt(s, 315, {0x01});
-    expectAt(s, 317, pstr("Intro title"));
-    expectAt(s, 586, {0x11, 0x22, 0x33, 0x00});
-    expectAt(s, 590,
-             {0x01, 0x02, 0x03, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x04, 0x05, 0x06, 0x00});
-    expectAt(s, 603, pstr("BACK.BMP"));
-    expectAt(s, 754, pstr("TILE.BMP"));
+    for (const Move& move : kMoves)
+        expectAt(s, move.to, move.bytes);
     expectAt(s, 905, {0x0A, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00, 0x2C, 0x01,
                       0x00, 0x00, 0x96, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, // RLTop
                       0x01, 0x00, 0x00, 0x00,                                     // RLLeft
                       0x07,                                                       // print
                       0x00,                                                       // menu bar (930)
                       0x01}); // opening flag (931)
-    // Opening command at 932.
-    expectAt(s, 932, {0x02, 0x00});
-    expectAt(s, 934, pstr("PIC.BMP"));
-    expectAt(s, 1085, pstr("G6.BMP"));
-    expectAt(s, 1236, pstr("VOICE.WAV"));
-    expectAt(s, 1387, pstr("S6.WAV"));
-    expectAt(s, 1538, pstr("PROG.EXE"));
-    expectAt(s, 1739, {0x05, 0x00});
+    // Command lines get commas for their blanks, the closing program field too.
     expectAt(s, 1741, pstr("PIC.BMP,50"));
-    expectAt(s, 1942, {0x01, 0x04, 0x00});
-    expectAt(s, 1943 + 606, pstr("EDIT.EXE,NOTES.TXT")); // the program field too
+    expectAt(s, 1943 + 606, pstr("EDIT.EXE,NOTES.TXT"));
     expectAt(s, 1943 + 809, pstr("EDIT.EXE,NOTES.TXT MORE"));
-    // About box at 2954.
-    expectAt(s, 2953, {0x01, 0x02, 0x00});
-    expectAt(s, 2956, pstr("About it"));
-    expectAt(s, 2997, {0x01});
-    expectAt(s, 2998, pstr("Q.ICO"));
-    expectAt(s, 3149, pstr("Quizzer"));
-    expectAt(s, 3182, pstr("v1"));
-    expectAt(s, 3225, pstr("Me"));
-    expectAt(s, 3268, pstr("c1"));
-    expectAt(s, 3466, pstr("c4"));
-    expectAt(s, 3532, pstr("&Info"));
-    expectAt(s, 3634, pstr("Press Play"));
-    // Program window at 3660.
-    expectAt(s, 3660, pstr("My Quiz"));
-    expectAt(s, 3741, {0x01});
-    expectAt(s, 3742, pstr("APP.ICO"));
-    expectAt(s, 3893, {0x01});
-    expectAt(s, 3894, pstr("APP.HLP"));
-    expectAt(s, 4045, {0x03, 0x00, 0x00, 0x00, 0x01});
     expectAt(s, 4050, {0x01, 0x00, 0x00, 0x00, 0xC0, 0xC0, 0xC0, 0x00, 0x00});
     expectAt(s, 4209, {0x00});
-    expectAt(s, 4360, pstr("Results!"));
-    expectAt(s, 4887, pstr("Study?"));
 }
 
 TEST(EarlierSettings, WidenedFieldsCarryNoStrayBytes) {
