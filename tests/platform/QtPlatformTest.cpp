@@ -44,10 +44,6 @@ template <typename T> void whenShown(std::function<void(T&)> step) {
     poll->start(10);
 }
 
-void whenBoxShows(std::function<void(QMessageBox&)> step) {
-    whenShown<QMessageBox>(step);
-}
-
 // The names the file dialog lists, once its folder has been read.
 QStringList listedNames(QFileDialog& dialog) {
     auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
@@ -97,7 +93,7 @@ TEST_F(QtPlatformTest, ErrorBoxShowsTheTextAsWrittenAndYesNoIsTrueOnlyForYes) {
     QString shown;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::AutoText;
-    whenBoxShows([&](QMessageBox& box) {
+    whenShown<QMessageBox>([&](QMessageBox& box) {
         shown = box.text();
         icon = box.icon();
         format = box.textFormat();
@@ -109,15 +105,15 @@ TEST_F(QtPlatformTest, ErrorBoxShowsTheTextAsWrittenAndYesNoIsTrueOnlyForYes) {
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(icon, QMessageBox::Critical);
 
-    whenBoxShows([&](QMessageBox& box) {
+    whenShown<QMessageBox>([&](QMessageBox& box) {
         format = box.textFormat();
         box.button(QMessageBox::Yes)->click();
     });
     EXPECT_TRUE(platform.AskYesNo("Delete x &lt; y?"));
     EXPECT_EQ(format, Qt::PlainText);
-    whenBoxShows([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
     EXPECT_FALSE(platform.AskYesNo("Save changes?"));
-    whenBoxShows([](QMessageBox& box) { box.reject(); });
+    whenShown<QMessageBox>([](QMessageBox& box) { box.reject(); });
     EXPECT_FALSE(platform.AskYesNo("Save changes?"));
 }
 
@@ -126,7 +122,7 @@ TEST_F(QtPlatformTest, HelpButtonOpensHelpAndTheQuestionStays) {
         <h2><a name="context-90"></a>Opening a quiz</h2>)"));
     bool stayedOpen = false;
     QString helpAnchor;
-    whenBoxShows([&](QMessageBox& box) {
+    whenShown<QMessageBox>([&](QMessageBox& box) {
         box.button(QMessageBox::Help)->click();
         stayedOpen = box.isVisible();
         if (platform.helpViewer() != nullptr) {
@@ -143,7 +139,7 @@ TEST_F(QtPlatformTest, HelpButtonOpensHelpAndTheQuestionStays) {
 TEST_F(QtPlatformTest, HelpNamesAMissingFileAndReusesOneViewer) {
     platform.SetHelpFile(folder.filePath("DRAVLEN.HLP"));
     QString shown;
-    whenBoxShows([&](QMessageBox& box) {
+    whenShown<QMessageBox>([&](QMessageBox& box) {
         shown = box.text();
         box.button(QMessageBox::Ok)->click();
     });

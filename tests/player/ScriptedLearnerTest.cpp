@@ -7,12 +7,12 @@
 #include <memory>
 
 #include "core/build/CompiledQuizBuilder.h"
-#include "core/run/CompiledQuizSource.h"
 #include "core/files/FileIO.h"
+#include "core/files/TextLines.h"
 #include "core/questions/QuestionFile.h"
 #include "core/questions/TQARecord.h"
 #include "core/questions/TTMRecord.h"
-#include "core/files/TextLines.h"
+#include "core/run/CompiledQuizSource.h"
 #include "player/PlayQuiz.h"
 #include "player/ScriptedLearner.h"
 #include "tests/core/QuestionRecords.h"
@@ -54,12 +54,6 @@ protected:
         return SplitLines(text);
     }
 
-    static void addChoice(QuestionFile& questions, const std::string& id,
-                          const std::string& question, const std::string& correct,
-                          const std::vector<std::string>& wrong) {
-        questions.WriteQuestion(QuestionFile::kAppend, MCQuestion(id, question, correct, wrong));
-    }
-
     std::vector<std::string> resultsLines(const std::string& extension) const {
         return ReadTextLines(root / ("DEMO" + extension));
     }
@@ -76,8 +70,9 @@ TEST_F(ScriptedLearnerTest, ChoicesAreTakenByTheirText) {
     const char* const items[][3] = {
         {"ONE", "One", "Uno"}, {"TWO", "Two", "Due"}, {"SIX", "Six", "Sei"}};
     for (const auto& item : items)
-        addChoice(questions, item[0], std::string("Which is ") + item[1] + "?", item[1],
-                  {item[2], "None"});
+        questions.WriteQuestion(QuestionFile::kAppend,
+                                MCQuestion(item[0], std::string("Which is ") + item[1] + "?",
+                                           item[1], {item[2], "None"}));
     const auto shown = play(files, "[one] one\n[TWO] Due\n[SIX] Six\n");
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "screen: TMCDisplayForm \"\""), 3);
     EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
@@ -113,7 +108,7 @@ TEST_F(ScriptedLearnerTest, MatchPagesPairEveryQuestionWithItsScriptedAnswer) {
 TEST_F(ScriptedLearnerTest, AnAnswerOnNoChoiceIsReportedAndTheFirstIsTaken) {
     const QuizFileSet files = startQuiz(QuizKind::MC);
     QuestionFile questions(files.besideQuiz(".MCQ"), QuizKind::MC);
-    addChoice(questions, "ONLY", "Pick one", "Yes", {"No"});
+    questions.WriteQuestion(QuestionFile::kAppend, MCQuestion("ONLY", "Pick one", "Yes", {"No"}));
     const auto shown = play(files, "Maybe\n");
     EXPECT_NE(std::find(shown.begin(), shown.end(),
                         "error: No choice reads \"Maybe\"; the first is taken"),
