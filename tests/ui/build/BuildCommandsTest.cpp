@@ -39,15 +39,6 @@ TEST_F(CompileCommandTest, WritesTheCompiledQuizAndNamesTheRunner) {
     EXPECT_EQ(fs::file_size(state.quizFolder / "DEMO.QAC"), 4974u + 2 * 217u);
 }
 
-TEST_F(CompileCommandTest, UnwritableCompiledFileIsReportedAndNothingClaimed) {
-    fs::create_directory(state.quizFolder / "DEMO.QAC"); // cannot be replaced by a file
-    platform.setFailureHandler({});
-    EXPECT_FALSE(CompileQuizCommand(platform, state));
-    ASSERT_EQ(platform.calls().size(), 1);
-    EXPECT_TRUE(platform.calls().front().startsWith("error: "));
-    EXPECT_TRUE(platform.calls().front().contains("DEMO.QAC"));
-}
-
 using ExecutableCommandTest = BuildQuizTest;
 
 TEST_F(ExecutableCommandTest, BuildsStubPlusQuizAndStartsItOnYesOrSaysWhyNot) {
@@ -85,12 +76,19 @@ TEST_F(ExecutableCommandTest, MissingStubIsAFileErrorAndNoQuestion) {
     EXPECT_FALSE(fs::exists(state.quizFolder / "DEMO.EXE"));
 }
 
-TEST_F(ExecutableCommandTest, FailedCompileSaysTheExecutableCannotBeMade) {
+// A compiled file that cannot be written is reported by name and nothing is
+// claimed; the executable then cannot be made either.
+TEST_F(ExecutableCommandTest, UnwritableCompiledFileIsReportedAndNoExecutableMade) {
     installStub();
-    fs::create_directory(state.quizFolder / "DEMO.QAC");
+    fs::create_directory(state.quizFolder / "DEMO.QAC"); // cannot be replaced by a file
     platform.setFailureHandler({});
+    EXPECT_FALSE(CompileQuizCommand(platform, state));
+    ASSERT_EQ(platform.calls().size(), 1);
+    EXPECT_TRUE(platform.calls().front().startsWith("error: "));
+    EXPECT_TRUE(platform.calls().front().contains("DEMO.QAC"));
     EXPECT_FALSE(CreateExecutableCommand(platform, state));
-    ASSERT_EQ(platform.calls().size(), 2);
+    ASSERT_EQ(platform.calls().size(), 3);
+    EXPECT_TRUE(platform.calls()[1].contains("DEMO.QAC"));
     EXPECT_EQ(platform.calls().back(), "error: Unable to create the Executable Quiz.");
 }
 
@@ -114,26 +112,24 @@ TEST_F(DistributionCommandTest, QuizFolderIsRefusedAndTheFormStaysOpenUntilCance
     EXPECT_FALSE(PrepareDistributionCommand(platform, state));
 }
 
-TEST_F(DistributionCommandTest, MissingMediaStopsTheCopyNamingEachFile) {
+TEST_F(DistributionCommandTest, MissingMediaStopTheCopyThenTheQuizGoesWithTheRunner) {
     addTopic("Q1", 2, "gone.bmp,5");
     addTopic("Q2", 3, "lost.wav");
-    writeFile(state.programFolder / "vorlandt.exe", "runner");
-    platform.expectInfo(kCompiled);
-    ASSERT_TRUE(CompileQuizCommand(platform, state));
-    platform.onDialog("TDistribForm", ChooseFolder(destination(), false));
-    platform.expectError("The file gone.bmp is missing.");
-    platform.expectError("The file lost.wav is missing.");
-    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
-    EXPECT_FALSE(fs::exists(destination() / "DEMO.QAC"));
-}
-
-TEST_F(DistributionCommandTest, CompiledQuizGoesWithTheRunnerAndADeclinedProgramStays) {
     writeFile(state.quizFolder / "tool", "program");
     writeFile(state.programFolder / "vorlandt.exe", "runner");
     addTopic("Q3", 4, "tool,-x");
     platform.expectInfo(kCompiled);
     ASSERT_TRUE(CompileQuizCommand(platform, state));
+    platform.onDialog("TDistribForm", ChooseFolder(destination(), false));
+    platform.expectYesNoHelp(kIncludeTool, false);
+    platform.expectError("The file gone.bmp is missing.");
+    platform.expectError("The file lost.wav is missing.");
+    EXPECT_FALSE(PrepareDistributionCommand(platform, state));
+    EXPECT_FALSE(fs::exists(destination() / "DEMO.QAC"));
 
+    // The media found, a declined program stays behind.
+    writeFile(state.quizFolder / "gone.bmp", "picture");
+    writeFile(state.quizFolder / "lost.wav", "sound");
     platform.onDialog("TDistribForm", ChooseFolder(destination(), false));
     platform.expectYesNoHelp(kIncludeTool, false);
     platform.expectInfo(QString::fromStdString("All the files have been copied to the Directory " +
@@ -144,7 +140,8 @@ TEST_F(DistributionCommandTest, CompiledQuizGoesWithTheRunnerAndADeclinedProgram
     for (const auto& entry : fs::directory_iterator(destination()))
         copied.push_back(entry.path().filename().string());
     std::sort(copied.begin(), copied.end());
-    EXPECT_EQ(copied, (std::vector<std::string>{"DEMO.QAC", "vorlandt.exe"}));
+    EXPECT_EQ(copied,
+              (std::vector<std::string>{"DEMO.QAC", "gone.bmp", "lost.wav", "vorlandt.exe"}));
 }
 
 TEST_F(DistributionCommandTest, ExecutableQuizAndAcceptedProgram) {

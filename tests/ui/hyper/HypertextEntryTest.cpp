@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <algorithm>
 #include <QFrame>
 #include <QTextEdit>
 #include <QToolButton>
@@ -39,11 +40,9 @@ TEST_F(HypertextEntryTest, TextMovesInAndOutAsRichTextLines) {
     EXPECT_TRUE(EditHypertext(platform, {}, design, lines, 1));
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front().rfind("{\\rtf", 0), 0u);
-    std::string all;
-    for (const std::string& line : lines) {
-        all += line;
-    }
-    EXPECT_NE(all.find("Bonjour"), std::string::npos);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find("Bonjour") != std::string::npos;
+    }));
 }
 
 TEST_F(HypertextEntryTest, CancelChangesNothingAndAnEmptyEditorKeepsTheText) {
@@ -94,8 +93,12 @@ TEST_F(HypertextEntryTest, PlacingKeepsTheViewPortUnlessMovedAndSaved) {
     EXPECT_TRUE(AdjustTextWindow(platform, design, "{\\rtf1 x}"));
     EXPECT_EQ(design.bytes(), before.bytes());
 
-    platform.onDialog("THypTextAdjForm", [](QDialog& form) {
-        findChild<QFrame>(form, "Panel1")->move(20, 30);
+    // The text window then appears where its mock window was placed.
+    QPoint placedAt;
+    platform.onDialog("THypTextAdjForm", [&placedAt](QDialog& form) {
+        auto* mock = findChild<QFrame>(form, "Panel1");
+        mock->move(20, 30);
+        placedAt = mock->mapToGlobal(QPoint(0, 0));
         form.close();
     });
     platform.expectYesNo("Save changes?", true);
@@ -103,6 +106,11 @@ TEST_F(HypertextEntryTest, PlacingKeepsTheViewPortUnlessMovedAndSaved) {
     EXPECT_EQ(design.vpLeft(), 20);
     EXPECT_EQ(design.vpTop(), 30);
     EXPECT_EQ(design.vpWidth(), 250);
+    platform.onDialog("TShowHTextForm", [&placedAt](QDialog& form) {
+        EXPECT_EQ(form.pos(), placedAt);
+        click(form, "BitBtn1");
+    });
+    ShowFormattedText(platform, design, lines, QString());
 
     platform.onDialog("THypTextAdjForm", [](QDialog& form) {
         findChild<QFrame>(form, "Panel1")->move(0, 0);
@@ -110,22 +118,6 @@ TEST_F(HypertextEntryTest, PlacingKeepsTheViewPortUnlessMovedAndSaved) {
     });
     EXPECT_FALSE(AdjustTextWindow(platform, design, "{\\rtf1 x}"));
     EXPECT_EQ(design.vpLeft(), 20);
-}
-
-TEST_F(HypertextEntryTest, TheTextWindowAppearsWhereItsMockWindowWasPlaced) {
-    QPoint placedAt;
-    platform.onDialog("THypTextAdjForm", [&placedAt](QDialog& form) {
-        auto* mock = findChild<QFrame>(form, "Panel1");
-        mock->move(40, 70);
-        placedAt = mock->mapToGlobal(QPoint(0, 0));
-        triggerMenu(form, "&Save and Quit");
-    });
-    ASSERT_TRUE(AdjustTextWindow(platform, design, "{\\rtf1 x}"));
-    platform.onDialog("TShowHTextForm", [&placedAt](QDialog& form) {
-        EXPECT_EQ(form.pos(), placedAt);
-        click(form, "BitBtn1");
-    });
-    ShowFormattedText(platform, design, lines, QString());
 }
 
 } // namespace

@@ -32,7 +32,7 @@ protected:
     bool runMenu(const std::string& id) { return RunInformationMenu(platform, topics_, quiz_, id); }
 };
 
-TEST_F(InformationMenuTest, OpensWithTextOnlyAndRefusesToSaveNothing) {
+TEST_F(InformationMenuTest, OpensWithTextOnlyAndRefusesToSaveNothingOrAnEmptyText) {
     platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
         EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton1")->isChecked());
         EXPECT_TRUE(findChild<QPushButton>(menu, "Button1")->isEnabled());
@@ -58,6 +58,16 @@ TEST_F(InformationMenuTest, OpensWithTextOnlyAndRefusesToSaveNothing) {
     });
     platform.onDialog("TGetGraphicForm", [](QDialog& picker) { click(picker, "OKBtn"); });
     platform.expectError("No data has been entered.");
+    EXPECT_FALSE(runMenu("Q1"));
+
+    // An empty text editor keeps no text.
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        click(menu, "Button1");
+        click(menu, "SaveBtn");
+        click(menu, "CancelBtn");
+    });
+    platform.onDialog("THypEntryForm", [](QDialog& editor) { click(editor, "OKBtn"); });
+    platform.expectError("No Text information was entered.");
     EXPECT_FALSE(runMenu("Q1"));
     EXPECT_FALSE(fs::exists(topics_));
 }
@@ -138,17 +148,6 @@ TEST_F(InformationMenuTest, TextOnlyRunsTheEditorWithTheWindowReset) {
     EXPECT_EQ(lines.at(2), "type=1");
     EXPECT_EQ(lines.at(3), "displaytype=0") << "the text window shows no background";
     EXPECT_EQ(lines.at(4), "fullscreen=false");
-}
-
-TEST_F(InformationMenuTest, AnEmptyEditorKeepsNoTextAndIsRefused) {
-    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
-        click(menu, "Button1");
-        click(menu, "SaveBtn");
-        click(menu, "CancelBtn");
-    });
-    platform.onDialog("THypEntryForm", [](QDialog& editor) { click(editor, "OKBtn"); });
-    platform.expectError("No Text information was entered.");
-    EXPECT_FALSE(runMenu("Q1"));
 }
 
 TEST_F(InformationMenuTest, AnExistingTopicReportsTrueEvenWhenCancelledOrUnreadable) {

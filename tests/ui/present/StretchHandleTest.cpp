@@ -46,7 +46,7 @@ protected:
     TStretchHandle handle{&screen};
 };
 
-TEST_F(StretchHandleTest, AttachingSurroundsTheControl) {
+TEST_F(StretchHandleTest, AttachingSurroundsTheControlsOfOneParentAndDetachHidesAndUnlocks) {
     handle.Attach(&first);
     EXPECT_TRUE(handle.isVisible());
     EXPECT_EQ(handle.parentWidget(), &screen);
@@ -56,6 +56,22 @@ TEST_F(StretchHandleTest, AttachingSurroundsTheControl) {
     handle.Attach(&second);
     EXPECT_EQ(handle.attachedCount(), 2);
     EXPECT_EQ(handle.geometry(), QRect(38, 38, 245, 205)) << "union of both grown rectangles";
+
+    handle.setLocked(true);
+    handle.Detach();
+    EXPECT_EQ(handle.attachedCount(), 0);
+    EXPECT_FALSE(handle.Locked());
+    EXPECT_FALSE(handle.isVisible());
+    EXPECT_EQ(handle.parentWidget(), &screen) << "kept by its screen between attachments";
+
+    // A control of another parent drops the others.
+    handle.Attach(&first);
+    handle.Attach(&inBox);
+    EXPECT_EQ(handle.attachedCount(), 1);
+    EXPECT_TRUE(handle.isAttached(&inBox));
+    EXPECT_FALSE(handle.isAttached(&first));
+    EXPECT_EQ(handle.parentWidget(), &box);
+    EXPECT_EQ(handle.geometry(), QRect(8, 8, 55, 55));
 }
 
 TEST_F(StretchHandleTest, AFormTakesNoHandles) {
@@ -67,28 +83,6 @@ TEST_F(StretchHandleTest, AFormTakesNoHandles) {
         EXPECT_STREQ(error.what(), "Handles can not be attached to a Form!");
     }
     EXPECT_EQ(handle.attachedCount(), 0);
-}
-
-TEST_F(StretchHandleTest, AControlOfAnotherParentDropsTheOthers) {
-    handle.Attach(&first);
-    handle.Attach(&second);
-    handle.Attach(&inBox);
-    EXPECT_EQ(handle.attachedCount(), 1);
-    EXPECT_TRUE(handle.isAttached(&inBox));
-    EXPECT_FALSE(handle.isAttached(&first));
-    EXPECT_EQ(handle.parentWidget(), &box);
-    EXPECT_EQ(handle.geometry(), QRect(8, 8, 55, 55));
-}
-
-TEST_F(StretchHandleTest, DetachHidesAndClearsTheLock) {
-    handle.Attach(&first);
-    handle.setLocked(true);
-    handle.Detach();
-    EXPECT_EQ(handle.attachedCount(), 0);
-    EXPECT_FALSE(handle.Locked());
-    EXPECT_FALSE(handle.isVisible());
-    EXPECT_EQ(handle.size(), QSize(24, 24));
-    EXPECT_EQ(handle.parentWidget(), &screen) << "kept by its screen between attachments";
 }
 
 // Which spot gives which mode is the geometry's rule; the handle shows it in its cursor.

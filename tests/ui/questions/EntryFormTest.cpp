@@ -1,6 +1,7 @@
 #include "core/questions/TQARecord.h"
 #include "core/questions/TTMRecord.h"
 #include "support/GuiTestSupport.h"
+#include "tests/core/QuestionRecords.h"
 #include "ui/questions/TMCEntryForm.h"
 #include "ui/questions/TQAEntryForm.h"
 #include "ui/questions/TTIEntryForm.h"
@@ -88,18 +89,6 @@ TEST_F(EntryFormTest, QAFormReportsMissingFieldsInOrderAndStoresOnSave) {
     EXPECT_EQ(currentId, "");
 }
 
-TEST_F(EntryFormTest, TIFormReportsMissingFieldsInOrder) {
-    TTMRecord record;
-    platform.onDialog("TTIEntryForm", [this](QDialog& dialog) {
-        auto& form = static_cast<TTIEntryForm&>(dialog);
-        ExpectLinesRefusedInOrder(form, "T1", "Paris", "Capital of France?");
-        ExpectRefused(form, form.BitBtn1, "A Match must be entered.", form.AEdit[0]);
-        form.BitBtn2->click();
-    });
-    EXPECT_FALSE(RunTIEntryForm(Context(), record));
-    EXPECT_EQ(record, TTMRecord());
-}
-
 TEST_F(EntryFormTest, MCFormReportsMissingFieldsInOrder) {
     TTMRecord record;
     platform.onDialog("TMCEntryForm", [this](QDialog& dialog) {
@@ -114,13 +103,12 @@ TEST_F(EntryFormTest, MCFormReportsMissingFieldsInOrder) {
     EXPECT_EQ(record.wrongAnswer(3), "");
 }
 
-TEST_F(EntryFormTest, TIMatchesArePackedAndReopenPacked) {
+TEST_F(EntryFormTest, TIFormReportsMissingFieldsInOrderPacksMatchesAndReopensThemPacked) {
     TTMRecord record;
-    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
+    platform.onDialog("TTIEntryForm", [this](QDialog& dialog) {
         auto& form = static_cast<TTIEntryForm&>(dialog);
-        form.QuestID->setText("T1");
-        form.qEdit[0]->setText("Capital of Italy?");
-        form.CorrectEdit->setText("Rome");
+        ExpectLinesRefusedInOrder(form, "T1", "Rome", "Capital of Italy?");
+        ExpectRefused(form, form.BitBtn1, "A Match must be entered.", form.AEdit[0]);
         form.AEdit[3]->setText("Rome");
         form.AEdit[6]->setText("Roma");
         form.PreviewEdit->setText("Italy");
@@ -132,25 +120,23 @@ TEST_F(EntryFormTest, TIMatchesArePackedAndReopenPacked) {
     EXPECT_EQ(record.match(3), "");
     EXPECT_EQ(record.previewEntry(), "Italy");
 
+    const TTMRecord saved = record;
     platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
         auto& form = static_cast<TTIEntryForm&>(dialog);
         EXPECT_FALSE(form.QuestID->isEnabled());
         EXPECT_EQ(form.AEdit[0]->text(), "Rome");
         EXPECT_EQ(form.AEdit[1]->text(), "Roma");
         EXPECT_EQ(form.AEdit[3]->text(), "");
+        form.AEdit[0]->setText("Changed");
         form.BitBtn2->click();
     });
     EXPECT_FALSE(RunTIEntryForm(Context(), record));
+    EXPECT_EQ(record, saved);
     EXPECT_EQ(currentId, "T1");
 }
 
 TEST_F(EntryFormTest, ClearingTheLastWrongAnswerEmptiesItsSlot) {
-    TTMRecord record;
-    record.setIdentifier("M1");
-    record.setQuestionLine(1, "Pick one");
-    record.setCorrectAnswer("A");
-    record.setWrongAnswer(1, "B");
-    record.setWrongAnswer(2, "C");
+    TTMRecord record = MCQuestion("M1", "Pick one", "A", {"B", "C"});
     platform.onDialog("TMCEntryForm", [](QDialog& dialog) {
         auto& form = static_cast<TMCEntryForm&>(dialog);
         form.AEdit[1]->clear();
@@ -204,11 +190,7 @@ TEST_F(EntryFormTest, InformationAttachedToAnUnsavedQuestionIsRemoved) {
 }
 
 TEST_F(EntryFormTest, DeletedInformationIsKeptOnCancelAndRemovedOnSave) {
-    TTMRecord record;
-    record.setIdentifier("T1");
-    record.setQuestionLine(1, "q");
-    record.setCorrectAnswer("a");
-    record.setMatch(1, "a");
+    TTMRecord record = TIQuestion("T1", "q", {"a"}, "a");
     record.setHasInformation(true);
     const TTMRecord before = record;
     platform.onDialog("TTIEntryForm", [](QDialog& dialog) {

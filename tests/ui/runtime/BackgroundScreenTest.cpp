@@ -40,19 +40,16 @@ TEST_F(BackgroundScreenTest, DrawsEachKindAsTheDesignersDoAndKeepsItsOwnColourOt
         QColor colour;     // the colour that shows when no file does
     } cases[] = {
         {1, "", "", "", "colour", desktop.color(QPalette::Button)},
-        {2, "SKY.BMP", "", "", "picture", {}},
         {2, ownFolder, "", "", "picture", {}},
-        {2, "gone.bmp", "", "The graphic file gone.bmp was not found", "colour",
-         desktop.color(QPalette::Button)},
         {3, "", "SKY.BMP", "", "wallpaper", {}},
-        {3, "", "gone.bmp", "The Wallpaper file gone.bmp was not found", "colour",
-         desktop.color(QPalette::Button)},
         {3, "", "back.jpg",
          "Wallpaper must be a .BMP file.\n\r\n\rReplace back.jpg with a .BMP Graphic.", "colour",
          desktop.color(QPalette::Button)},
         // No known kind: the screen keeps its own button-shadow colour.
         {7, "", "", "", "colour", desktop.color(QPalette::Dark)},
     };
+    // Finding, stretching and tiling the files is the background rule's and
+    // tested there; the screen adds the kind check and the colour first.
     for (const auto& row : cases) {
         SCOPED_TRACE(row.kind);
         ProgramWindow window;
@@ -68,12 +65,8 @@ TEST_F(BackgroundScreenTest, DrawsEachKindAsTheDesignersDoAndKeepsItsOwnColourOt
         const std::string shows = row.shows;
         EXPECT_EQ(screen.Image1->isVisibleTo(&screen), shows == "picture");
         EXPECT_EQ(screen.TwiaTile1->isVisibleTo(&screen), shows == "wallpaper");
-        if (shows == "picture") {
-            EXPECT_EQ(screen.Image1->geometry(), screen.rect());
-        }
-        if (shows == "wallpaper") {
-            EXPECT_EQ(screen.TwiaTile1->Image().size(), QSize(20, 10));
-        }
+        EXPECT_TRUE(shows != "picture" || screen.Image1->geometry() == screen.rect());
+        EXPECT_TRUE(shows != "wallpaper" || screen.TwiaTile1->Image().size() == QSize(20, 10));
         const QColor expected(shows == "colour" ? row.colour.rgb() : QColor(Qt::darkCyan).rgb());
         EXPECT_EQ(ShownAt(screen, {100, 75}), expected);
     }

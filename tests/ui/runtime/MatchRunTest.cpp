@@ -82,12 +82,12 @@ TEST_F(MatchRunTest, TwentyOneQuestionsOnThreePagesScoredByMouseAndKeyboard) {
     int correct = 0;
     const auto playPage = [&](QDialog& dialog) {
         auto& form = dynamic_cast<TDispQForm&>(dialog);
-        EXPECT_EQ(form.windowTitle(), QStringLiteral("Quiz Program"));
+        EXPECT_EQ(form.windowTitle(), "Quiz Program");
         int size = 0;
         for (auto* label : form.questionLabels)
             size += label->isVisible() ? 1 : 0;
         pageSizes.push_back(size);
-        EXPECT_EQ(form.QuestionGrpBox->title(), QStringLiteral(" Select a Question "));
+        EXPECT_EQ(form.QuestionGrpBox->title(), " Select a Question ");
         for (int tag = 1; tag <= size; ++tag) {
             const bool right = tag % 3 != 0;
             if (tag % 2 == 1) {
@@ -107,23 +107,23 @@ TEST_F(MatchRunTest, TwentyOneQuestionsOnThreePagesScoredByMouseAndKeyboard) {
         EXPECT_EQ(form.QuestionGrpBox->title(), QString());
         if (pageSizes.size() < 3) {
             EXPECT_TRUE(form.BitBtn1->isVisible());
-            click(form, QStringLiteral("NextBitBtn"));
+            click(form, "NextBitBtn");
         } else {
             EXPECT_FALSE(form.BitBtn1->isVisible());
             EXPECT_FALSE(form.NextBitBtn->isVisible());
-            click(form, QStringLiteral("BitBtn2"));
+            click(form, "BitBtn2");
         }
         EXPECT_FALSE(form.isVisible());
     };
     for (int page = 0; page < 3; ++page)
-        platform.onDialog(QStringLiteral("TDispQForm"), playPage);
-    platform.onDialog(QStringLiteral("TResultsForm"), [&](QDialog& dialog) {
+        platform.onDialog("TDispQForm", playPage);
+    platform.onDialog("TResultsForm", [&](QDialog& dialog) {
         auto& form = dynamic_cast<TResultsForm&>(dialog);
-        EXPECT_EQ(form.Label2->text(), QStringLiteral("21"));
+        EXPECT_EQ(form.Label2->text(), "21");
         EXPECT_EQ(form.Label4->text(), QString::number(correct));
-        click(form, QStringLiteral("OKBtn"));
+        click(form, "OKBtn");
     });
-    platform.expectInfo(QStringLiteral("The Quiz results have been saved to MATCH.QAD"));
+    platform.expectInfo("The Quiz results have been saved to MATCH.QAD");
 
     PreviewQuiz(platform, source, "C:\\QUIZ\\MATCH.QAJ", presenter, shuffled);
 
@@ -140,7 +140,7 @@ TEST_F(MatchRunTest, ChoosingAnswersFollowsTheKeyboardAndMouseRules) {
     AddQuestions(3);
     source.add(QAQuestion("Q4", "Question 4", "Answer 1")); // same text as Q1's answer
     source.editSettings().setTakeAllQuestions(true);
-    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
+    platform.onDialog("TDispQForm", [&](QDialog& dialog) {
         auto& form = dynamic_cast<TDispQForm&>(dialog);
         ASSERT_EQ(form.answerPermutation(), (std::vector<int>{1, 2, 3, 4}));
         // A click only moves the highlight; clicks on answers are ignored until
@@ -157,31 +157,31 @@ TEST_F(MatchRunTest, ChoosingAnswersFollowsTheKeyboardAndMouseRules) {
         QTest::keyClick(&form, Qt::Key_Return);
         QTest::mouseDClick(form.questionLabels[0], Qt::LeftButton);
         EXPECT_EQ(form.highlightedQuestion(), 4);
-        EXPECT_EQ(form.AnswerGrpBox->title(), QStringLiteral(" Select an Answer "));
+        EXPECT_EQ(form.AnswerGrpBox->title(), " Select an Answer ");
         // Up wraps over the answers; Q4 matched to Q1's copy of "Answer 1" is wrong.
         QTest::keyClick(&form, Qt::Key_Up);
         EXPECT_EQ(form.highlightedAnswer(), 4);
         QTest::keyClick(&form, Qt::Key_Down);
         EXPECT_EQ(form.highlightedAnswer(), 1);
         QTest::keyClick(&form, Qt::Key_Return);
-        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("0"));
-        EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("1"));
+        EXPECT_EQ(form.QrightLbl->text(), "0");
+        EXPECT_EQ(form.QDoneLbl->text(), "1");
         // Down skips the answered question: from 3 it wraps to 1.
         QTest::mouseClick(form.questionLabels[2], Qt::LeftButton);
         QTest::keyClick(&form, Qt::Key_Down);
         EXPECT_EQ(form.highlightedQuestion(), 1);
         // The same answer label may serve another question, and is right for Q1.
         MatchByMouse(form, 1, 1);
-        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("1"));
+        EXPECT_EQ(form.QrightLbl->text(), "1");
         MatchByMouse(form, 2, 3);
         MatchByMouse(form, 3, 3);
         EXPECT_TRUE(form.pageDone());
         // After the last pair the keys change nothing.
         QTest::keyClick(&form, Qt::Key_Down);
         QTest::keyClick(&form, Qt::Key_Return);
-        EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("4"));
-        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("2"));
-        click(form, QStringLiteral("BitBtn2"));
+        EXPECT_EQ(form.QDoneLbl->text(), "4");
+        EXPECT_EQ(form.QrightLbl->text(), "2");
+        click(form, "BitBtn2");
     });
     CloseResults(platform);
     PreviewQuiz(platform, source, "RULES.QAJ", presenter, random);
@@ -193,13 +193,13 @@ TEST_F(MatchRunTest, ClosingThePageAsksTheQuitQuestion) {
     platform.expectYesNo(QuitText(), false);
     platform.expectYesNo(QuitText(), false);
     platform.expectYesNo(QuitText(), true);
-    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
+    platform.onDialog("TDispQForm", [&](QDialog& dialog) {
         MatchByMouse(dynamic_cast<TDispQForm&>(dialog), 1, 1);
         dialog.close(); // the close box: No keeps it open
         EXPECT_TRUE(dialog.isVisible());
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_TRUE(dialog.isVisible());
-        click(dialog, QStringLiteral("BitBtn1"));
+        click(dialog, "BitBtn1");
         EXPECT_FALSE(dialog.isVisible());
     });
     // No second page, no results: only the about box at the end.
@@ -216,55 +216,52 @@ TEST_F(MatchRunTest, ReviewListsFilterIncorrectAnswersAndOpenTheLaterOfTwoEqualT
     settings.setAllowQuestionPreview(true);
     settings.setAllowPostQuizReview(true);
 
-    platform.expectYesNo(QStringLiteral("Would you like to preview the Questions?\n\r"), true);
-    platform.onDialog(QStringLiteral("TQuestListForm"), [&](QDialog& dialog) {
-        auto* list = findChild<QListWidget>(dialog, QStringLiteral("ListBox1"));
+    platform.expectYesNo("Would you like to preview the Questions?\n\r", true);
+    platform.onDialog("TQuestListForm", [&](QDialog& dialog) {
+        auto* list = findChild<QListWidget>(dialog, "ListBox1");
         ASSERT_EQ(list->count(), 3);
         EXPECT_EQ(list->currentRow(), 0);
         // The pre-quiz list opens by position: the first "Same question" is A.
-        click(dialog, QStringLiteral("OKBtn"));
+        click(dialog, "OKBtn");
         EXPECT_TRUE(dialog.isVisible());
-        click(dialog, QStringLiteral("CloseBtn"));
+        click(dialog, "CloseBtn");
     });
-    platform.onDialog(QStringLiteral("TPrevAnsForm"), [&](QDialog& dialog) {
-        EXPECT_EQ(findChild<QLineEdit>(dialog, QStringLiteral("Edit2"))->text(),
-                  QStringLiteral("first answer"));
-        EXPECT_FALSE(findChild<QPushButton>(dialog, QStringLiteral("Button1"))->isEnabled());
-        click(dialog, QStringLiteral("CloseBtn"));
+    platform.onDialog("TPrevAnsForm", [&](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLineEdit>(dialog, "Edit2")->text(), "first answer");
+        EXPECT_FALSE(findChild<QPushButton>(dialog, "Button1")->isEnabled());
+        click(dialog, "CloseBtn");
     });
-    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
+    platform.onDialog("TDispQForm", [&](QDialog& dialog) {
         auto& form = dynamic_cast<TDispQForm&>(dialog);
         MatchByMouse(form, 1, 2); // A wrong
         MatchByMouse(form, 2, 1); // B wrong
         MatchByMouse(form, 3, 3); // C right
-        click(form, QStringLiteral("BitBtn2"));
+        click(form, "BitBtn2");
     });
     CloseResults(platform);
-    platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"), true);
-    platform.onDialog(QStringLiteral("TPostListForm"), [&](QDialog& dialog) {
-        auto* list = findChild<QListWidget>(dialog, QStringLiteral("ListBox1"));
-        click(dialog, QStringLiteral("Button2"));
+    platform.expectYesNo("Would you like to study the Questions?\n\r", true);
+    platform.onDialog("TPostListForm", [&](QDialog& dialog) {
+        auto* list = findChild<QListWidget>(dialog, "ListBox1");
+        click(dialog, "Button2");
         ASSERT_EQ(list->count(), 2);
-        EXPECT_EQ(list->item(0)->text(), QStringLiteral("Same question"));
-        EXPECT_EQ(list->item(1)->text(), QStringLiteral("Other question"));
+        EXPECT_EQ(list->item(0)->text(), "Same question");
+        EXPECT_EQ(list->item(1)->text(), "Other question");
         // A was answered wrongly, but its text equals C's: the later opens.
         QTest::keyClick(list, Qt::Key_Return);
         list->setCurrentRow(1);
-        click(dialog, QStringLiteral("OKBtn"));
-        click(dialog, QStringLiteral("Button1"));
+        click(dialog, "OKBtn");
+        click(dialog, "Button1");
         EXPECT_EQ(list->count(), 3);
-        click(dialog, QStringLiteral("CloseBtn"));
+        click(dialog, "CloseBtn");
     });
-    platform.onDialog(QStringLiteral("TPrevAnsForm"), [&](QDialog& dialog) {
-        EXPECT_EQ(findChild<QLineEdit>(dialog, QStringLiteral("Edit2"))->text(),
-                  QStringLiteral("later answer"));
-        click(dialog, QStringLiteral("CloseBtn"));
+    platform.onDialog("TPrevAnsForm", [&](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLineEdit>(dialog, "Edit2")->text(), "later answer");
+        click(dialog, "CloseBtn");
     });
-    platform.onDialog(QStringLiteral("TPrevAnsForm"), [&](QDialog& dialog) {
-        EXPECT_EQ(findChild<QLineEdit>(dialog, QStringLiteral("Edit1"))->text(),
-                  QStringLiteral("Other question"));
-        click(dialog, QStringLiteral("Button1"));
-        click(dialog, QStringLiteral("CloseBtn"));
+    platform.onDialog("TPrevAnsForm", [&](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLineEdit>(dialog, "Edit1")->text(), "Other question");
+        click(dialog, "Button1");
+        click(dialog, "CloseBtn");
     });
     PreviewQuiz(platform, source, "REVIEW.QAJ", presenter, random);
     EXPECT_EQ(presenter.calls.back(), "topic||source=HYPER|type=1|]");
@@ -273,19 +270,19 @@ TEST_F(MatchRunTest, ReviewListsFilterIncorrectAnswersAndOpenTheLaterOfTwoEqualT
 TEST_F(MatchRunTest, AOneQuestionPageEndsWithContinueAndAllRightDisablesIncorrectOnly) {
     AddQuestions(1);
     source.editSettings().setAllowPostQuizReview(true);
-    platform.onDialog(QStringLiteral("TDispQForm"), [&](QDialog& dialog) {
+    platform.onDialog("TDispQForm", [&](QDialog& dialog) {
         auto& form = dynamic_cast<TDispQForm&>(dialog);
         EXPECT_FALSE(form.questionLabels[1]->isVisible());
         MatchByMouse(form, 1, 1);
         EXPECT_TRUE(form.BitBtn2->isVisible());
         EXPECT_FALSE(form.BitBtn1->isVisible());
-        click(form, QStringLiteral("BitBtn2"));
+        click(form, "BitBtn2");
     });
     CloseResults(platform);
-    platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"), true);
-    platform.onDialog(QStringLiteral("TPostListForm"), [&](QDialog& dialog) {
-        EXPECT_FALSE(findChild<QPushButton>(dialog, QStringLiteral("Button2"))->isEnabled());
-        click(dialog, QStringLiteral("CloseBtn"));
+    platform.expectYesNo("Would you like to study the Questions?\n\r", true);
+    platform.onDialog("TPostListForm", [&](QDialog& dialog) {
+        EXPECT_FALSE(findChild<QPushButton>(dialog, "Button2")->isEnabled());
+        click(dialog, "CloseBtn");
     });
     PreviewQuiz(platform, source, "RIGHT.QAJ", presenter, random);
 }

@@ -70,7 +70,7 @@ void RecordingPresenter::ShowIntroduction(const std::vector<std::string>& lines,
 }
 
 QString QuitText() {
-    return QStringLiteral("All results will be lost. Quit anyway?\r\n");
+    return "All results will be lost. Quit anyway?\r\n";
 }
 
 void ShowAboutBox(QuizSettings& settings, int when) {
@@ -83,8 +83,7 @@ void ShowAboutBox(QuizSettings& settings, int when) {
 }
 
 void CloseResults(ScriptedPlatform& platform) {
-    platform.onDialog(QStringLiteral("TResultsForm"),
-                      [](QDialog& dialog) { click(dialog, QStringLiteral("OKBtn")); });
+    platform.onDialog("TResultsForm", [](QDialog& dialog) { click(dialog, "OKBtn"); });
 }
 
 } // namespace tavrin::test

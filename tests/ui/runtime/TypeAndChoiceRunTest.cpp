@@ -29,10 +29,10 @@ QColor ShownTextColour(const QLabel& label) {
 // Types the answer and confirms it with Enter, as a learner would. (Key
 // clicks cannot carry accented letters; insert() is what typing them does.)
 void Answer(QDialog& dialog, const QString& typed) {
-    auto* edit = findChild<QLineEdit>(dialog, QStringLiteral("Edit1"));
+    auto* edit = findChild<QLineEdit>(dialog, "Edit1");
     edit->selectAll();
     edit->insert(typed);
-    pressKey(dialog, QStringLiteral("Edit1"), Qt::Key_Return);
+    pressKey(dialog, "Edit1", Qt::Key_Return);
 }
 
 class TypeRunTest : public GuiTest {
@@ -61,12 +61,11 @@ protected:
 };
 
 TEST_F(TypeRunTest, ContainmentAndCaseOfAToZDecideAndTheFilesRecordTheRun) {
-    const std::vector<QString> typed = {
-        QStringLiteral("the capital is paris"), QStringLiteral("new  york"),
-        QStringLiteral("\u00e9t\u00e9"), QStringLiteral("Parisian")};
+    const std::vector<QString> typed = {"the capital is paris", "new  york", "\u00e9t\u00e9",
+                                        "Parisian"};
     const std::vector<int> rightSoFar = {1, 1, 1, 2};
     for (int i = 0; i < 4; ++i) {
-        platform.onDialog(QStringLiteral("TTIDispForm"), [&, i](QDialog& dialog) {
+        platform.onDialog("TTIDispForm", [&, i](QDialog& dialog) {
             auto& form = dynamic_cast<TTIDispForm&>(dialog);
             EXPECT_FALSE(form.AnswerGrpBox->isVisible());
             EXPECT_FALSE(form.Button1->isVisible());
@@ -81,22 +80,22 @@ TEST_F(TypeRunTest, ContainmentAndCaseOfAToZDecideAndTheFilesRecordTheRun) {
             if (i < 3) {
                 EXPECT_TRUE(form.BitBtn1->isVisible());
                 EXPECT_FALSE(form.Button1->isVisible());
-                pressKey(form, QStringLiteral("Edit1"), Qt::Key_Return);
+                pressKey(form, "Edit1", Qt::Key_Return);
             } else {
                 EXPECT_FALSE(form.BitBtn1->isVisible());
                 EXPECT_TRUE(form.Button1->isVisible());
-                click(form, QStringLiteral("Button1"));
-                click(form, QStringLiteral("continuebitbtn"));
+                click(form, "Button1");
+                click(form, "continuebitbtn");
             }
             EXPECT_FALSE(form.isVisible());
         });
     }
-    platform.onDialog(QStringLiteral("TResultsForm"), [&](QDialog& dialog) {
+    platform.onDialog("TResultsForm", [&](QDialog& dialog) {
         auto& form = dynamic_cast<TResultsForm&>(dialog);
         EXPECT_EQ(form.barColour(), QColor(0, 255, 0)) << "50 % passes at 50 %";
-        click(form, QStringLiteral("OKBtn"));
+        click(form, "OKBtn");
     });
-    platform.expectInfo(QStringLiteral("The Quiz results have been saved to CAPS.TID"));
+    platform.expectInfo("The Quiz results have been saved to CAPS.TID");
 
     PreviewQuiz(platform, source, "/quizzes/CAPS.TIJ", presenter, random);
 
@@ -126,36 +125,36 @@ TEST_F(TypeRunTest, AskedCountComesFromTheDialogAndResultsArePrinted) {
     settings.setUseDataSwapFile(false);
     settings.setSaveResultsToPrinter(true);
     settings.setResultsFileName("");
-    platform.onDialog(QStringLiteral("TQTotakeForm"), [](QDialog& dialog) {
+    platform.onDialog("TQTotakeForm", [](QDialog& dialog) {
         auto& form = dynamic_cast<TQTotakeForm&>(dialog);
-        EXPECT_EQ(form.Label2->text(), QStringLiteral("4"));
-        typeInto(form, QStringLiteral("qt_spinbox_lineedit"), QStringLiteral("9"));
+        EXPECT_EQ(form.Label2->text(), "4");
+        typeInto(form, "qt_spinbox_lineedit", "9");
         EXPECT_EQ(form.SpinEdit1->value(), 4);
-        typeInto(form, QStringLiteral("qt_spinbox_lineedit"), QStringLiteral("0"));
+        typeInto(form, "qt_spinbox_lineedit", "0");
         EXPECT_EQ(form.SpinEdit1->value(), 1);
-        typeInto(form, QStringLiteral("qt_spinbox_lineedit"), QStringLiteral("2"));
-        click(form, QStringLiteral("OKBtn"));
+        typeInto(form, "qt_spinbox_lineedit", "2");
+        click(form, "OKBtn");
     });
     for (int i = 0; i < 2; ++i)
-        platform.onDialog(QStringLiteral("TTIDispForm"), [i](QDialog& dialog) {
-            Answer(dialog, i == 0 ? QStringLiteral("Paris") : QStringLiteral("Boston"));
-            click(dialog, i == 0 ? QStringLiteral("NextBitBtn") : QStringLiteral("continuebitbtn"));
+        platform.onDialog("TTIDispForm", [i](QDialog& dialog) {
+            Answer(dialog, i == 0 ? "Paris" : "Boston");
+            click(dialog, i == 0 ? "NextBitBtn" : "continuebitbtn");
         });
-    platform.onDialog(QStringLiteral("TResultsForm"), [](QDialog& dialog) {
-        EXPECT_EQ(dynamic_cast<TResultsForm&>(dialog).Label2->text(), QStringLiteral("2"));
-        click(dialog, QStringLiteral("OKBtn"));
+    platform.onDialog("TResultsForm", [](QDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<TResultsForm&>(dialog).Label2->text(), "2");
+        click(dialog, "OKBtn");
     });
-    platform.expectYesNo(QStringLiteral("Do you want to print the Results?\n\r"), true);
+    platform.expectYesNo("Do you want to print the Results?\n\r", true);
     const QString pdf = QString::fromStdString((source.mediaFolder() / "results.pdf").string());
     platform.expectPrint(pdf);
 
     PreviewQuiz(platform, source, "CAPS.TIJ", presenter, random);
 
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
     if (tool.isEmpty())
         GTEST_SKIP() << "pdftotext is needed to read the printed page back";
     QProcess reader;
-    reader.start(tool, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    reader.start(tool, {"-layout", pdf, "-"});
     ASSERT_TRUE(reader.waitForFinished(20000));
     const QString printed = QString::fromUtf8(reader.readAllStandardOutput());
     QStringList lines = printed.split(QLatin1Char('\n'));
@@ -178,13 +177,11 @@ TEST_F(TypeRunTest, CancellingTheCountAsksEveryQuestionAndAQuitShowsNoResults) {
     screens.setClosingCommand(closing);
     settings.setProgramScreens(screens);
     ShowAboutBox(settings, AboutBoxDesign::kAtStartAndEnd);
-    platform.onDialog(QStringLiteral("TQTotakeForm"),
-                      [](QDialog& dialog) { click(dialog, QStringLiteral("CancelBtn")); });
+    platform.onDialog("TQTotakeForm", [](QDialog& dialog) { click(dialog, "CancelBtn"); });
     platform.expectYesNo(QuitText(), true);
-    platform.onDialog(QStringLiteral("TTIDispForm"), [](QDialog& dialog) {
-        EXPECT_EQ(findChild<QLabel>(dialog, QStringLiteral("ShowTquestlbl"))->text(),
-                  QStringLiteral("4"));
-        click(dialog, QStringLiteral("BitBtn1"));
+    platform.onDialog("TTIDispForm", [](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLabel>(dialog, "ShowTquestlbl")->text(), "4");
+        click(dialog, "BitBtn1");
     });
     PreviewQuiz(platform, source, "CAPS.TIJ", presenter, random);
     EXPECT_EQ(presenter.calls,
@@ -209,7 +206,7 @@ TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAr
     source.add(MCQuestion("ALONE", "Only one", "the only answer", {}));
     source.editSettings().setAllowPostQuizReview(true);
 
-    platform.onDialog(QStringLiteral("TMCDisplayForm"), [](QDialog& dialog) {
+    platform.onDialog("TMCDisplayForm", [](QDialog& dialog) {
         auto& form = dynamic_cast<TMCDisplayForm&>(dialog);
         ASSERT_EQ(form.optionCount(), 4);
         EXPECT_EQ(form.correctTag(), 4) << "the order is kept: the correct answer comes last";
@@ -223,11 +220,11 @@ TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAr
         EXPECT_EQ(form.highlightedTag(), 1);
         QTest::mouseDClick(form.optionLabels[1], Qt::LeftButton); // the empty option
         EXPECT_TRUE(form.answered());
-        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("0"));
+        EXPECT_EQ(form.QrightLbl->text(), "0");
         QTest::mouseDClick(form.optionLabels[3], Qt::LeftButton);
         EXPECT_EQ(form.highlightedTag(), 1) << "a click after the choice moves nothing";
-        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("0"));
-        EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("1"));
+        EXPECT_EQ(form.QrightLbl->text(), "0");
+        EXPECT_EQ(form.QDoneLbl->text(), "1");
         EXPECT_TRUE(form.BitBtn1->isVisible());
         // Up and Down still move the highlight, and the disabled options show it.
         QTest::keyClick(&form, Qt::Key_Down);
@@ -243,33 +240,31 @@ TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAr
         EXPECT_FALSE(form.isVisible());
         EXPECT_EQ(form.result(), QDialog::Accepted);
     });
-    platform.onDialog(QStringLiteral("TMCDisplayForm"), [](QDialog& dialog) {
+    platform.onDialog("TMCDisplayForm", [](QDialog& dialog) {
         auto& form = dynamic_cast<TMCDisplayForm&>(dialog);
         ASSERT_EQ(form.optionCount(), 1);
         QTest::keyClick(&form, Qt::Key_Return);
-        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("1"));
+        EXPECT_EQ(form.QrightLbl->text(), "1");
         EXPECT_FALSE(form.BitBtn1->isVisible());
         QTest::keyClick(&form, Qt::Key_Return); // Continue, the default button
         EXPECT_FALSE(form.isVisible());
     });
-    platform.onDialog(QStringLiteral("TResultsForm"), [](QDialog& dialog) {
+    platform.onDialog("TResultsForm", [](QDialog& dialog) {
         EXPECT_EQ(dynamic_cast<TResultsForm&>(dialog).barColour(), QColor(0, 255, 0));
-        click(dialog, QStringLiteral("OKBtn"));
+        click(dialog, "OKBtn");
     });
-    platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"), true);
-    platform.onDialog(QStringLiteral("TTMPostForm"), [](QDialog& dialog) {
-        auto* list = findChild<QListWidget>(dialog, QStringLiteral("ListBox1"));
+    platform.expectYesNo("Would you like to study the Questions?\n\r", true);
+    platform.onDialog("TTMPostForm", [](QDialog& dialog) {
+        auto* list = findChild<QListWidget>(dialog, "ListBox1");
         ASSERT_EQ(list->count(), 1) << "a question without a preview entry is not listed";
-        EXPECT_TRUE(findChild<QPushButton>(dialog, QStringLiteral("Button2"))->isEnabled());
+        EXPECT_TRUE(findChild<QPushButton>(dialog, "Button2")->isEnabled());
         emit list->itemDoubleClicked(list->item(0));
-        click(dialog, QStringLiteral("CloseBtn"));
+        click(dialog, "CloseBtn");
     });
-    platform.onDialog(QStringLiteral("TTMViewForm"), [](QDialog& dialog) {
-        EXPECT_EQ(findChild<QLabel>(dialog, QStringLiteral("AnsLbl"))->text(),
-                  QStringLiteral("right"));
-        EXPECT_EQ(findChild<QLabel>(dialog, QStringLiteral("QuestLbl1"))->text(),
-                  QStringLiteral("Pick one"));
-        click(dialog, QStringLiteral("CloseBtn"));
+    platform.onDialog("TTMViewForm", [](QDialog& dialog) {
+        EXPECT_EQ(findChild<QLabel>(dialog, "AnsLbl")->text(), "right");
+        EXPECT_EQ(findChild<QLabel>(dialog, "QuestLbl1")->text(), "Pick one");
+        click(dialog, "CloseBtn");
     });
     PreviewQuiz(platform, source, "GAPS.MCJ", presenter, random);
 }
@@ -278,15 +273,15 @@ TEST_F(ChoiceRunTest, ViewingOneQuestionRunsItAsARunOfOne) {
     auto record = MCQuestion("ONE", "Alone", "yes", {"no"});
     record.setHasInformation(true);
     source.addTopic("ONE", {"ONE", "source=HYPER", "type=2", "command=pic.bmp,0", "]"});
-    platform.onDialog(QStringLiteral("TMCDisplayForm"), [](QDialog& dialog) {
+    platform.onDialog("TMCDisplayForm", [](QDialog& dialog) {
         auto& form = dynamic_cast<TMCDisplayForm&>(dialog);
-        EXPECT_EQ(form.ShowTquestlbl->text(), QStringLiteral("1"));
-        EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("0"));
+        EXPECT_EQ(form.ShowTquestlbl->text(), "1");
+        EXPECT_EQ(form.QDoneLbl->text(), "0");
         QTest::mouseDClick(form.optionLabels[static_cast<std::size_t>(form.correctTag() - 1)],
                            Qt::LeftButton);
-        EXPECT_EQ(form.QrightLbl->text(), QStringLiteral("1"));
-        click(form, QStringLiteral("Button1"));
-        click(form, QStringLiteral("continuebitbtn"));
+        EXPECT_EQ(form.QrightLbl->text(), "1");
+        click(form, "Button1");
+        click(form, "continuebitbtn");
     });
     std::vector<std::uint8_t> bytes(record.view().begin(), record.view().end());
     ViewStoredQuestion(platform, source, bytes, presenter, random);
@@ -295,12 +290,10 @@ TEST_F(ChoiceRunTest, ViewingOneQuestionRunsItAsARunOfOne) {
 }
 
 TEST_F(ChoiceRunTest, AQuizWithoutQuestionsIsRefusedBeforeTheRun) {
-    platform.expectError(
-        QStringLiteral("This quiz has no questions. Add a question before running the quiz."));
+    platform.expectError("This quiz has no questions. Add a question before running the quiz.");
     PreviewQuiz(platform, source, "EMPTY.MCJ", presenter, random);
     source.addRaw(std::vector<std::uint8_t>(100, 0)); // a cut-short record is not a question
-    platform.expectError(
-        QStringLiteral("This quiz has no questions. Add a question before running the quiz."));
+    platform.expectError("This quiz has no questions. Add a question before running the quiz.");
     PreviewQuiz(platform, source, "EMPTY.MCJ", presenter, random);
     EXPECT_TRUE(presenter.calls.empty());
 }
@@ -315,19 +308,19 @@ TEST_F(ChoiceRunTest, AResultsFileThatCannotBeWrittenEndsTheRunWithAnError) {
     window.setHelpFile("quiz.hlp");
     settings.setProgramWindow(window);
     std::filesystem::create_directories(source.mediaFolder() / "BLOCKED.MCD" / "inside");
-    platform.onDialog(QStringLiteral("TMCDisplayForm"), [this](QDialog& dialog) {
-        EXPECT_TRUE(platform.HelpFile().endsWith(QStringLiteral("quiz.hlp")));
+    platform.onDialog("TMCDisplayForm", [this](QDialog& dialog) {
+        EXPECT_TRUE(platform.HelpFile().endsWith("quiz.hlp"));
         QTest::keyClick(&dialog, Qt::Key_Return);
-        click(dialog, QStringLiteral("continuebitbtn"));
+        click(dialog, "continuebitbtn");
     });
     CloseResults(platform);
-    platform.SetHelpFile(QStringLiteral("/program/help.html"));
+    platform.SetHelpFile("/program/help.html");
     QString shownError;
     platform.setFailureHandler([&](const QString& message) { shownError = message; });
     PreviewQuiz(platform, source, "BLOCKED.MCJ", presenter, random);
-    EXPECT_TRUE(shownError.contains(QStringLiteral("BLOCKED.MCD"))) << shownError.toStdString();
+    EXPECT_TRUE(shownError.contains("BLOCKED.MCD")) << shownError.toStdString();
     EXPECT_EQ(source.readFile("BLOCKED.MCS"), "") << "the steps after the error are skipped";
-    EXPECT_EQ(platform.HelpFile(), QStringLiteral("/program/help.html"));
+    EXPECT_EQ(platform.HelpFile(), "/program/help.html");
 }
 
 } // namespace

@@ -32,17 +32,13 @@ protected:
     }
 };
 
-TEST_F(ListChooserTest, OpensWithTheStartEntrySelected) {
+TEST_F(ListChooserTest, CloseEscapeOrAnEmptySelectionReturnMinusOneAndF1OpensHelp) {
+    platform.expectHelp(175);
     platform.onDialog("TButtListForm", [](QDialog& chooser) {
-        EXPECT_EQ(selectedRow(chooser), 2);
-        click(chooser, "OKBitBtn");
+        test::pressKey(chooser, "ListBox1", Qt::Key_F1);
+        click(chooser, "CancelBitBtn");
     });
-    EXPECT_EQ(SelectFromList(platform, kQuestions, 2, 165, "Select a Question to Edit"), 2);
-}
-
-TEST_F(ListChooserTest, CloseEscapeOrAnEmptySelectionReturnMinusOne) {
-    platform.onDialog("TButtListForm", [](QDialog& chooser) { click(chooser, "CancelBitBtn"); });
-    EXPECT_EQ(SelectFromList(platform, kQuestions, 0, 165, "Pick"), -1);
+    EXPECT_EQ(SelectFromList(platform, kQuestions, 0, 175, "Pick"), -1);
     platform.onDialog("TButtListForm", [](QDialog& chooser) {
         test::pressKey(chooser, "ListBox1", Qt::Key_Escape);
     });
@@ -51,13 +47,14 @@ TEST_F(ListChooserTest, CloseEscapeOrAnEmptySelectionReturnMinusOne) {
     EXPECT_EQ(SelectFromList(platform, {}, 0, 165, "Pick"), -1);
 }
 
-TEST_F(ListChooserTest, EnterOrDoubleClickInTheListSelects) {
+TEST_F(ListChooserTest, OpensOnTheStartEntryAndEnterOrDoubleClickInTheListSelects) {
     platform.onDialog("TButtListForm", [](QDialog& chooser) {
+        EXPECT_EQ(selectedRow(chooser), 2);
         auto* list = findChild<QListWidget>(chooser, "ListBox1");
         list->setCurrentRow(3);
         QTest::keyClick(list, Qt::Key_Return);
     });
-    EXPECT_EQ(SelectFromList(platform, kQuestions, 0, 165, "Pick"), 3);
+    EXPECT_EQ(SelectFromList(platform, kQuestions, 2, 165, "Pick"), 3);
     platform.onDialog("TButtListForm", [](QDialog& chooser) {
         auto* list = findChild<QListWidget>(chooser, "ListBox1");
         const QRect place = list->visualItemRect(list->item(1));
@@ -97,42 +94,33 @@ TEST_F(ListChooserTest, FindPromptRemembersTheTextAndACancelSelectsEntryZero) {
     EXPECT_EQ(SelectFromList(platform, kQuestions, 1, 165, "Pick"), 0);
 }
 
-TEST_F(ListChooserTest, F1OpensHelpAtTheChoosersContext) {
-    platform.expectHelp(175);
-    platform.onDialog("TButtListForm", [](QDialog& chooser) {
-        test::pressKey(chooser, "ListBox1", Qt::Key_F1);
-        click(chooser, "CancelBitBtn");
-    });
-    SelectFromList(platform, kQuestions, 0, 175, "Pick");
-}
-
 class FindPromptTest : public test::GuiTest {};
 
 TEST_F(FindPromptTest, ButtonsAndKeysStoreTheTextOrCancel) {
-    platform.onDialog("TGetInputTextForm", [](QDialog& prompt) {
-        typeInto(prompt, "Edit1", "nile");
-        click(prompt, "FindFirstBtn");
-    });
-    platform.onDialog("TGetInputTextForm", [](QDialog& prompt) {
-        typeInto(prompt, "Edit1", "peru");
-        click(prompt, "FindNextBtn");
-    });
-    platform.onDialog("TGetInputTextForm", [](QDialog& prompt) {
-        typeInto(prompt, "Edit1", "x");
-        test::pressKey(prompt, "Edit1", Qt::Key_Return);
-    });
-    platform.onDialog("TGetInputTextForm", [](QDialog& prompt) {
-        typeInto(prompt, "Edit1", "y");
-        test::pressKey(prompt, "Edit1", Qt::Key_Escape);
-    });
+    const struct {
+        const char* typed;
+        const char* button; // or else the key is pressed in the edit
+        Qt::Key key;
+        int result;
+        const char* kept;
+    } cases[] = {
+        {"nile", "FindFirstBtn", Qt::Key_unknown, kFindFirst, "nile"},
+        {"peru", "FindNextBtn", Qt::Key_unknown, kFindNext, "peru"},
+        {"x", nullptr, Qt::Key_Return, kFindFirst, "x"},
+        {"y", nullptr, Qt::Key_Escape, kFindCancelled, "x"}, // a cancel keeps the text before
+    };
     QString text;
-    EXPECT_EQ(AskFindText(platform, text), kFindFirst);
-    EXPECT_EQ(text, "nile");
-    EXPECT_EQ(AskFindText(platform, text), kFindNext);
-    EXPECT_EQ(text, "peru");
-    EXPECT_EQ(AskFindText(platform, text), kFindFirst);
-    EXPECT_EQ(AskFindText(platform, text), kFindCancelled);
-    EXPECT_EQ(text, "x");
+    for (const auto& c : cases) {
+        platform.onDialog("TGetInputTextForm", [&c](QDialog& prompt) {
+            typeInto(prompt, "Edit1", c.typed);
+            if (c.button != nullptr)
+                click(prompt, c.button);
+            else
+                test::pressKey(prompt, "Edit1", c.key);
+        });
+        EXPECT_EQ(AskFindText(platform, text), c.result) << c.typed;
+        EXPECT_EQ(text, c.kept) << c.typed;
+    }
 }
 
 } // namespace

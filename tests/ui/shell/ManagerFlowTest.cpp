@@ -67,6 +67,10 @@ protected:
         });
     }
 
+    QString LastCall() {
+        return platform.calls().isEmpty() ? QString() : platform.calls().last();
+    }
+
     std::vector<std::string> StoredIds() {
         return QuestionFile(QuestionFilePath(state), QuizKind::TI).ListQuestionIds();
     }
@@ -148,39 +152,10 @@ TEST_F(ManagerFlowTest, WholeQuestionLifeCycle) {
     EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
 }
 
-TEST_F(ManagerFlowTest, AnotherQuestionAfterACancelledFormStartsEmpty) {
-    ChooseFolder(root / "Q", "ONE");
-    manager->StartBtn->click();
-    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
-        auto& form = static_cast<TTIEntryForm&>(dialog);
-        form.QuestID->setText("GONE");
-        form.BitBtn2->click();
-    });
-    EnterQuestion("KEPT", "y");
-    platform.expectYesNo(kAnother, true);
-    platform.expectYesNo(kAnother, false);
-    manager->AddBtn->click();
-    EXPECT_EQ(StoredIds(), std::vector<std::string>{"KEPT"});
-}
-
-TEST_F(ManagerFlowTest, FolderThatCannotBeCreatedChangesNothing) {
-    ChooseFolder(root / "Q", "FIRST");
-    manager->StartBtn->click();
-    const std::string before = QuestionFilePath(state).string();
-
-    WriteFileAtomically(root / "plainfile", std::string("not a folder"));
-    ChooseFolder(root / "plainfile" / "deeper", "SECOND");
-    platform.expectError("Unable to create the directory");
-    manager->StartBtn->click();
-    EXPECT_EQ(QuestionFilePath(state).string(), before);
-    EXPECT_EQ(manager->ProjectLbl->text(), "FIRST");
-    ExpectEnabled(true, false);
-    EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
-}
-
 // A folder typed without its path lies below the one the chooser shows (the
-// quiz folder); a quiz that cannot be made leaves the previous one current and
-// no folder made for it behind.
+// quiz folder); a quiz that cannot be made, for a folder that cannot be
+// created or a name too long, leaves the previous one current and no folder
+// made for it behind.
 TEST_F(ManagerFlowTest, RelativeFolderLiesBelowTheShownOneAndAFailedStartKeepsThePrevious) {
     ChooseFolder(root / "Q", "FIRST");
     manager->StartBtn->click();
@@ -190,38 +165,36 @@ TEST_F(ManagerFlowTest, RelativeFolderLiesBelowTheShownOneAndAFailedStartKeepsTh
     EXPECT_EQ(manager->ProjectLbl->text(), "SECOND");
     const fs::path second = state.quizFile;
 
-    const std::string tooLong(300, 'N');
-    ChooseFolder("Other", QString::fromStdString(tooLong));
+    WriteFileAtomically(root / "plainfile", std::string("not a folder"));
+    ChooseFolder(root / "plainfile" / "deeper", "THIRD");
+    platform.expectError("Unable to create the directory");
+    manager->StartBtn->click();
+    EXPECT_EQ(state.quizFile, second);
+
+    ChooseFolder("Other", QString(300, 'N'));
     platform.setFailureHandler([](const QString&) {});
     manager->StartBtn->click();
-    ASSERT_FALSE(platform.calls().isEmpty());
-    EXPECT_TRUE(platform.calls().last().startsWith("error: "))
-        << platform.calls().last().toStdString();
+    EXPECT_TRUE(LastCall().startsWith("error: ")) << LastCall().toStdString();
     EXPECT_EQ(manager->ProjectLbl->text(), "SECOND");
     EXPECT_EQ(state.quizFile, second);
     EXPECT_FALSE(fs::exists(root / "Q" / "Sub" / "Other"));
     EXPECT_EQ(fs::current_path(), root / "Q" / "Sub");
     ExpectEnabled(true, false);
+    EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
 }
 
-TEST_F(ManagerFlowTest, CancelledChooserKeepsNoQuiz) {
+TEST_F(ManagerFlowTest, CancelledChooserOrAShortQuizFileKeepsNoQuiz) {
     platform.onDialog("TMakeDirForm", [](QDialog& dialog) { dialog.reject(); });
     manager->StartBtn->click();
-    EXPECT_EQ(manager->ProjectLbl->text(), "None Selected");
-    ExpectEnabled(false, false);
     EXPECT_EQ(manager->focusWidget(), manager->StartBtn);
-}
 
-TEST_F(ManagerFlowTest, SelectingAShortQuizFileIsRefusedNamingTheFile) {
     const fs::path broken = root / "BROKEN.TIJ";
     WriteFileAtomically(broken, std::string(100, '\0'));
     platform.expectOpenFile(QString::fromStdString(broken.string()));
     platform.setFailureHandler([](const QString&) {});
     manager->SelectBtn->click();
-    ASSERT_FALSE(platform.calls().isEmpty());
-    const QString shown = platform.calls().last();
-    EXPECT_TRUE(shown.startsWith("error: ")) << shown.toStdString();
-    EXPECT_TRUE(shown.contains("BROKEN.TIJ")) << shown.toStdString();
+    EXPECT_TRUE(LastCall().startsWith("error: ")) << LastCall().toStdString();
+    EXPECT_TRUE(LastCall().contains("BROKEN.TIJ")) << LastCall().toStdString();
     EXPECT_EQ(manager->ProjectLbl->text(), "None Selected");
     ExpectEnabled(false, false);
 }
@@ -257,6 +230,7 @@ TEST_F(ManagerFlowTest, InformationFollowsTheQuestionThroughCancelSaveAndDelete)
     auto attachAndPress = [this](const QString& id, bool save) {
         platform.onDialog("TTIEntryForm", [id, save](QDialog& dialog) {
             auto& form = static_cast<TTIEntryForm&>(dialog);
+            EXPECT_TRUE(form.QuestID->text().isEmpty()) << "even after a cancelled form";
             form.QuestID->setText(id);
             form.qEdit[0]->setText("q");
             form.CorrectEdit->setText("a");
@@ -280,6 +254,7 @@ TEST_F(ManagerFlowTest, InformationFollowsTheQuestionThroughCancelSaveAndDelete)
     std::vector<std::string> topics;
     ListTopicsForSource(topics, state.topicFile, "HYPER");
     EXPECT_EQ(topics, std::vector<std::string>{"KEPT"});
+    EXPECT_EQ(StoredIds(), (std::vector<std::string>{"KEPT", "PLAIN"}));
     EXPECT_TRUE(
         QuestionFile(QuestionFilePath(state), QuizKind::TI).ReadTMRecord(0).hasInformation());
 

@@ -35,15 +35,19 @@ protected:
     ManagerServices services;
 };
 
-TEST_F(TopMenuTest, StartUpShowsTheMenuAfterTheFirstTick) {
+TEST_F(TopMenuTest, StartUpShowsTheMenuCentredAfterTheFirstTick) {
     TNquizMainForm menu(platform, "Tavrin for Windows Ver 2.2", {});
     EXPECT_EQ(menu.TitlePnl->text(), "Tavrin for Windows - Ver 2.2");
+    menu.resize(1000, 700);
     menu.show();
     EXPECT_FALSE(menu.menuPnl->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu.menuPnl->isVisible(); }, 2000));
     EXPECT_FALSE(menu.Timer1->isActive());
     EXPECT_EQ(menu.focusWidget(), menu.HelpBtn);
     EXPECT_TRUE(platform.calls().isEmpty());
+    const QRect panel = menu.menuPnl->geometry();
+    EXPECT_EQ(panel.left(), menu.width() / 2 - panel.width() / 2);
+    EXPECT_EQ(panel.top(), menu.height() / 2 - panel.height() / 2);
 }
 
 TEST_F(TopMenuTest, LowColourScreenIsWarnedAbout) {
@@ -56,16 +60,6 @@ TEST_F(TopMenuTest, LowColourScreenIsWarnedAbout) {
     TNquizMainForm menu(platform, "T", {});
     menu.Timer1Timer();
     EXPECT_FALSE(menu.Timer1->isActive());
-}
-
-TEST_F(TopMenuTest, MenuPanelIsCentredOnTheBackground) {
-    TNquizMainForm menu(platform, "T", {});
-    menu.Timer1->stop();
-    menu.resize(1000, 700);
-    menu.show();
-    const QRect panel = menu.menuPnl->geometry();
-    EXPECT_EQ(panel.left(), 1000 / 2 - panel.width() / 2);
-    EXPECT_EQ(panel.top(), 700 / 2 - panel.height() / 2);
 }
 
 TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuiz) {
@@ -108,16 +102,14 @@ TEST_F(TopMenuTest, F1OnAManagerButtonOpensItsOwnPage) {
     ManagerServices none;
     TTImainform manager(platform, state, none);
     manager.show();
-    manager.SelectBtn->setFocus();
-    platform.expectHelp(120);
-    QTest::keyClick(manager.SelectBtn, Qt::Key_F1);
-    manager.QuitBtn->setFocus();
-    platform.expectHelp(21);
-    QTest::keyClick(manager.QuitBtn, Qt::Key_F1);
-    manager.AddBtn->setEnabled(true);
-    manager.AddBtn->setFocus();
-    platform.expectHelp(126);
-    QTest::keyClick(manager.AddBtn, Qt::Key_F1);
+    const std::pair<QPushButton*, int> pages[] = {
+        {manager.SelectBtn, 120}, {manager.QuitBtn, 21}, {manager.AddBtn, 126}};
+    for (auto [button, context] : pages) {
+        button->setEnabled(true);
+        button->setFocus();
+        platform.expectHelp(context);
+        QTest::keyClick(button, Qt::Key_F1);
+    }
 }
 
 } // namespace
