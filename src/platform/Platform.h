@@ -25,6 +25,14 @@ struct FileDialogRequest {
     bool mustExist = false;
 };
 
+// How a print request ended. A cancelled dialog is not a failure.
+enum class PrintStatus { Printed, Cancelled, Failed };
+
+struct PrintResult {
+    PrintStatus status = PrintStatus::Cancelled;
+    QString reason; // why it failed
+};
+
 struct ProcessResult {
     bool started = false;
     int exitCode = 0;
@@ -58,8 +66,8 @@ public:
     virtual std::optional<QString> GetSaveFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) = 0; // 0x00BBGGRR
     virtual std::optional<FontSpec> ChooseFont(const FontSpec& initial) = 0;
-    // Shows the print dialog and prints the document; false when cancelled or failed.
-    virtual bool PrintDocument(const QTextDocument& document, const QString& title) = 0;
+    // Shows the print dialog and prints the document.
+    virtual PrintResult PrintDocument(const QTextDocument& document, const QString& title) = 0;
     virtual bool PrinterSetup() = 0;
 
     // Starts a program from a Windows-style command line ("prog" args) in the

@@ -28,6 +28,14 @@ namespace tavrin {
 
 namespace {
 
+// Qt keeps no text for a failed print job: name where it was going.
+QString PrinterFailure(const QPrinter& printer) {
+    if (!printer.outputFileName().isEmpty()) {
+        return QApplication::tr("Cannot write %1").arg(printer.outputFileName());
+    }
+    return QApplication::tr("The printer %1 reported an error.").arg(printer.printerName());
+}
+
 // Boxes and dialogs belong to the window the author is working in.
 QWidget* dialogParent() {
     if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -193,16 +201,22 @@ QPrinter& QtPlatform::printer() {
     return *printer_;
 }
 
-bool QtPlatform::PrintDocument(const QTextDocument& document, const QString& title) {
+PrintResult QtPlatform::PrintDocument(const QTextDocument& document, const QString& title) {
     QPrinter& target = printer();
     target.setDocName(title);
     QPrintDialog dialog(&target, dialogParent());
     dialog.setWindowTitle(title);
     if (dialog.exec() != QDialog::Accepted) {
-        return false;
+        return {PrintStatus::Cancelled, {}};
+    }
+    if (!target.isValid()) {
+        return {PrintStatus::Failed, QApplication::tr("No printer is available.")};
     }
     document.print(&target);
-    return target.printerState() != QPrinter::Error;
+    if (target.printerState() == QPrinter::Error) {
+        return {PrintStatus::Failed, PrinterFailure(target)};
+    }
+    return {PrintStatus::Printed, {}};
 }
 
 bool QtPlatform::PrinterSetup() {

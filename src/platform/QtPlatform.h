@@ -32,7 +32,7 @@ public:
     std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
     std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
     std::optional<FontSpec> ChooseFont(const FontSpec& initial) override;
-    bool PrintDocument(const QTextDocument& document, const QString& title) override;
+    PrintResult PrintDocument(const QTextDocument& document, const QString& title) override;
     bool PrinterSetup() override;
     ProcessResult RunProgramAndWait(const QString& commandLine,
                                     const QString& workingFolder) override;

@@ -1,6 +1,7 @@
 #include "platform/ScriptedPlatform.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QTimer>
@@ -84,6 +85,12 @@ void ScriptedPlatform::expectPrint(const QString& pdfPath) {
 
 void ScriptedPlatform::expectPrintCancelled() {
     push(make(Kind::Print, {}, false));
+}
+
+void ScriptedPlatform::expectPrintFailure(const QString& reason) {
+    Expectation e = make(Kind::Print, {}, false);
+    e.printFailure = reason;
+    push(std::move(e));
 }
 
 void ScriptedPlatform::expectPrinterSetup(bool answer) {
@@ -210,21 +217,27 @@ std::optional<FontSpec> ScriptedPlatform::ChooseFont(const FontSpec& initial) {
     return answer;
 }
 
-bool ScriptedPlatform::PrintDocument(const QTextDocument& document, const QString& title) {
+PrintResult ScriptedPlatform::PrintDocument(const QTextDocument& document, const QString& title) {
     lastPrintTitle_ = title;
     const auto e = take(Kind::Print, title);
-    const bool print = e && e->fileAnswer;
+    if (e && !e->printFailure.isEmpty()) {
+        record(QStringLiteral("print: %1 -> failed: %2").arg(title, e->printFailure));
+        return {PrintStatus::Failed, e->printFailure};
+    }
     record(QStringLiteral("print: %1 -> %2")
                .arg(title, fileAnswerText(e ? e->fileAnswer : std::nullopt)));
-    if (!print) {
-        return false;
+    if (!e || !e->fileAnswer) {
+        return {PrintStatus::Cancelled, {}};
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(*e->fileAnswer);
     printer.setDocName(title);
     document.print(&printer);
-    return true;
+    if (printer.printerState() == QPrinter::Error || !QFileInfo::exists(*e->fileAnswer)) {
+        return {PrintStatus::Failed, QStringLiteral("Cannot write %1").arg(*e->fileAnswer)};
+    }
+    return {PrintStatus::Printed, {}};
 }
 
 bool ScriptedPlatform::PrinterSetup() {

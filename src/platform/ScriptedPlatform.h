@@ -51,6 +51,7 @@ public:
     // Prints the document to this PDF file and reports success.
     void expectPrint(const QString& pdfPath);
     void expectPrintCancelled();
+    void expectPrintFailure(const QString& reason);
     void expectPrinterSetup(bool answer);
     // An empty commandLine accepts any command line.
     void expectRunProgram(ProcessResult result, const QString& commandLine = {});
@@ -84,7 +85,7 @@ public:
     std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
     std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
     std::optional<FontSpec> ChooseFont(const FontSpec& initial) override;
-    bool PrintDocument(const QTextDocument& document, const QString& title) override;
+    PrintResult PrintDocument(const QTextDocument& document, const QString& title) override;
     bool PrinterSetup() override;
     ProcessResult RunProgramAndWait(const QString& commandLine,
                                     const QString& workingFolder) override;
@@ -120,6 +121,7 @@ private:
         std::optional<std::uint32_t> colourAnswer;
         std::optional<FontSpec> fontAnswer;
         ProcessResult processResult;
+        QString printFailure;
     };
 
     static Expectation make(Kind kind, const QString& text = {}, bool checkText = true);

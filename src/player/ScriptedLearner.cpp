@@ -86,9 +86,9 @@ std::optional<QString> ScriptedLearner::GetSaveFileName(const FileDialogRequest&
     return GetOpenFileName(request);
 }
 
-bool ScriptedLearner::PrintDocument(const QTextDocument&, const QString& title) {
+PrintResult ScriptedLearner::PrintDocument(const QTextDocument&, const QString& title) {
     report("print", title);
-    return false;
+    return {PrintStatus::Cancelled, {}};
 }
 
 ProcessResult ScriptedLearner::RunProgramAndWait(const QString& commandLine, const QString&) {

@@ -47,7 +47,7 @@ public:
     std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
     std::optional<std::uint32_t> ChooseColour(std::uint32_t) override { return std::nullopt; }
     std::optional<FontSpec> ChooseFont(const FontSpec&) override { return std::nullopt; }
-    bool PrintDocument(const QTextDocument& document, const QString& title) override;
+    PrintResult PrintDocument(const QTextDocument& document, const QString& title) override;
     bool PrinterSetup() override { return false; }
     ProcessResult RunProgramAndWait(const QString& commandLine,
                                     const QString& workingFolder) override;

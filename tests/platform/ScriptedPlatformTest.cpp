@@ -134,8 +134,8 @@ TEST_F(CapturingPlatform, PrintWritesAPdfFile) {
 
     QTextDocument document;
     document.setPlainText("Score: 7 out of 10");
-    EXPECT_TRUE(platform.PrintDocument(document, "Quiz Results"));
-    EXPECT_FALSE(platform.PrintDocument(document, "Quiz Results"));
+    EXPECT_EQ(platform.PrintDocument(document, "Quiz Results").status, PrintStatus::Printed);
+    EXPECT_EQ(platform.PrintDocument(document, "Quiz Results").status, PrintStatus::Cancelled);
     EXPECT_TRUE(failures.isEmpty());
 
     QFile file(pdf);

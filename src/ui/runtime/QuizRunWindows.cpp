@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTextDocument>
+#include <stdexcept>
 
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
@@ -171,7 +172,13 @@ void QuizRunWindows::OfferPrintResults() {
     // A page size of its own keeps the printout to the results text alone
     // (no page numbers added by the printer's layout).
     document.setPageSize(QSizeF(595, 842));
-    run_.platform.PrintDocument(document, run_.text(CustomTexts::kResultsHeading));
+    const PrintResult printed =
+        run_.platform.PrintDocument(document, run_.text(CustomTexts::kResultsHeading));
+    // A failed print ends the run's ending as a results file that cannot be
+    // written does: the error reaches the author and the later steps are skipped.
+    if (printed.status == PrintStatus::Failed)
+        throw std::runtime_error("The Quiz results could not be printed: " +
+                                 printed.reason.toStdString());
 }
 
 void QuizRunWindows::WriteSwapFile() {

@@ -323,5 +323,48 @@ TEST_F(ChoiceRunTest, AResultsFileThatCannotBeWrittenEndsTheRunWithAnError) {
     EXPECT_EQ(platform.HelpFile(), "/program/help.html");
 }
 
+// A failed print ends the run's ending as a failed results file does: the
+// error names the reason, the later steps are skipped and the help file comes
+// back. A cancelled print dialog says nothing and the run goes on.
+TEST_F(ChoiceRunTest, AFailedPrintEndsTheRunWithAnErrorAndACancelledOneGoesOn) {
+    for (const bool fails : {true, false}) {
+        SCOPED_TRACE(fails ? "print fails" : "print cancelled");
+        MemoryQuizSource quiz(QuizKind::MC);
+        auto question = MCQuestion("ONE", "Alone", "yes", {});
+        question.setPreviewEntry("One");
+        quiz.add(question);
+        auto& settings = quiz.editSettings();
+        settings.setSaveResultsToPrinter(true);
+        settings.setUseDataSwapFile(true);
+        settings.setAllowPostQuizReview(true);
+        auto window = settings.programWindow();
+        window.setUseHelpFile(true);
+        window.setHelpFile("quiz.hlp");
+        settings.setProgramWindow(window);
+        platform.onDialog(QStringLiteral("TMCDisplayForm"), [](QDialog& dialog) {
+            QTest::keyClick(&dialog, Qt::Key_Return);
+            click(dialog, QStringLiteral("continuebitbtn"));
+        });
+        CloseResults(platform);
+        platform.expectYesNo(QStringLiteral("Do you want to print the Results?\n\r"), true);
+        if (fails) {
+            platform.expectPrintFailure(QStringLiteral("The printer LASER reported an error."));
+            platform.expectError(QStringLiteral("The Quiz results could not be printed: "
+                                                "The printer LASER reported an error."));
+        } else {
+            platform.expectPrintCancelled();
+            platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"),
+                                 false);
+        }
+        platform.SetHelpFile(QStringLiteral("/program/help.html"));
+
+        PreviewQuiz(platform, quiz, "PRINTS.MCJ", presenter, random);
+
+        EXPECT_EQ(quiz.readFile("PRINTS.MCS"), fails ? "" : "10\r\n");
+        EXPECT_EQ(platform.HelpFile(), QStringLiteral("/program/help.html"));
+        platform.verifyDone();
+    }
+}
+
 } // namespace
 } // namespace tavrin::test
