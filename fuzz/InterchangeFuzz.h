@@ -18,7 +18,7 @@ template <typename Reader> int FuzzReader(const std::uint8_t* data, std::size_t 
     std::vector<std::string> notes;
     try {
         const std::string text =
-            DecodeTextFile(std::string_view(reinterpret_cast<const char*>(data), size), notes);
+            DecodeTextFile(std::string(reinterpret_cast<const char*>(data), size), notes);
         const ReadResult result = read(text);
         for (const QuizKind kind : {QuizKind::QA, QuizKind::TI, QuizKind::MC}) {
             QuestionMapper mapper(kind, {"Q1"});

@@ -62,11 +62,10 @@ ReadResult ReadQuestionsFile(const fs::path& path, std::optional<Format> format)
     if (size > kMaxFileBytes)
         throw FormatError(path.string() + " cannot be imported: it is larger than " +
                           std::to_string(kMaxFileBytes / (1024 * 1024)) + " MB");
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    std::string bytes = ReadFileText(path);
     try {
         std::vector<std::string> notes;
-        const std::string text = DecodeTextFile(
-            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), notes);
+        const std::string text = DecodeTextFile(std::move(bytes), notes);
         ReadResult result;
         switch (format.value_or(GuessFormat(path, text))) {
         case Format::Gift:

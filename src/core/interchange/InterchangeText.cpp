@@ -19,6 +19,11 @@ bool IsBlank(char c) {
 
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
+        // Plain ASCII, most of any file, needs no decoding.
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
         char32_t cp = 0;
         bool ok = true;
         pos += cp1252::decodeUtf8(text, pos, cp, ok);
@@ -110,18 +115,32 @@ bool BreaksLine(const std::string& tag) {
            tag == "ol" || tag == "table";
 }
 
+// Text that HTML reading would leave exactly as it is: no markup, no
+// entities, no line breaks and no blanks but single spaces between words.
+bool IsAlreadyPlain(std::string_view text) {
+    if (!text.empty() && (text.front() == ' ' || text.back() == ' '))
+        return false;
+    char previous = 0;
+    for (const char c : text) {
+        if (c == '<' || c == '&' || (IsBlank(c) && (c != ' ' || previous == ' ')))
+            return false;
+        previous = c;
+    }
+    return true;
+}
+
 } // namespace
 
-std::string DecodeTextFile(std::string_view bytes, std::vector<std::string>& notes) {
+std::string DecodeTextFile(std::string bytes, std::vector<std::string>& notes) {
     if (bytes.size() >= 2 &&
         ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF')))
         throw FormatError("it is UTF-16 text; save it as UTF-8 and import it again");
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
-    if (bytes.find('\0') != std::string_view::npos)
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.erase(0, 3);
+    if (bytes.find('\0') != std::string::npos)
         throw FormatError("it is not a text file");
     if (IsValidUtf8(bytes))
-        return std::string(bytes);
+        return bytes; // the file's own buffer: no copy of a large file
     if (!IsCp1252Text(bytes))
         throw FormatError("it is neither UTF-8 nor Windows-1252 text");
     notes.push_back("The file is not UTF-8; it was read as Windows-1252 text.");
@@ -151,6 +170,8 @@ std::string DecodeEntities(std::string_view text) {
 }
 
 std::string HtmlToPlain(std::string_view html) {
+    if (IsAlreadyPlain(html))
+        return std::string(html); // most answers and names: spare the three passes
     std::string text;
     text.reserve(html.size());
     bool pendingBlank = false;

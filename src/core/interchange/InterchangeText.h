@@ -17,7 +17,7 @@ inline constexpr std::size_t kMaxFileBytes = 32u * 1024 * 1024;
 // dropped. Text that is not UTF-8 is read as Windows-1252 (the encoding
 // spreadsheet programs save in) and a note says so; text that is neither, or
 // UTF-16, or binary, is a FormatError saying what the file is.
-std::string DecodeTextFile(std::string_view bytes, std::vector<std::string>& notes);
+std::string DecodeTextFile(std::string bytes, std::vector<std::string>& notes);
 
 // HTML as plain text: tags removed, paragraphs and line breaks become '\n',
 // runs of blanks one blank, entities decoded, blank lines at either end gone.

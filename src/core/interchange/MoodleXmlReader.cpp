@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <iterator>
 #include <pugixml.hpp>
 
 #include "core/bytes/FileError.h"
@@ -21,9 +23,14 @@ public:
             pos_ = 0;
             line_ = 1;
         }
-        line_ += static_cast<std::size_t>(
-            std::count(text_.begin() + static_cast<std::ptrdiff_t>(pos_),
-                       text_.begin() + static_cast<std::ptrdiff_t>(target), '\n'));
+        // memchr jumps over the long runs between line ends far faster than
+        // a byte-by-byte count.
+        const char* const end = text_.data() + target;
+        for (const char* at = text_.data() + pos_;
+             (at = static_cast<const char*>(
+                  std::memchr(at, '\n', static_cast<std::size_t>(end - at))));
+             ++at)
+            ++line_;
         pos_ = target;
         return line_;
     }
@@ -75,7 +82,7 @@ std::optional<std::string> DecodeBase64(std::string_view text) {
 }
 
 std::string FormattedText(const pugi::xml_node& node) {
-    const std::string raw = node.child("text").text().get();
+    const std::string_view raw = node.child("text").text().get();
     const std::string_view format = node.attribute("format").value();
     if (format == "plain_text")
         return TidyLines(raw);
@@ -206,7 +213,10 @@ ReadResult ReadMoodleXml(std::string_view text) {
     if (!quiz)
         throw FormatError("it is not Moodle XML: its root element is not <quiz>");
     ReadResult result;
-    for (const pugi::xml_node node : quiz.children("question")) {
+    const auto questions = quiz.children("question");
+    result.questions.reserve(
+        static_cast<std::size_t>(std::distance(questions.begin(), questions.end())));
+    for (const pugi::xml_node node : questions) {
         if (std::string_view(node.attribute("type").value()) == "category")
             continue;
         result.questions.push_back(ReadQuestion(node, lines.lineAt(node.offset_debug())));

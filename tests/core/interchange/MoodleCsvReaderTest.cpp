@@ -3,6 +3,7 @@
 
 #include "core/bytes/FileError.h"
 #include "core/interchange/CsvTable.h"
+#include "core/interchange/InterchangeText.h"
 #include "core/interchange/MoodleXmlReader.h"
 #include "tests/core/interchange/InterchangeSummary.h"
 
@@ -71,6 +72,7 @@ TEST(MoodleXmlReaderTest, ReadsEveryTypeAndSkipsCategories) {
     EXPECT_EQ(result.questions[0].media[0].name, "map.gif");
     EXPECT_EQ(result.questions[0].media[0].bytes, "GIF8");
     EXPECT_EQ(result.questions[0].where, "line 4");
+    EXPECT_EQ(result.questions[5].where, "line 37");
 }
 
 TEST(MoodleXmlReaderTest, RefusesBrokenFilesAndLeavesEntityBombsInert) {
@@ -101,6 +103,24 @@ TEST(MoodleXmlReaderTest, RefusesBrokenFilesAndLeavesEntityBombsInert) {
     }
 }
 
+// Text that needs no work and text that only just needs some come out alike.
+TEST(HtmlTextTest, MarkupEntitiesAndBlankRunsGoWhereverTheyStand) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""},
+        {"Paris", "Paris"},
+        {"right 12", "right 12"},
+        {"two  blanks", "two blanks"},
+        {" leading", "leading"},
+        {"trailing ", "trailing"},
+        {"tab\there", "tab here"},
+        {"line\r\nend", "line end"},
+        {"Tom &amp; Jerry", "Tom & Jerry"},
+        {"a<br>b", "a\nb"},
+    };
+    for (const auto& [html, plain] : cases)
+        EXPECT_EQ(HtmlToPlain(html), plain) << html;
+}
+
 TEST(CsvReaderTest, ReadsQuotedCellsInAnyColumnOrder) {
     const ReadResult result =
         ReadCsv("answer,Question,Name,Wrong 1,Wrong 2,Match 1,Preview\r\n"
@@ -121,6 +141,9 @@ TEST(CsvReaderTest, ReadsQuotedCellsInAnyColumnOrder) {
 TEST(CsvReaderTest, EncodingsAndHeadersAreCheckedBeforeAnyRow) {
     std::vector<std::string> notes;
     EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBFQuestion", notes), "Question");
+    EXPECT_TRUE(notes.empty());
+    EXPECT_EQ(DecodeTextFile("plain, then \xC3\xA9t\xC3\xA9", notes),
+              "plain, then \xC3\xA9t\xC3\xA9");
     EXPECT_TRUE(notes.empty());
     EXPECT_EQ(DecodeTextFile("Caf\xE9 \x80", notes), "Caf\xC3\xA9 \xE2\x82\xAC");
     EXPECT_EQ(notes.size(), 1u);
