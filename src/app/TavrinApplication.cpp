@@ -23,7 +23,7 @@ TavrinApplication::TavrinApplication(Platform& platform, const QString& programP
     TNquizMainForm::Actions actions;
     actions.openManager = [this](QuizKind kind) { OpenManager(kind); };
     actions.showTutorial = [this] {
-        ShowTutorial(platform_, state_, services_.showTutorial, mainForm_.get());
+        OpenProgramTutorial(platform_, state_, mainForm_.get());
     };
     services_.previewQuiz = [this](QuizManagerForm& manager) {
         const ProjectQuizSource source(state_);

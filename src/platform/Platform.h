@@ -33,6 +33,8 @@ struct PrintResult {
     QString reason; // why it failed
 };
 
+enum class YesNoCancel { Yes, No, Cancel };
+
 struct ProcessResult {
     bool started = false;
     int exitCode = 0;
@@ -51,6 +53,8 @@ public:
     virtual void ShowInfo(const QString& text) = 0;
     virtual bool AskYesNo(const QString& text) = 0;
     virtual bool AskYesNoHelp(const QString& text, int helpContext) = 0;
+    // A question that may also abandon the action that asked it.
+    virtual YesNoCancel AskYesNoCancel(const QString& text) = 0;
 
     // Help at a context number in the current help file.
     virtual void SetHelpFile(const QString& path) = 0;

@@ -90,6 +90,19 @@ bool QtPlatform::AskYesNoHelp(const QString& text, int helpContext) {
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
+YesNoCancel QtPlatform::AskYesNoCancel(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::tr("Confirm"), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent());
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return YesNoCancel::Yes;
+    case QMessageBox::No:
+        return YesNoCancel::No;
+    default:
+        return YesNoCancel::Cancel;
+    }
+}
+
 void QtPlatform::SetHelpFile(const QString& path) {
     helpFile_ = path;
 }

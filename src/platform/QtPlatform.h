@@ -23,6 +23,7 @@ public:
     void ShowInfo(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     bool AskYesNoHelp(const QString& text, int helpContext) override;
+    YesNoCancel AskYesNoCancel(const QString& text) override;
     void SetHelpFile(const QString& path) override;
     QString HelpFile() const override;
     void ShowHelp(int context) override;

@@ -49,6 +49,12 @@ void ScriptedPlatform::expectYesNoHelp(const QString& text, bool answer, bool pr
     push(std::move(e));
 }
 
+void ScriptedPlatform::expectYesNoCancel(const QString& text, YesNoCancel answer) {
+    Expectation e = make(Kind::YesNoCancel, text);
+    e.threeWayAnswer = answer;
+    push(std::move(e));
+}
+
 void ScriptedPlatform::expectHelp(int context) {
     push(make(Kind::Help, QString::number(context)));
 }
@@ -155,6 +161,14 @@ bool ScriptedPlatform::AskYesNoHelp(const QString& text, int helpContext) {
                .arg(text)
                .arg(helpContext)
                .arg(yesNo(answer)));
+    return answer;
+}
+
+YesNoCancel ScriptedPlatform::AskYesNoCancel(const QString& text) {
+    const auto e = take(Kind::YesNoCancel, text);
+    const YesNoCancel answer = e ? e->threeWayAnswer : YesNoCancel::Cancel;
+    static const char* const names[] = {"Yes", "No", "Cancel"};
+    record(QStringLiteral("yesnocancel: %1 -> %2").arg(text, names[static_cast<int>(answer)]));
     return answer;
 }
 
@@ -353,6 +367,8 @@ QString ScriptedPlatform::kindName(Kind kind) {
         return QStringLiteral("Yes/No box");
     case Kind::YesNoHelp:
         return QStringLiteral("Yes/No/Help box");
+    case Kind::YesNoCancel:
+        return QStringLiteral("Yes/No/Cancel box");
     case Kind::Help:
         return QStringLiteral("help at context");
     case Kind::OpenFile:

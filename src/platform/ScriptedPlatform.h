@@ -43,6 +43,7 @@ public:
     void expectYesNo(const QString& text, bool answer);
     // `pressHelpFirst` also records the help call that the Help button makes.
     void expectYesNoHelp(const QString& text, bool answer, bool pressHelpFirst = false);
+    void expectYesNoCancel(const QString& text, YesNoCancel answer);
     void expectHelp(int context);
     void expectOpenFile(std::optional<QString> answer); // nullopt = cancelled
     void expectSaveFile(std::optional<QString> answer);
@@ -76,6 +77,7 @@ public:
     void ShowInfo(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     bool AskYesNoHelp(const QString& text, int helpContext) override;
+    YesNoCancel AskYesNoCancel(const QString& text) override;
     void SetHelpFile(const QString& path) override;
     QString HelpFile() const override;
     void ShowHelp(int context) override;
@@ -100,6 +102,7 @@ private:
         Info,
         YesNo,
         YesNoHelp,
+        YesNoCancel,
         Help,
         OpenFile,
         SaveFile,
@@ -116,6 +119,7 @@ private:
         QString text; // compared when `checkText`
         bool checkText = true;
         bool answer = false;
+        YesNoCancel threeWayAnswer = YesNoCancel::Cancel;
         bool pressHelpFirst = false;
         std::optional<QString> fileAnswer;
         std::optional<std::uint32_t> colourAnswer;

@@ -73,6 +73,12 @@ bool ScriptedLearner::AskYesNoHelp(const QString& text, int) {
     return AskYesNo(text);
 }
 
+// A scripted learner leaves files as they were: nothing is saved.
+YesNoCancel ScriptedLearner::AskYesNoCancel(const QString& text) {
+    report("yesnocancel", text + QStringLiteral(" -> No"));
+    return YesNoCancel::No;
+}
+
 void ScriptedLearner::ShowHelp(int context) {
     report("help", QString::number(context));
 }

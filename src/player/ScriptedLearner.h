@@ -41,6 +41,7 @@ public:
     void ShowInfo(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     bool AskYesNoHelp(const QString& text, int helpContext) override;
+    YesNoCancel AskYesNoCancel(const QString& text) override;
     void ShowHelp(int context) override;
     void Beep() override {}
     std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;

@@ -4,15 +4,10 @@
 #include "platform/Platform.h"
 #include "platform/PlatformConversions.h"
 #include "ui/hyper/MediaDisplay.h"
+#include "ui/notes/THNotesForm.h"
+#include "ui/present/ShowBackground.h"
 
 namespace tavrin {
-namespace {
-
-void notAvailable(Platform& platform) {
-    platform.ShowInfo(QStringLiteral("This function is not available yet."));
-}
-
-} // namespace
 
 void PreviewMultimedia(Platform& platform, const QString& caption, const std::string& command,
                        const std::filesystem::path& quizFolder) {
@@ -30,8 +25,12 @@ void PreviewTextScreen(Platform& platform, const std::filesystem::path& quizFold
     ShowTextScreen(platform, MediaSession::ForQuizFolder(quizFolder), design, textLines, QString());
 }
 
-void PreviewNotesFile(Platform& platform, const std::filesystem::path&) {
-    notAvailable(platform);
+void PreviewNotesFile(Platform& platform, const std::filesystem::path& quizFolder,
+                      const QString& name) {
+    const std::filesystem::path found = FindMediaFile(quizFolder, StoredText(name));
+    ShowNotes(platform, found.empty() ? QString::fromStdU16String(
+                                            (quizFolder / name.toStdU16String()).u16string())
+                                      : QString::fromStdU16String(found.u16string()));
 }
 
 void RunLinkedProgram(Platform& platform, int linkType, const std::string& value,

@@ -19,8 +19,10 @@ void PreviewFormattedText(Platform& platform, const ViewPortDesign& design,
                           const std::vector<std::string>& textLines);
 void PreviewTextScreen(Platform& platform, const std::filesystem::path& quizFolder,
                        const ViewPortDesign& design, const std::vector<std::string>& textLines);
-// The notes editor is not part of the program yet; the author is told so.
-void PreviewNotesFile(Platform& platform, const std::filesystem::path& file);
+// The notes editor on a typed notes-file name, looked up in the quiz folder;
+// a name that is not there yet opens an empty text that Save creates.
+void PreviewNotesFile(Platform& platform, const std::filesystem::path& quizFolder,
+                      const QString& name);
 // LinkType 4 ("program,parameters") and 9 ("program document"), the value as
 // stored; a program that cannot be started is reported with the reason.
 void RunLinkedProgram(Platform& platform, int linkType, const std::string& value,

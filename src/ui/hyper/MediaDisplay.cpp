@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "core/bytes/Cp1252.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FolderNames.h"
 #include "core/topics/TopicDisplay.h"
@@ -13,6 +14,7 @@
 #include "ui/hyper/TShowHTextForm.h"
 #include "ui/hyper/TShowMultForm.h"
 #include "ui/hyper/TTxtVPDispForm.h"
+#include "ui/notes/THNotesForm.h"
 #include "ui/present/ShowBackground.h"
 
 namespace tavrin {
@@ -50,6 +52,13 @@ void GiveLowColourAdvisory(Platform& platform, const MediaSession& session) {
 void PlayMediaFile(Platform& platform, MediaSession& session, const std::string& file) {
     session.mediaPlayerFile = file;
     ShowMediaPlayer(platform, session);
+}
+
+// A notes file that is not in the quiz folder is opened by its name there,
+// as an empty text.
+QString NotesFileName(const MediaSession& session, const std::string& file) {
+    const auto found = FindMediaFile(session.quizFolder, file);
+    return found.empty() ? PathText(session.quizFolder / cp1252::toUtf8(file)) : PathText(found);
 }
 
 } // namespace
@@ -179,8 +188,10 @@ void ShowTopic(Platform& platform, MediaSession& session, const std::vector<std:
         RunProgram(platform, session, display.linkType, display.command);
         break;
     case TopicDisplayKind::OpenDocument:
-    case TopicDisplayKind::NotesViewer:
         OpenDocument(platform, session, display.command);
+        break;
+    case TopicDisplayKind::NotesViewer:
+        ShowNotes(platform, NotesFileName(session, display.command));
         break;
     case TopicDisplayKind::Nothing:
         break;

@@ -51,7 +51,7 @@ void TTypedNameForm::ViewBtnClick() {
     if (kind_ == TypedNameKind::WindowsProgram) {
         RunLinkedProgram(platform(), 9, StoredText(Edit1->text()), quizFolder_);
     } else {
-        PreviewNotesFile(platform(), quizFolder_ / Edit1->text().toStdString());
+        PreviewNotesFile(platform(), quizFolder_, Edit1->text());
     }
 }
 

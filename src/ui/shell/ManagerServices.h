@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-
-class QWidget;
 
 namespace tavrin {
 
@@ -21,8 +18,6 @@ struct ManagerServices {
     ManagerAction compileQuiz;
     ManagerAction createExecutable;
     ManagerAction prepareDistribution;
-    // Shows the tutorial document, given its path.
-    std::function<void(const QString& path, QWidget* parent)> showTutorial;
     // Shows one stored question as the learner sees it; given its record bytes.
     std::function<void(QuizManagerForm&, const std::vector<std::uint8_t>& record)> viewQuestion;
     // Attaches or changes a question's information; true when it has some afterwards.

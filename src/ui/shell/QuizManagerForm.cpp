@@ -318,7 +318,7 @@ void QuizManagerForm::ProgramPresentationBtnClick() {
 }
 void QuizManagerForm::TutorialBtnClick() {
     RunOperation(TutorialBtn, FocusAfter::Self,
-                 [this] { ShowTutorial(platform_, state_, services_.showTutorial, this); });
+                 [this] { OpenProgramTutorial(platform_, state_, this); });
 }
 
 void QuizManagerForm::HelpBtnClick() {

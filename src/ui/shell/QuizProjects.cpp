@@ -3,7 +3,7 @@
 #include "core/project/ProjectState.h"
 #include "core/topics/TopicFile.h"
 #include "platform/Platform.h"
-#include "ui/shell/FormHelp.h"
+#include "ui/notes/TTutorialForm.h"
 #include "ui/shell/QuizManagerForm.h"
 #include "ui/shell/TMCmainform.h"
 #include "ui/shell/TMakeDirForm.h"
@@ -117,18 +117,14 @@ void SelectQuiz(QuizManagerForm& manager) {
     OpenAndShow(manager, [&] { state.SelectQuiz(path, AskThrough(platform), UpgradeTopics()); });
 }
 
-void ShowTutorial(Platform& platform, const ProjectState& state,
-                  const decltype(ManagerServices::showTutorial)& viewer, QWidget* parent) {
+void OpenProgramTutorial(Platform& platform, const ProjectState& state, QWidget* parent) {
     const fs::path tutorial = state.programFolder / "DRAVLEN.RTF";
     if (!fs::exists(tutorial)) {
         platform.ShowError(
             QStringLiteral("The Tutorial file %1 was not found").arg(Shown(tutorial)));
         return;
     }
-    if (viewer)
-        viewer(Shown(tutorial), parent);
-    else
-        ShowNotAvailableYet(platform, QStringLiteral("Tutorial"));
+    ShowTutorial(platform, Shown(tutorial), parent);
 }
 
 QString ManagerTitle(const ProjectState& state) {

@@ -28,8 +28,7 @@ void StartNewQuiz(QuizManagerForm& manager);
 void SelectQuiz(QuizManagerForm& manager);
 
 // Shows the tutorial of the program folder, or says that it is missing.
-void ShowTutorial(Platform& platform, const ProjectState& state,
-                  const decltype(ManagerServices::showTutorial)& viewer, QWidget* parent);
+void OpenProgramTutorial(Platform& platform, const ProjectState& state, QWidget* parent);
 
 // Small views of the state that the forms need.
 QString ManagerTitle(const ProjectState& state);

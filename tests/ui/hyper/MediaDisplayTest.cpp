@@ -302,9 +302,12 @@ TEST_F(MediaDisplayTest, ProgramsAndDocumentsGoThroughThePlatform) {
     makeFile("Page.htm");
     platform.expectOpenDocument(inFolder("Page.htm"));
     ShowTopic(platform, session, CommandTopic("", 10, "PAGE.HTM"));
-    makeFile("notes.txt");
-    platform.expectOpenDocument(inFolder("notes.txt"));
-    ShowTopic(platform, session, CommandTopic("", 13, "notes.txt"));
+    makeFile("Notes.txt");
+    platform.onDialog("THNotesForm", [&](QDialog& notes) {
+        EXPECT_EQ(notes.windowTitle(), "Current File : " + inFolder("Notes.txt"));
+        notes.reject();
+    });
+    ShowTopic(platform, session, CommandTopic("", 13, "NOTES.TXT"));
 }
 
 TEST_F(MediaDisplayTest, MediaTopicsCarryTheirCaptionUnknownTypesShowNothingBadTypesAreReported) {

@@ -208,5 +208,28 @@ TEST_F(PickerTest, CommandTypeDialogTakesTheProgramKindsType) {
     EXPECT_EQ(record.runCommand(), "viewer.exe a.doc");
 }
 
+TEST_F(PickerTest, ViewOfANotesFileOpensTheNotesEditorOnTheQuizFolderFile) {
+    write(quiz_ / "Advice.txt");
+    platform.onDialog("TNoteFileForm", [](QDialog& picker) {
+        typeInto(picker, "Edit1", "ADVICE.TXT");
+        click(picker, "ViewBtn");
+        typeInto(picker, "Edit1", "later.txt");
+        click(picker, "ViewBtn");
+        click(picker, "OKBtn");
+    });
+    QStringList captions;
+    for (int i = 0; i < 2; ++i)
+        platform.onDialog("THNotesForm", [&captions](QDialog& notes) {
+            captions.append(notes.windowTitle());
+            notes.reject();
+        });
+    QString file;
+    EXPECT_TRUE(PickNotesFile(platform, quiz_, file));
+    EXPECT_EQ(file, "later.txt");
+    const QString folder = QString::fromStdString(quiz_.string());
+    EXPECT_EQ(captions, (QStringList{"Current File : " + folder + "/Advice.txt",
+                                     "Current File : " + folder + "/later.txt"}));
+}
+
 } // namespace
 } // namespace tavrin

@@ -4,6 +4,8 @@
 #include "core/questions/TTMRecord.h"
 #include "platform/HelpViewer.h"
 #include "platform/ScriptedPlatform.h"
+#include "ui/notes/THNotesForm.h"
+#include "ui/notes/TTutorialForm.h"
 #include "ui/present/program/TChangeTextForm.h"
 #include "ui/present/program/TDesignAboutForm.h"
 #include "ui/present/program/THelpfileForm.h"
@@ -71,8 +73,11 @@ void CollectContexts(const QWidget& form, std::set<int>& contexts) {
     contexts.insert(HelpContextOf(&form));
     if (const auto* dialog = qobject_cast<const PlatformDialog*>(&form))
         contexts.insert(dialog->helpContext());
-    for (const QWidget* child : form.findChildren<QWidget*>())
+    for (const QWidget* child : form.findChildren<QWidget*>()) {
         contexts.insert(HelpContextOf(child));
+        if (const auto* dialog = qobject_cast<const PlatformDialog*>(child))
+            contexts.insert(dialog->helpContext());
+    }
 }
 
 TEST(HelpFileTest, ManualHasAPageForEveryContextTheFormsCarry) {
@@ -122,10 +127,12 @@ TEST(HelpFileTest, ManualHasAPageForEveryContextTheFormsCarry) {
     CollectContexts(TTestQForm(platform, settings), contexts);
     CollectContexts(TTITestForm(platform, settings), contexts);
     CollectContexts(TMCTestForm(platform, settings), contexts);
-    for (int context : {20,  21,  22,  100, 120, 125, 126, 127, 130, 140, 141, 142, 143,
-                        150, 260, 270, 280, 290, 200, 230, 400, 405, 440, 450, 460, 465,
-                        470, 475, 205, 206, 207, 301, 302, 303, 304, 305, 306, 307, 308,
-                        310, 315, 320, 321, 325, 330})
+    CollectContexts(THNotesForm(platform), contexts);
+    CollectContexts(TTutorialForm(platform, "T"), contexts);
+    for (int context :
+         {20,  21,  22,  100, 120, 125, 126, 127, 130, 140, 141, 142, 143, 150, 260, 270, 280,
+          290, 200, 230, 400, 405, 440, 450, 460, 465, 470, 475, 205, 206, 207, 301, 302, 303,
+          304, 305, 306, 307, 308, 310, 315, 320, 321, 325, 330, 800, 805, 806, 810, 815})
         EXPECT_TRUE(contexts.count(context)) << "no form carries " << context;
     for (int context : contexts)
         EXPECT_TRUE(anchors.count(context)) << "no page for help context " << context;

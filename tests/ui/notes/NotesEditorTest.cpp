@@ -1,0 +1,209 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "core/files/FileIO.h"
+#include "support/GuiTestSupport.h"
+#include "tests/core/TempFolder.h"
+#include "tests/ui/notes/PdfText.h"
+#include "ui/notes/TFindDialog.h"
+#include "ui/notes/THNotesForm.h"
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+QString Shown(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+class NotesEditorTest : public test::GuiTest {
+protected:
+    // Runs the editor on the file; `use` drives the open window.
+    void edit(const fs::path& file, std::function<void(THNotesForm&)> use) {
+        platform.onDialog("THNotesForm",
+                          [use](QDialog& form) { use(static_cast<THNotesForm&>(form)); });
+        ShowNotes(platform, Shown(file));
+    }
+    static void type(THNotesForm& form, const QString& text) {
+        form.Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form.Memo1, text);
+    }
+    static void select(THNotesForm& form, int start, int length) {
+        QTextCursor cursor = form.Memo1->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        form.Memo1->setTextCursor(cursor);
+    }
+    static QString selected(THNotesForm& form) { return form.Memo1->textCursor().selectedText(); }
+    static int selectionStart(THNotesForm& form) {
+        return form.Memo1->textCursor().selectionStart();
+    }
+
+    TempFolder folder_;
+};
+
+TEST_F(NotesEditorTest, ANewNameOpensEmptyAndSaveCreatesItWithCrLfLines) {
+    const fs::path file = folder_ / "advice.txt";
+    edit(file, [&](THNotesForm& form) {
+        EXPECT_EQ(form.windowTitle(), "Current File : " + Shown(file));
+        EXPECT_TRUE(form.Memo1->toPlainText().isEmpty());
+        type(form, "Read chapter 2");
+        QTest::keyClick(form.Memo1, Qt::Key_Return);
+        type(form, "again");
+        form.Save1->trigger();
+        form.Exit1->trigger();
+    });
+    EXPECT_EQ(ReadFileText(file), "Read chapter 2\r\nagain\r\n");
+}
+
+TEST_F(NotesEditorTest, TheSaveQuestionGuardsClosingNewAndOpen) {
+    const fs::path file = folder_ / "old.txt";
+    WriteFileAtomically(file, std::string("caf\xE9\r\n"));
+    const QString question = "File old.txt has changed. Save Now?";
+    platform.expectYesNoCancel(question, YesNoCancel::Cancel);
+    platform.expectYesNoCancel(question, YesNoCancel::No);
+    platform.expectYesNoCancel("File Untitled has changed. Save Now?", YesNoCancel::Yes);
+    platform.expectSaveFile(std::nullopt);
+    platform.expectYesNoCancel("File Untitled has changed. Save Now?", YesNoCancel::Yes);
+    platform.expectSaveFile(Shown(folder_ / "new.txt"));
+    edit(file, [&](THNotesForm& form) {
+        EXPECT_EQ(form.Memo1->toPlainText(), QString::fromUtf8("caf\xC3\xA9"));
+        type(form, "!");
+        form.Exit1->trigger();
+        EXPECT_TRUE(form.isVisible()) << "Cancel keeps the window";
+        EXPECT_EQ(form.Memo1->toPlainText(), QString::fromUtf8("caf\xC3\xA9!"));
+        form.New1->trigger();
+        EXPECT_EQ(form.windowTitle(), "Current File : Untitled");
+        type(form, "draft");
+        // Yes, then cancelling the save dialog: nothing is saved, so nothing is lost.
+        form.Exit1->trigger();
+        EXPECT_TRUE(form.isVisible());
+        form.Exit1->trigger();
+    });
+    EXPECT_EQ(ReadFileText(file), "caf\xE9\r\n") << "No leaves the file as it was";
+    EXPECT_EQ(ReadFileText(folder_ / "new.txt"), "draft\r\n");
+}
+
+TEST_F(NotesEditorTest, FilesThatCannotBeReadOrWrittenAreReportedAndChangeNothing) {
+    const fs::path binary = folder_ / "tool.exe";
+    WriteFileAtomically(binary, std::string("MZ\0\0", 4));
+    const QString refused = Shown(binary) + ": the file is not a text file";
+    platform.expectError(refused);
+    ShowNotes(platform, Shown(binary)); // refused: no window
+
+    const QString question = "File n.txt has changed. Save Now?";
+    const fs::path unwritable = folder_ / "missing" / "x.txt";
+    platform.expectYesNoCancel(question, YesNoCancel::No);
+    platform.expectOpenFile(Shown(binary));
+    platform.expectError(refused);
+    platform.expectSaveFile(Shown(unwritable));
+    platform.expectError(Shown(unwritable) +
+                         ": cannot create a temporary file beside it: No such file or directory");
+    platform.expectYesNoCancel(question, YesNoCancel::No);
+    edit(folder_ / "n.txt", [&](THNotesForm& form) {
+        type(form, "keep");
+        form.Open1->trigger();
+        EXPECT_EQ(form.Memo1->toPlainText(), "keep");
+        EXPECT_EQ(form.windowTitle(), "Current File : " + Shown(folder_ / "n.txt"));
+        form.SaveAs1->trigger();
+        EXPECT_EQ(form.currentFile(), Shown(folder_ / "n.txt"));
+        form.Exit1->trigger(); // still modified: asked again
+    });
+    EXPECT_FALSE(fs::exists(folder_ / "n.txt"));
+}
+
+TEST_F(NotesEditorTest, FindComparesCaseAndBeepsAfterTheLastOccurrence) {
+    const fs::path file = folder_ / "n.txt";
+    WriteFileAtomically(file, std::string("Alpha beta\r\nalpha gamma\r\n"));
+    edit(file, [&](THNotesForm& form) {
+        form.Find1->trigger();
+        TFindDialog& find = *form.FindDialog1;
+        EXPECT_TRUE(find.isVisible() && !find.isModal());
+        EXPECT_FALSE(find.ReplaceBtn->isVisible());
+        test::typeInto(find, "FindEdit", "ALPHA");
+        test::click(find, "FindNextBtn");
+        EXPECT_EQ(platform.beepCount(), 1);
+        EXPECT_TRUE(selected(form).isEmpty());
+        test::typeInto(find, "FindEdit", "alpha");
+        test::click(find, "FindNextBtn");
+        EXPECT_EQ(selectionStart(form), 11);
+        test::click(find, "FindNextBtn");
+        EXPECT_EQ(platform.beepCount(), 2);
+        EXPECT_EQ(selectionStart(form), 11);
+        EXPECT_EQ(selected(form), "alpha");
+        form.Exit1->trigger();
+    });
+}
+
+TEST_F(NotesEditorTest, ReplaceAllContinuesAfterTheInsertedTextAndBeepsOnce) {
+    const fs::path file = folder_ / "n.txt";
+    WriteFileAtomically(file, std::string("banana\r\nxa\r\n"));
+    platform.expectYesNoCancel("File n.txt has changed. Save Now?", YesNoCancel::No);
+    edit(file, [&](THNotesForm& form) {
+        form.Replace1->trigger();
+        TFindDialog& replace = *form.ReplaceDialog1;
+        test::typeInto(replace, "FindEdit", "a");
+        test::typeInto(replace, "ReplaceEdit", "aa");
+        select(form, 0, 1); // "b" is not the find text and is kept
+        test::click(replace, "ReplaceAllBtn");
+        EXPECT_EQ(form.Memo1->toPlainText(), "baanaanaa\nxaa");
+        EXPECT_EQ(platform.beepCount(), 1);
+        // Nothing left after the caret: a selection that is not the find text stays.
+        select(form, 11, 2);
+        test::click(replace, "ReplaceBtn");
+        EXPECT_EQ(form.Memo1->toPlainText(), "baanaanaa\nxaa");
+        EXPECT_EQ(platform.beepCount(), 2);
+        form.Exit1->trigger();
+    });
+}
+
+TEST_F(NotesEditorTest, EditItemsFollowSelectionAndClipboardAndF1OpensThePage) {
+    QApplication::clipboard()->clear();
+    platform.expectHelp(800);
+    edit(folder_ / "n.txt", [&](THNotesForm& form) {
+        form.Memo1->setPlainText("some words");
+        form.Edit1->popup(form.mapToGlobal(QPoint()));
+        EXPECT_FALSE(form.Cut1->isEnabled());
+        EXPECT_FALSE(form.Copy1->isEnabled());
+        EXPECT_FALSE(form.Paste1->isEnabled());
+        form.Edit1->close();
+        select(form, 5, 5);
+        form.Copy1->trigger();
+        EXPECT_TRUE(form.Cut1->isEnabled());
+        EXPECT_TRUE(form.Paste1->isEnabled());
+        EXPECT_EQ(QApplication::clipboard()->text(), "words");
+        test::pressKey(form, "Memo1", Qt::Key_F1);
+        form.Exit1->trigger();
+    });
+}
+
+TEST_F(NotesEditorTest, PrintsTheTextLineByLine) {
+    const fs::path file = folder_ / "n.txt";
+    WriteFileAtomically(file, std::string("First line\r\n\r\nThird line\r\n"));
+    const QString pdf = Shown(folder_ / "notes.pdf");
+    platform.expectPrint(pdf);
+    edit(file, [&](THNotesForm& form) {
+        form.Print1->trigger();
+        form.Exit1->trigger();
+    });
+    EXPECT_EQ(platform.lastPrintTitle(), Shown(file));
+    EXPECT_EQ(test::PrintedLines(pdf), (QStringList{"First line", "Third line", "1"}));
+
+    // A print that fails is reported, never passed over as printed.
+    platform.expectPrintFailure("printer out of paper");
+    platform.expectError("The notes could not be printed: printer out of paper");
+    edit(file, [&](THNotesForm& form) {
+        form.Print1->trigger();
+        form.Exit1->trigger();
+    });
+}
+
+} // namespace
+} // namespace tavrin
