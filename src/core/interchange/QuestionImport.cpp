@@ -189,9 +189,13 @@ void CommitImport(const ImportPlan& plan) {
             written.push_back(media.path);
         }
         TopicTextWriter topics;
+        std::string questions;
+        questions.reserve(plan.records.size() * plan.records.front().bytes.size());
         for (std::size_t i = 0; i < plan.records.size(); ++i) {
+            const MappedRecord& record = plan.records[i];
             const std::size_t media = plan.mediaOfRecord[i];
-            WriteTopic(topics, plan.records[i], media == kNoMedia ? nullptr : &plan.media[media]);
+            WriteTopic(topics, record, media == kNoMedia ? nullptr : &plan.media[media]);
+            questions.append(record.bytes.begin(), record.bytes.end());
         }
         if (!topics.text().empty()) {
             std::string text = formerTopics.value_or("");
@@ -206,9 +210,8 @@ void CommitImport(const ImportPlan& plan) {
         if (former)
             writer.write(
                 std::string_view(*former).substr(0, former->size() / recordSize * recordSize));
-        // Straight from the plan: a copy of every record would cost more than the write.
-        for (const MappedRecord& record : plan.records)
-            writer.write(record.bytes.data(), record.bytes.size());
+        // One write: a write per record costs more than the copy.
+        writer.write(questions);
         writer.commit();
     } catch (...) {
         if (topicsWritten)
