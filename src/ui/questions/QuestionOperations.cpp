@@ -112,8 +112,6 @@ void ViewQuestion(QuizManagerForm& manager, const ManagerServices& services) {
         QuestionsOf(manager).ReadQuestion(static_cast<std::size_t>(n));
     if (services.viewQuestion)
         services.viewQuestion(manager, record);
-    else
-        ShowNotAvailableYet(manager.platform(), manager.ViewBtn->text());
 }
 
 void DeleteQuestion(QuizManagerForm& manager) {

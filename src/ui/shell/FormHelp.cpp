@@ -54,10 +54,4 @@ void InstallHelpKey(QWidget& form, Platform& platform, int helpContext) {
     form.installEventFilter(new HelpKeyWatcher(form, platform));
 }
 
-void ShowNotAvailableYet(Platform& platform, const QString& function) {
-    QString name = function;
-    name.remove(QLatin1Char('&'));
-    platform.ShowInfo(QStringLiteral("The function \"%1\" is not available yet.").arg(name));
-}
-
 } // namespace tavrin

@@ -18,8 +18,4 @@ void SetHelpContext(QWidget& widget, int helpContext);
 // The context F1 would open for this control.
 int HelpContextOf(const QWidget* widget);
 
-// The answer of a button whose function another part of the program supplies
-// later: the author is told instead of seeing nothing happen.
-void ShowNotAvailableYet(Platform& platform, const QString& function);
-
 } // namespace tavrin

@@ -10,7 +10,7 @@ namespace tavrin {
 class QuizManagerForm;
 
 // Operations of the quiz managers that other parts of the program supply.
-// A missing one tells the author that the function is not available yet.
+// The application supplies every one; a test supplies those it presses.
 struct ManagerServices {
     using ManagerAction = std::function<void(QuizManagerForm&)>;
 

@@ -241,10 +241,8 @@ void QuizManagerForm::RunOperation(QPushButton* pressed, FocusAfter focus,
 void QuizManagerForm::RunService(QPushButton* pressed, const ManagerServices::ManagerAction& action,
                                  bool withWaitPanel) {
     RunOperation(pressed, FocusAfter::Self, [&] {
-        if (!action) {
-            ShowNotAvailableYet(platform_, pressed->text());
+        if (!action)
             return;
-        }
         if (withWaitPanel)
             RunWithWaitPanel([&] { action(*this); });
         else

@@ -34,6 +34,9 @@ protected:
         ASSERT_TRUE(temp.isValid());
         root = fs::path(temp.path().toStdString());
         StartUpProjectState(state, (root / "tavrin").string(), 24);
+        services.viewQuestion = [this](QuizManagerForm&, const std::vector<std::uint8_t>& record) {
+            viewed = record;
+        };
         manager = std::make_unique<TTImainform>(platform, state, services);
     }
     // Scripts the folder chooser: folder and name typed, then OK.
@@ -67,9 +70,7 @@ protected:
         });
     }
 
-    QString LastCall() {
-        return platform.calls().isEmpty() ? QString() : platform.calls().last();
-    }
+    QString LastCall() { return platform.calls().isEmpty() ? QString() : platform.calls().last(); }
 
     std::vector<std::string> StoredIds() {
         return QuestionFile(QuestionFilePath(state), QuizKind::TI).ListQuestionIds();
@@ -90,6 +91,7 @@ protected:
     fs::path root;
     ProjectState state;
     ManagerServices services;
+    std::vector<std::uint8_t> viewed;
     std::unique_ptr<TTImainform> manager;
 };
 
@@ -129,8 +131,8 @@ TEST_F(ManagerFlowTest, WholeQuestionLifeCycle) {
     EXPECT_EQ(manager->focusWidget(), manager->EditBtn);
 
     PickFromList(2, "Select a Question to View");
-    platform.expectInfo("The function \"View a Question\" is not available yet.");
     manager->ViewBtn->click();
+    EXPECT_EQ(viewed, QuestionFile(QuestionFilePath(state), QuizKind::TI).ReadQuestion(2));
 
     for (bool confirmed : {false, true}) {
         PickFromList(0, "Select a Question to Delete");
