@@ -28,9 +28,8 @@ void FailTestOnSurprise(ScriptedPlatform& platform) {
 
 void click(const QObject& parent, const QString& buttonName) {
     auto* button = findChild<QAbstractButton>(parent, buttonName);
-    if (button == nullptr) {
+    if (button == nullptr)
         return;
-    }
     if (!button->isVisible() || !button->isEnabled()) {
         ADD_FAILURE() << buttonName.toStdString() << " cannot be clicked (hidden or disabled)";
         return;
@@ -57,44 +56,35 @@ void typeInto(const QObject& parent, const QString& editName, const QString& tex
 
 QString textOf(const QObject& parent, const QString& widgetName) {
     auto* widget = findChild<QWidget>(parent, widgetName);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
         return edit->text();
-    }
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
         return plain->toPlainText();
-    }
-    if (auto* rich = qobject_cast<QTextEdit*>(widget)) {
+    if (auto* rich = qobject_cast<QTextEdit*>(widget))
         return rich->toPlainText();
-    }
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
+    if (auto* label = qobject_cast<QLabel*>(widget))
         return label->text();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
         return button->text();
-    }
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
         return combo->currentText();
-    }
-    if (widget != nullptr) {
+    if (widget != nullptr)
         ADD_FAILURE() << widgetName.toStdString() << " has no text";
-    }
     return {};
 }
 
 void setChecked(const QObject& parent, const QString& buttonName, bool checked) {
     auto* button = findChild<QAbstractButton>(parent, buttonName);
-    if (button != nullptr && button->isChecked() != checked) {
+    if (button != nullptr && button->isChecked() != checked)
         click(parent, buttonName);
-    }
 }
 
 void chooseItem(const QObject& parent, const QString& widgetName, const QString& itemText) {
     auto* widget = findChild<QWidget>(parent, widgetName);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         const int index = combo->findText(itemText);
-        if (index < 0) {
+        if (index < 0)
             ADD_FAILURE() << widgetName.toStdString() << " has no entry " << itemText.toStdString();
-        }
         combo->setCurrentIndex(index);
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
         const QList<QListWidgetItem*> found = list->findItems(itemText, Qt::MatchExactly);
@@ -110,9 +100,8 @@ void chooseItem(const QObject& parent, const QString& widgetName, const QString&
 
 void pressKey(const QObject& parent, const QString& widgetName, Qt::Key key) {
     auto* widget = findChild<QWidget>(parent, widgetName);
-    if (widget != nullptr) {
+    if (widget != nullptr)
         QTest::keyClick(widget, key);
-    }
 }
 
 void sendMouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButton button,

@@ -67,27 +67,6 @@ QuizSettings SettingsNamingFiles() {
     return settings;
 }
 
-TEST(DistributionList, KeepsFirstOccurrenceAndIgnoresCase) {
-    DistributionList list;
-    EXPECT_TRUE(list.add("Back.jpg"));
-    EXPECT_FALSE(list.add("BACK.JPG"));
-    EXPECT_FALSE(list.add(""));
-    EXPECT_TRUE(list.add("song.mid"));
-    EXPECT_EQ(list.names(), (Names{"Back.jpg", "song.mid"}));
-}
-
-TEST(GatherSettingsFiles, TakesEachSwitchedOnPartInOrder) {
-    TempFolder folder;
-    DistributionList list;
-    GatherSettingsFiles(SettingsNamingFiles(), folder.path(), list);
-    EXPECT_EQ(list.names(), (Names{"open.bmp", "open.wav", "bye.exe", "about.ico", "tile.bmp",
-                                   "quiz.ico", "quiz.hlp", "BACK.JPG"}));
-
-    DistributionList none;
-    GatherSettingsFiles(NewSettings(), folder.path(), none);
-    EXPECT_TRUE(none.names().empty());
-}
-
 TEST(GatherSettingsFiles, ProgramWithDocumentCountsOnlyAnExistingDocument) {
     TempFolder folder;
     QuizSettings settings = NewSettings();
@@ -190,16 +169,15 @@ TEST_F(DistributionFolder, AFileUsedTwiceIsCopiedOnce) {
 TEST_F(DistributionFolder, ListsEveryMissingFileAndCopiesNothing) {
     auto r = request(false);
     r.settings = SettingsNamingFiles();
-    Touch(quiz, "open.bmp");
-    Touch(quiz, "quiz.hlp");
     WriteFileAtomically(quiz / "TOUR.TIR", CommandTopicText("Q1", 3, "gone.wav"));
 
     const auto outcome = PrepareDistribution(r);
     EXPECT_FALSE(outcome.copied);
     EXPECT_EQ(outcome.messages,
-              (Names{"The file open.wav is missing.", "The file bye.exe is missing.",
-                     "The file about.ico is missing.", "The file tile.bmp is missing.",
-                     "The file quiz.ico is missing.", "The file BACK.JPG is missing.",
+              (Names{"The file open.bmp is missing.", "The file open.wav is missing.",
+                     "The file bye.exe is missing.", "The file about.ico is missing.",
+                     "The file tile.bmp is missing.", "The file quiz.ico is missing.",
+                     "The file quiz.hlp is missing.", "The file BACK.JPG is missing.",
                      "The file gone.wav is missing."}));
     EXPECT_FALSE(fs::exists(destination.path() / "out"));
 }

@@ -26,10 +26,7 @@ protected:
     ~ProjectStateTest() override { fs::current_path(cwd_); }
 
     OpenResult startNew(const std::string& name) {
-        return state.StartNewQuiz(folder.path() / "quiz", name, ask, upgrade);
-    }
-    OpenResult startNew(const std::string& name, const AskYesNo& asker) {
-        return state.StartNewQuiz(folder.path() / "quiz", name, asker);
+        return state.StartNewQuiz(folder.path() / "quiz", name, ask);
     }
 
     std::size_t filesIn(const fs::path& dir) {
@@ -41,12 +38,10 @@ protected:
     ProjectState state;
     std::vector<std::string> questions;
     bool answer = true;
-    std::vector<fs::path> upgraded;
     AskYesNo ask = [this](const std::string& q) {
         questions.push_back(q);
         return answer;
     };
-    TopicFileUpgrade upgrade = [this](const fs::path& p) { upgraded.push_back(p); };
 
 private:
     fs::path cwd_;
@@ -61,6 +56,9 @@ Bytes earlierQuizFile() {
     std::copy(title.begin(), title.end(), old.begin() + 1566);
     return old;
 }
+
+// A topic of the earlier format, whose command values were separated by blanks.
+const std::string kEarlierTopics = "[Q1]\r\nHYPER\r\ntype=2\r\ncommand=PIC.BMP 50\r\n]\r\n";
 
 TEST_F(ProjectStateTest, StartUpNamesTheProgramFolderAndItsHelpFile) {
     EXPECT_EQ(state.programFolder, folder.path() / "program");
@@ -102,29 +100,31 @@ TEST_F(ProjectStateTest, NewQuizOverAnExistingOneOpensItWhateverTheCase) {
     EXPECT_EQ(filesIn(quiz), 2u);
 }
 
-TEST_F(ProjectStateTest, ConversionIsAskedForAndDecliningItLeavesTheFileUntouched) {
+TEST_F(ProjectStateTest, ConversionIsAskedForAndDecliningItLeavesTheFilesUntouched) {
     const fs::path quiz = folder.path() / "quiz";
     fs::create_directories(quiz);
     WriteFileAtomically(quiz / "OLD.TIJ", earlierQuizFile());
+    WriteFileAtomically(quiz / "old.tir", kEarlierTopics);
     answer = false;
-    EXPECT_EQ(state.SelectQuiz(quiz / "OLD.TIJ", ask, upgrade), OpenResult::kNotOpened);
+    EXPECT_EQ(state.SelectQuiz(quiz / "OLD.TIJ", ask), OpenResult::kNotOpened);
     EXPECT_EQ(questions, std::vector<std::string>{"OLD.TIJ was created with an earlier version of "
                                                   "Tavrin. Would you like to convert it to the new "
                                                   "version?"});
     EXPECT_FALSE(state.hasQuiz());
     EXPECT_TRUE(state.topicFile.empty());
     EXPECT_EQ(ReadFileBytes(quiz / "OLD.TIJ"), earlierQuizFile());
-    EXPECT_TRUE(upgraded.empty());
+    EXPECT_EQ(ReadFileText(quiz / "old.tir"), kEarlierTopics);
 
     answer = true;
-    ASSERT_EQ(state.SelectQuiz(quiz / "OLD.TIJ", ask, upgrade), OpenResult::kOpened);
+    ASSERT_EQ(state.SelectQuiz(quiz / "OLD.TIJ", ask), OpenResult::kOpened);
     const Bytes converted = ReadFileBytes(quiz / "OLD.TIJ");
     ASSERT_EQ(converted.size(), 4958u);
     EXPECT_EQ(Bytes(converted.begin(), converted.begin() + 4), (Bytes{0x03, '2', '.', '1'}));
     EXPECT_EQ(Bytes(converted.begin() + 3660, converted.begin() + 3664),
               (Bytes{0x03, 'O', 'l', 'd'}));
     EXPECT_EQ(state.quizCaption, "Old");
-    EXPECT_EQ(upgraded, (std::vector<fs::path>{quiz / "OLD.TIR"}));
+    EXPECT_EQ(state.topicFile, quiz / "old.tir");
+    EXPECT_NE(ReadFileText(quiz / "old.tir").find("command=PIC.BMP,50\r\n"), std::string::npos);
 }
 
 TEST_F(ProjectStateTest, ShortQuizFilesAreErrorsNamingThemAndAreKept) {
@@ -135,10 +135,11 @@ TEST_F(ProjectStateTest, ShortQuizFilesAreErrorsNamingThemAndAreKept) {
     shortOld.resize(1000);
     WriteFileAtomically(quiz / "OLD.TIJ", shortOld);
     WriteFileAtomically(quiz / "Cut.TIJ", Bytes(4000, 0x03));
+    WriteFileAtomically(quiz / "OLD.TIR", kEarlierTopics);
     for (const auto& [name, bytes] :
          {std::pair{"OLD.TIJ", shortOld}, {"Cut.TIJ", Bytes(4000, 0x03)}}) {
         try {
-            state.SelectQuiz(quiz / name, ask, upgrade);
+            state.SelectQuiz(quiz / name, ask);
             ADD_FAILURE() << name << " was opened";
         } catch (const FileError& e) {
             EXPECT_EQ(e.path(), quiz / name);
@@ -147,30 +148,19 @@ TEST_F(ProjectStateTest, ShortQuizFilesAreErrorsNamingThemAndAreKept) {
         EXPECT_FALSE(state.hasQuiz());
         EXPECT_EQ(state.settings, goodSettings);
     }
-    EXPECT_TRUE(upgraded.empty());
+    EXPECT_EQ(ReadFileText(quiz / "OLD.TIR"), kEarlierTopics);
 }
 
 TEST_F(ProjectStateTest, CancelledSelectionReopensTheCurrentQuiz) {
     ASSERT_EQ(startNew("Again"), OpenResult::kOpened);
-    EXPECT_EQ(state.SelectQuiz(std::nullopt, ask, upgrade), OpenResult::kOpened);
+    EXPECT_EQ(state.SelectQuiz(std::nullopt, ask), OpenResult::kOpened);
     EXPECT_EQ(state.quizFile.filename(), "Again.TIJ");
     state.clearQuiz();
-    EXPECT_EQ(state.SelectQuiz(std::nullopt, ask, upgrade), OpenResult::kNotOpened);
-}
-
-TEST_F(ProjectStateTest, ConversionUpgradesTheTopicFileByDefault) {
-    const fs::path quiz = folder.path() / "quiz";
-    fs::create_directories(quiz);
-    WriteFileAtomically(quiz / "OLD.TIJ", earlierQuizFile());
-    WriteFileAtomically(quiz / "old.tir", std::string("[Q1]\r\nHYPER\r\ntype=2\r\n"
-                                                      "command=PIC.BMP 50\r\n]\r\n"));
-    ASSERT_EQ(state.SelectQuiz(quiz / "OLD.TIJ", ask), OpenResult::kOpened);
-    EXPECT_EQ(state.topicFile, quiz / "old.tir");
-    EXPECT_NE(ReadFileText(quiz / "old.tir").find("command=PIC.BMP,50\r\n"), std::string::npos);
+    EXPECT_EQ(state.SelectQuiz(std::nullopt, ask), OpenResult::kNotOpened);
 }
 
 TEST_F(ProjectStateTest, DeletingAQuestionRemovesItsInformationTopic) {
-    ASSERT_EQ(startNew("Del", ask), OpenResult::kOpened);
+    ASSERT_EQ(startNew("Del"), OpenResult::kOpened);
     QuestionFile file = state.questions();
     TTMRecord plain;
     plain.setIdentifier("PLAIN");
