@@ -66,35 +66,6 @@ TEST_F(PlayerLaunchTest, WithoutArgumentTheRunnerAsksAndCancelEndsQuietly) {
     EXPECT_TRUE(OpenQuizToPlay(platform, PlayerProgram::kQuizRunner, {}, {}).source);
 }
 
-// Why a compiled quiz is damaged is the reader's to say; the player names the file.
-TEST_F(PlayerLaunchTest, DamagedCompiledQuizIsRefusedNamingTheFile) {
-    const fs::path damaged = state.quizFolder / "BAD.QAC";
-    writeBytes(damaged, Bytes(100, 0));
-    platform.expectError(
-        refusal(damaged, "not a compiled quiz: 100 bytes, at least 4974 expected"));
-    QuizToPlay quiz = openCompiled(damaged);
-    EXPECT_FALSE(quiz.source);
-    EXPECT_TRUE(quiz.refused);
-}
-
-TEST_F(PlayerLaunchTest, RunnerGivenAnExecutableQuizSaysWhatItIs) {
-    const fs::path executable = state.quizFolder / "DEMO.EXE";
-    WriteExecutableQuiz(kBuiltStub, compile(), executable);
-    platform.expectError("DEMO.EXE is an executable quiz, not a compiled quiz.\nStart it on its "
-                         "own; the quiz runner plays NAME.QAC, NAME.TIC or NAME.MCC.");
-    const QuizToPlay quiz = openCompiled(executable);
-    EXPECT_FALSE(quiz.source);
-    EXPECT_TRUE(quiz.refused);
-}
-
-TEST_F(PlayerLaunchTest, MissingCompiledQuizIsRefused) {
-    const fs::path missing = state.quizFolder / "NONE.QAC";
-    platform.expectError(refusal(missing, "cannot open: No such file or directory"));
-    QuizToPlay quiz = openCompiled(missing);
-    EXPECT_FALSE(quiz.source);
-    EXPECT_TRUE(quiz.refused);
-}
-
 TEST_F(PlayerLaunchTest, StubPlaysTheQuizAppendedToItself) {
     ASSERT_TRUE(fs::exists(kBuiltStub));
     const fs::path executable = state.quizFolder / "DEMO.EXE";
@@ -102,24 +73,48 @@ TEST_F(PlayerLaunchTest, StubPlaysTheQuizAppendedToItself) {
     expectDemoQuiz(OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, executable));
 }
 
-TEST_F(PlayerLaunchTest, BareStubSaysItHoldsNoQuiz) {
-    platform.expectError("dravlen.bin holds no quiz.\nAn executable quiz is made with \"Create "
-                         "Executable\" in the quiz manager.");
-    QuizToPlay quiz = OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, kBuiltStub);
-    EXPECT_FALSE(quiz.source);
-    EXPECT_TRUE(quiz.refused);
-}
-
-TEST_F(PlayerLaunchTest, StubWithDamagedQuizIsRefusedNamingItself) {
-    Bytes executable = ReadFileBytes(kBuiltStub);
+// Why a compiled quiz is damaged is the reader's to say; the player names the
+// file, and says what a file of the wrong sort is.
+TEST_F(PlayerLaunchTest, FilesThatCannotBePlayedAreRefusedNamingThem) {
+    const fs::path damaged = state.quizFolder / "BAD.QAC";
+    writeBytes(damaged, Bytes(100, 0));
+    const fs::path executable = state.quizFolder / "DEMO.EXE";
+    WriteExecutableQuiz(kBuiltStub, compile(), executable);
+    const fs::path missing = state.quizFolder / "NONE.QAC";
+    Bytes cutStub = ReadFileBytes(kBuiltStub);
     Bytes quiz = ReadFileBytes(compile());
-    quiz.resize(quiz.size() - 1);
-    executable.insert(executable.end(), quiz.begin(), quiz.end());
-    const fs::path damaged = state.quizFolder / "DEMO.EXE";
-    writeBytes(damaged, executable);
-    platform.expectError(refusal(
-        damaged, "2 question records of 217 bytes do not fit after offset 4974 in 5407 bytes"));
-    EXPECT_FALSE(OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, damaged).source);
+    cutStub.insert(cutStub.end(), quiz.begin(), quiz.end() - 1);
+    const fs::path cutExecutable = state.quizFolder / "CUT.EXE";
+    writeBytes(cutExecutable, cutStub);
+    const struct {
+        PlayerProgram program;
+        fs::path file;
+        QString message;
+    } cases[] = {
+        {PlayerProgram::kQuizRunner, damaged,
+         refusal(damaged, "not a compiled quiz: 100 bytes, at least 4974 expected")},
+        {PlayerProgram::kQuizRunner, missing,
+         refusal(missing, "cannot open: No such file or directory")},
+        {PlayerProgram::kQuizRunner, executable,
+         "DEMO.EXE is an executable quiz, not a compiled quiz.\nStart it on its own; the quiz "
+         "runner plays NAME.QAC, NAME.TIC or NAME.MCC."},
+        {PlayerProgram::kRunnerStub, kBuiltStub,
+         "dravlen.bin holds no quiz.\nAn executable quiz is made with \"Create Executable\" in "
+         "the quiz manager."},
+        {PlayerProgram::kRunnerStub, cutExecutable,
+         refusal(cutExecutable, "2 question records of 217 bytes do not fit after offset 4974 "
+                                "in 5407 bytes")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.string());
+        platform.expectError(c.message);
+        const QuizToPlay played =
+            c.program == PlayerProgram::kQuizRunner
+                ? openCompiled(c.file)
+                : OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, c.file);
+        EXPECT_FALSE(played.source);
+        EXPECT_TRUE(played.refused);
+    }
 }
 
 } // namespace

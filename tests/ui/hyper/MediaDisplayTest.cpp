@@ -84,8 +84,11 @@ protected:
     MediaSession session;
 };
 
-TEST_F(MediaDisplayTest, MissingFilesAreNamedAndNothingIsShown) {
+TEST_F(MediaDisplayTest, MissingOrUndecodableFilesAreNamedAndNothingIsShown) {
     makePicture("pic.bmp");
+    makeFile("bad.bmp");
+    platform.expectError(test::PictureError(inFolder("bad.bmp")));
+    ShowMultimedia(platform, session, "", "bad.bmp");
     platform.expectError("The file NOPE.BMP is missing");
     ShowMultimedia(platform, session, "", "nope.bmp,50");
     platform.expectError("The file GONE.WAV is missing");
@@ -208,12 +211,6 @@ TEST_F(MediaDisplayTest, LowColourAdvisoryIsGivenOncePerRun) {
     ShowMultimedia(platform, session, "", "pic.bmp");
     EXPECT_TRUE(LowColourAdvisoryText().startsWith(
         "Your video Display mode is set at 256 colors.\n\r\n\rThe graphics"));
-}
-
-TEST_F(MediaDisplayTest, UndecodablePictureIsReported) {
-    makeFile("bad.bmp");
-    platform.expectError(test::PictureError(inFolder("bad.bmp")));
-    ShowMultimedia(platform, session, "", "bad.bmp");
 }
 
 Lines DisplayTopic(int type, bool fullscreen) {

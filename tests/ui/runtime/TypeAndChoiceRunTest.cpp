@@ -298,70 +298,59 @@ TEST_F(ChoiceRunTest, AQuizWithoutQuestionsIsRefusedBeforeTheRun) {
     EXPECT_TRUE(presenter.calls.empty());
 }
 
-TEST_F(ChoiceRunTest, AResultsFileThatCannotBeWrittenEndsTheRunWithAnError) {
-    source.add(MCQuestion("ONE", "Alone", "yes", {}));
-    auto& settings = source.editSettings();
-    settings.setSaveResultsToDisk(true);
+// A one-question quiz with its own help file, answered and its results closed.
+void AnswerOneQuestionWithAHelpFile(ScriptedPlatform& platform, MemoryQuizSource& quiz) {
+    auto question = MCQuestion("ONE", "Alone", "yes", {});
+    question.setPreviewEntry("One");
+    quiz.add(question);
+    auto& settings = quiz.editSettings();
     settings.setUseDataSwapFile(true);
+    settings.setAllowPostQuizReview(true);
     auto window = settings.programWindow();
     window.setUseHelpFile(true);
     window.setHelpFile("quiz.hlp");
     settings.setProgramWindow(window);
-    std::filesystem::create_directories(source.mediaFolder() / "BLOCKED.MCD" / "inside");
-    platform.onDialog("TMCDisplayForm", [this](QDialog& dialog) {
+    platform.onDialog("TMCDisplayForm", [&platform](QDialog& dialog) {
         EXPECT_TRUE(platform.HelpFile().endsWith("quiz.hlp"));
         QTest::keyClick(&dialog, Qt::Key_Return);
         click(dialog, "continuebitbtn");
     });
     CloseResults(platform);
     platform.SetHelpFile("/program/help.html");
+}
+
+// A results file that cannot be written, or a failed print, ends the run's
+// ending with an error naming why: the later steps are skipped and the help
+// file comes back. A cancelled print dialog says nothing and the run goes on.
+TEST_F(ChoiceRunTest, AFailedResultsFileOrPrintEndsTheRunWithAnErrorAndACancelledPrintGoesOn) {
+    source.editSettings().setSaveResultsToDisk(true);
+    std::filesystem::create_directories(source.mediaFolder() / "BLOCKED.MCD" / "inside");
+    AnswerOneQuestionWithAHelpFile(platform, source);
     QString shownError;
     platform.setFailureHandler([&](const QString& message) { shownError = message; });
     PreviewQuiz(platform, source, "BLOCKED.MCJ", presenter, random);
     EXPECT_TRUE(shownError.contains("BLOCKED.MCD")) << shownError.toStdString();
-    EXPECT_EQ(source.readFile("BLOCKED.MCS"), "") << "the steps after the error are skipped";
+    EXPECT_EQ(source.readFile("BLOCKED.MCS"), "");
     EXPECT_EQ(platform.HelpFile(), "/program/help.html");
-}
+    test::FailTestOnSurprise(platform);
 
-// A failed print ends the run's ending as a failed results file does: the
-// error names the reason, the later steps are skipped and the help file comes
-// back. A cancelled print dialog says nothing and the run goes on.
-TEST_F(ChoiceRunTest, AFailedPrintEndsTheRunWithAnErrorAndACancelledOneGoesOn) {
     for (const bool fails : {true, false}) {
         SCOPED_TRACE(fails ? "print fails" : "print cancelled");
         MemoryQuizSource quiz(QuizKind::MC);
-        auto question = MCQuestion("ONE", "Alone", "yes", {});
-        question.setPreviewEntry("One");
-        quiz.add(question);
-        auto& settings = quiz.editSettings();
-        settings.setSaveResultsToPrinter(true);
-        settings.setUseDataSwapFile(true);
-        settings.setAllowPostQuizReview(true);
-        auto window = settings.programWindow();
-        window.setUseHelpFile(true);
-        window.setHelpFile("quiz.hlp");
-        settings.setProgramWindow(window);
-        platform.onDialog(QStringLiteral("TMCDisplayForm"), [](QDialog& dialog) {
-            QTest::keyClick(&dialog, Qt::Key_Return);
-            click(dialog, QStringLiteral("continuebitbtn"));
-        });
-        CloseResults(platform);
-        platform.expectYesNo(QStringLiteral("Do you want to print the Results?\n\r"), true);
+        quiz.editSettings().setSaveResultsToPrinter(true);
+        AnswerOneQuestionWithAHelpFile(platform, quiz);
+        platform.expectYesNo("Do you want to print the Results?\n\r", true);
         if (fails) {
-            platform.expectPrintFailure(QStringLiteral("The printer LASER reported an error."));
-            platform.expectError(QStringLiteral("The Quiz results could not be printed: "
-                                                "The printer LASER reported an error."));
+            platform.expectPrintFailure("The printer LASER reported an error.");
+            platform.expectError("The Quiz results could not be printed: "
+                                 "The printer LASER reported an error.");
         } else {
             platform.expectPrintCancelled();
-            platform.expectYesNo(QStringLiteral("Would you like to study the Questions?\n\r"),
-                                 false);
+            platform.expectYesNo("Would you like to study the Questions?\n\r", false);
         }
-        platform.SetHelpFile(QStringLiteral("/program/help.html"));
-
         PreviewQuiz(platform, quiz, "PRINTS.MCJ", presenter, random);
-
         EXPECT_EQ(quiz.readFile("PRINTS.MCS"), fails ? "" : "10\r\n");
-        EXPECT_EQ(platform.HelpFile(), QStringLiteral("/program/help.html"));
+        EXPECT_EQ(platform.HelpFile(), "/program/help.html");
         platform.verifyDone();
     }
 }
