@@ -33,7 +33,7 @@ protected:
     QString error;
 };
 
-TEST_F(HelpViewerTest, OpensAtTheContextsAnchorOrElseTheContentsOrTheTop) {
+TEST_F(HelpViewerTest, OpensAtTheContextsAnchorOrElseTheContentsOrTheTopOfAnyHelpFile) {
     const QString help = writeHelp(folder, "DRAVLEN.HLP", kHelp);
     ASSERT_TRUE(viewer.ShowContext(help, 165, error)) << error.toStdString();
     EXPECT_EQ(shownAnchor(), "context-165");
@@ -43,10 +43,12 @@ TEST_F(HelpViewerTest, OpensAtTheContextsAnchorOrElseTheContentsOrTheTop) {
     ASSERT_TRUE(viewer.ShowContext(help, 999, error));
     EXPECT_EQ(shownAnchor(), "context-1");
 
+    // Another help file replaces the first, topics and all.
     const QString plain = writeHelp(folder, "QUIZ.HLP", "<p>Only text</p>");
     ASSERT_TRUE(viewer.ShowContext(plain, 5, error));
     EXPECT_EQ(shownAnchor(), "");
     EXPECT_TRUE(viewer.Browser->toPlainText().contains("Only text"));
+    EXPECT_FALSE(viewer.HasTopic(100));
 }
 
 TEST_F(HelpViewerTest, BackAndForwardRetraceTheTopics) {
@@ -61,17 +63,6 @@ TEST_F(HelpViewerTest, BackAndForwardRetraceTheTopics) {
     EXPECT_EQ(shownAnchor(), "context-165");
     viewer.ContentsBtn->click();
     EXPECT_EQ(shownAnchor(), "context-1");
-}
-
-TEST_F(HelpViewerTest, SwitchesToAnotherHelpFile) {
-    const QString programHelp = writeHelp(folder, "DRAVLEN.HLP", kHelp);
-    const QString quizHelp =
-        writeHelp(folder, "QUIZ.HLP", R"(<h1><a name="context-7"></a>Quiz help</h1>)");
-    ASSERT_TRUE(viewer.ShowContext(programHelp, 100, error));
-    ASSERT_TRUE(viewer.ShowContext(quizHelp, 7, error));
-    EXPECT_TRUE(viewer.Browser->toPlainText().contains("Quiz help"));
-    EXPECT_FALSE(viewer.HasTopic(100));
-    EXPECT_EQ(shownAnchor(), "context-7");
 }
 
 // Text without a declared character set is UTF-8 when it is valid, else Windows-1252.

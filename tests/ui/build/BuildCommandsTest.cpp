@@ -41,15 +41,19 @@ TEST_F(CompileCommandTest, WritesTheCompiledQuizAndNamesTheRunner) {
 
 using ExecutableCommandTest = BuildQuizTest;
 
-TEST_F(ExecutableCommandTest, BuildsStubPlusQuizAndStartsItOnYesOrSaysWhyNot) {
+TEST_F(ExecutableCommandTest, BuildsStubPlusQuizIdenticallyAndStartsItOnYesOrSaysWhyNot) {
     installStub();
+    platform.expectYesNo(kTryIt, false);
+    EXPECT_TRUE(CreateExecutableCommand(platform, state));
+    const auto first = ReadFileBytes(state.quizFolder / "DEMO.EXE");
+    EXPECT_EQ(first.size(), fs::file_size(state.programFolder / "dravlen.bin") +
+                                fs::file_size(state.quizFolder / "DEMO.QAC"));
+
     platform.expectYesNo(kTryIt, true);
     platform.expectRunProgram({true, 0, {}});
     EXPECT_TRUE(CreateExecutableCommand(platform, state));
     EXPECT_EQ(platform.lastWorkingFolder().toStdString(), state.quizFolder.string());
-    EXPECT_EQ(fs::file_size(state.quizFolder / "DEMO.EXE"),
-              fs::file_size(state.programFolder / "dravlen.bin") +
-                  fs::file_size(state.quizFolder / "DEMO.QAC"));
+    EXPECT_EQ(ReadFileBytes(state.quizFolder / "DEMO.EXE"), first) << "a rebuild is identical";
 
     platform.expectYesNo(kTryIt, true);
     platform.expectRunProgram({false, 0, "Permission denied"});
@@ -57,38 +61,26 @@ TEST_F(ExecutableCommandTest, BuildsStubPlusQuizAndStartsItOnYesOrSaysWhyNot) {
     EXPECT_TRUE(CreateExecutableCommand(platform, state));
 }
 
-TEST_F(ExecutableCommandTest, NoLeavesTheExecutableUnstartedAndRebuildIsIdentical) {
-    installStub();
-    platform.expectYesNo(kTryIt, false);
-    platform.expectYesNo(kTryIt, false);
-    EXPECT_TRUE(CreateExecutableCommand(platform, state));
-    const auto first = ReadFileBytes(state.quizFolder / "DEMO.EXE");
-    EXPECT_TRUE(CreateExecutableCommand(platform, state));
-    EXPECT_EQ(ReadFileBytes(state.quizFolder / "DEMO.EXE"), first);
-}
-
-TEST_F(ExecutableCommandTest, MissingStubIsAFileErrorAndNoQuestion) {
+// A missing stub, or a compiled file that cannot be written, is reported by
+// name and nothing is claimed; without the compiled file no executable is made.
+TEST_F(ExecutableCommandTest, FilesThatCannotBeReadOrWrittenAreNamedAndNothingIsMade) {
     platform.setFailureHandler({});
     EXPECT_FALSE(CreateExecutableCommand(platform, state));
     ASSERT_EQ(platform.calls().size(), 1);
     EXPECT_TRUE(platform.calls().front().startsWith("error: "));
     EXPECT_TRUE(platform.calls().front().contains("dravlen.bin"));
     EXPECT_FALSE(fs::exists(state.quizFolder / "DEMO.EXE"));
-}
 
-// A compiled file that cannot be written is reported by name and nothing is
-// claimed; the executable then cannot be made either.
-TEST_F(ExecutableCommandTest, UnwritableCompiledFileIsReportedAndNoExecutableMade) {
     installStub();
+    fs::remove(state.quizFolder / "DEMO.QAC");
     fs::create_directory(state.quizFolder / "DEMO.QAC"); // cannot be replaced by a file
-    platform.setFailureHandler({});
     EXPECT_FALSE(CompileQuizCommand(platform, state));
-    ASSERT_EQ(platform.calls().size(), 1);
-    EXPECT_TRUE(platform.calls().front().startsWith("error: "));
-    EXPECT_TRUE(platform.calls().front().contains("DEMO.QAC"));
-    EXPECT_FALSE(CreateExecutableCommand(platform, state));
-    ASSERT_EQ(platform.calls().size(), 3);
+    ASSERT_EQ(platform.calls().size(), 2);
+    EXPECT_TRUE(platform.calls()[1].startsWith("error: "));
     EXPECT_TRUE(platform.calls()[1].contains("DEMO.QAC"));
+    EXPECT_FALSE(CreateExecutableCommand(platform, state));
+    ASSERT_EQ(platform.calls().size(), 4);
+    EXPECT_TRUE(platform.calls()[2].contains("DEMO.QAC"));
     EXPECT_EQ(platform.calls().back(), "error: Unable to create the Executable Quiz.");
 }
 

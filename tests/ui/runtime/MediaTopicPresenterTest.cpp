@@ -20,17 +20,14 @@ protected:
                                   MediaSession::ForQuizFolder(folder.path().toStdString())};
 };
 
-TEST_F(MediaTopicPresenterTest, RunInformationReachesTheMediaWindows) {
-    // A learner's "Information" on a picture that is not in the quiz folder
+TEST_F(MediaTopicPresenterTest, RunInformationFindsAccentedFilesAndNamesWhatFails) {
+    // A learner's "Information" on a file that is not in the quiz folder
     // names the file instead of claiming the function is missing.
     platform.expectError("The file GONE.BMP is missing");
     presenter.ShowMultimedia("Quiz", "GONE.BMP,0");
-
     platform.expectError("The file LOST.WAV is missing");
     presenter.ShowTopic({"", "source=HYPER", "type=3", "command=LOST.WAV", "]"});
-}
 
-TEST_F(MediaTopicPresenterTest, RunFindsAccentedFilesAndReportsAProgramThatDoesNotStart) {
     QImage picture(20, 10, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     ASSERT_TRUE(picture.save(folder.filePath(QString::fromUtf8("caf\xC3\xA9.bmp")), "BMP"));
