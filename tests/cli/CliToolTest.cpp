@@ -201,24 +201,7 @@ TEST_F(CliTool, DamagedOrEmptyQuizzesAreReportedWithExitOne) {
     EXPECT_FALSE(fs::exists(quizFolder() / "EMPTY.TIC"));
 }
 
-// Which files are missing is the distribution's rule; the tool's report of them is
-// checked with accented names below.
-TEST_F(CliTool, DistributeWithExeCopiesTheBuiltProgramAndFindsNamesWhateverTheirCase) {
-    MakeQuizWithQuestions(1);
-    WriteFileAtomically(quizFolder() / "RIVERS.TIR",
-                        "[R0]\r\nsource=HYPER\r\ntype=3\r\ncommand=river.wav\r\n]\r\n\r\n");
-    BuildExe();
-    WriteFileAtomically(quizFolder() / "River.WAV", "sound");
-    const fs::path destination = scratch / "learners";
-    const ToolRun run =
-        Tool(scratch, {"distribute", quizFile().string(), destination.string(), "--exe"});
-    ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_TRUE(fs::exists(destination / "River.WAV"));
-    EXPECT_EQ(ReadFileBytes(destination / "RIVERS.EXE"),
-              ReadFileBytes(quizFolder() / "RIVERS.EXE"));
-}
-
-TEST_F(CliTool, DistributeFindsAccentedNamesAndPrintsThemAsUtf8) {
+TEST_F(CliTool, DistributeFindsAccentedNamesPrintsThemAsUtf8AndCopiesTheProgram) {
     MakeQuizWithQuestions(1);
     // The topic file stores Windows-1252: "olé.wav" and "café.bmp".
     WriteFileAtomically(quizFolder() / "RIVERS.TIR",
@@ -235,12 +218,15 @@ TEST_F(CliTool, DistributeFindsAccentedNamesAndPrintsThemAsUtf8) {
 
     WriteFileAtomically(quizFolder() / "ol\xC3\xA9.wav", "sound");
     WriteFileAtomically(quizFolder() / "caf\xC3\xA9.bmp", "picture");
+    BuildExe();
     const ToolRun run =
-        Tool(scratch, {"distribute", quizFile().string(), destination.string(), "--no-programs"});
+        Tool(scratch, {"distribute", quizFile().string(), destination.string(), "--exe"});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(ReadFileText(destination / "ol\xC3\xA9.wav"), "sound");
     EXPECT_EQ(ReadFileText(destination / "caf\xC3\xA9.bmp"), "picture");
     EXPECT_TRUE(Contains(run.out, "copied " + (destination / "caf\xC3\xA9.bmp").string()));
+    EXPECT_EQ(ReadFileBytes(destination / "RIVERS.EXE"),
+              ReadFileBytes(quizFolder() / "RIVERS.EXE"));
 }
 
 TEST_F(CliTool, BuildExeUsesTheStubAndInspectNamesEveryFieldOfEachKindOfFile) {

@@ -66,32 +66,6 @@ protected:
     }
 };
 
-TEST_F(FileRoutines, CopyFileBlocksResultCodes) {
-    const std::string big(5000, 'x'); // spans several 2048-byte blocks
-    const auto source = file("A.BIN", big + "end");
-    const auto dest = temp.path() / "B.BIN";
-
-    EXPECT_EQ(CopyFileBlocks(source, dest), kCopied);
-    EXPECT_EQ(ReadFileText(dest), big + "end");
-
-    // Same name: nothing happens, the file keeps its content.
-    EXPECT_EQ(CopyFileBlocks(source, source), kCopySameName);
-    EXPECT_EQ(ReadFileText(source), big + "end");
-    // Another spelling of the same file must not truncate it either.
-    EXPECT_EQ(CopyFileBlocks(source, temp.path() / "." / "A.BIN"), kCopySameName);
-    EXPECT_EQ(ReadFileText(source), big + "end");
-
-    EXPECT_EQ(CopyFileBlocks(temp.path() / "MISSING", dest), kCopySourceUnreadable);
-    EXPECT_EQ(CopyFileBlocks(source, temp.path() / "no-such-folder" / "X"),
-              kCopyDestinationUncreatable);
-
-    // A short write keeps the old destination.
-    SetFileFaultHook([](std::string_view step, const fs::path&) { return step != "write"; });
-    EXPECT_EQ(CopyFileBlocks(file("C.BIN", "new content"), dest), kCopyShortWrite);
-    SetFileFaultHook(nullptr);
-    EXPECT_EQ(ReadFileText(dest), big + "end");
-}
-
 TEST_F(FileRoutines, AppendFileToAddsTheWholeSource) {
     const auto source = file("PART", std::string(9000, 'p'));
     const auto target = temp.path() / "OUT";
@@ -153,24 +127,6 @@ TEST_F(FileRoutines, FindInQuizFolderIgnoresCaseAndTakesMasks) {
     EXPECT_TRUE(FindInQuizFolder(temp.path(), "*.wav", found));
     EXPECT_EQ(found, "Song.WAV");
     EXPECT_FALSE(FindInQuizFolder(temp.path(), "*.JPG", found));
-
-    std::string either;
-    EXPECT_TRUE(FindEitherInQuizFolder(temp.path(), "*.JPG", "*.BMP", either));
-    EXPECT_EQ(either, "picture.bmp");
-    // A name already found is kept.
-    EXPECT_TRUE(FindEitherInQuizFolder(temp.path(), "*.WAV", "*.BMP", either));
-    EXPECT_EQ(either, "picture.bmp");
-    std::string none;
-    EXPECT_FALSE(FindEitherInQuizFolder(temp.path(), "*.MID", "*.AVI", none));
-    EXPECT_TRUE(none.empty());
-}
-
-TEST_F(FileRoutines, HasAttributesSeesFolders) {
-    const auto plain = file("A.TXT", "");
-    EXPECT_TRUE(HasAttributes(temp.path(), kAttrDirectory));
-    EXPECT_FALSE(HasAttributes(plain, kAttrDirectory));
-    EXPECT_FALSE(HasAttributes(temp.path() / "MISSING", kAttrDirectory));
-    EXPECT_TRUE(HasAttributes(plain, 0));
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/project/ProjectState.h"
-#include "core/topics/TopicFile.h"
 
 namespace tavrin {
 namespace fs = std::filesystem;
@@ -79,7 +78,6 @@ TEST_F(ProjectStateTest, NewQuizCreatesTheFolderAndOnlyTheQuizFile) {
     EXPECT_EQ(fs::current_path(), quiz);
     EXPECT_EQ(state.mediaInstruction, "Press the Start button");
     EXPECT_TRUE(questions.empty());
-    EXPECT_EQ(state.indexFile(), quiz / "Capitals.$$$");
 }
 
 TEST_F(ProjectStateTest, NewQuizOverAnExistingOneOpensItWhateverTheCase) {
@@ -157,28 +155,6 @@ TEST_F(ProjectStateTest, CancelledSelectionReopensTheCurrentQuiz) {
     EXPECT_EQ(state.quizFile.filename(), "Again.TIJ");
     state.clearQuiz();
     EXPECT_EQ(state.SelectQuiz(std::nullopt, ask), OpenResult::kNotOpened);
-}
-
-TEST_F(ProjectStateTest, DeletingAQuestionRemovesItsInformationTopic) {
-    ASSERT_EQ(startNew("Del"), OpenResult::kOpened);
-    QuestionFile file = state.questions();
-    TTMRecord plain;
-    plain.setIdentifier("PLAIN");
-    TTMRecord informed;
-    informed.setIdentifier("INFORMED");
-    informed.setHasInformation(true);
-    file.WriteQuestion(QuestionFile::kAppend, informed);
-    file.WriteQuestion(QuestionFile::kAppend, plain);
-    AppendCommandTopic(state.topicFile, "INFORMED", 2, "PIC.BMP,5", "HYPER");
-    AppendCommandTopic(state.topicFile, "PLAIN", 2, "OTHER.BMP,5", "HYPER");
-
-    std::vector<std::string> lines;
-    ASSERT_TRUE(FindTopic(state.topicFile, "INFORMED", "HYPER", lines));
-
-    state.DeleteQuestionAt(0);
-    EXPECT_EQ(file.ListQuestionIds(), (std::vector<std::string>{"PLAIN"}));
-    EXPECT_FALSE(FindTopic(state.topicFile, "INFORMED", "HYPER", lines));
-    EXPECT_TRUE(FindTopic(state.topicFile, "PLAIN", "HYPER", lines));
 }
 
 } // namespace

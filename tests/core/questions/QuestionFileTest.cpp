@@ -72,28 +72,6 @@ TEST(QuestionRecords, TMFieldsAtTheirOffsets) {
     EXPECT_THROW(record.questionLine(7), std::out_of_range);
 }
 
-TEST(QuestionRecords, PackingMovesFilledEntriesToTheFront) {
-    TTMRecord record;
-    record.setMatch(1, "one");
-    record.setMatch(3, "three");
-    record.setMatch(5, "five");
-    PackMatches(record);
-    const auto& b = record.bytes();
-    expectAt(b, 671, pstr("one")); // slots 1 to 3 at 671 + 21 * (k - 1)
-    expectAt(b, 692, pstr("three"));
-    expectAt(b, 713, pstr("five"));
-    for (int k = 4; k <= 9; ++k)
-        EXPECT_EQ(b[671 + 21 * (k - 1)], 0) << "match slot " << k;
-
-    record.setWrongAnswer(2, "b");
-    record.setWrongAnswer(5, "e");
-    PackWrongAnswers(record);
-    EXPECT_EQ(record.wrongAnswer(1), "b");
-    EXPECT_EQ(record.wrongAnswer(2), "e");
-    for (int k = 3; k <= 5; ++k)
-        EXPECT_EQ(b[860 + 91 * (k - 1)], 0) << "wrong answer slot " << k;
-}
-
 class QuestionFileTest : public ::testing::Test {
 protected:
     TempFolder folder;

@@ -232,14 +232,5 @@ TEST_F(TopicFileTest, FailedRewriteLeavesThePreviousFileIntact) {
     EXPECT_EQ(read(), text);
 }
 
-TEST_F(TopicFileTest, BuildTopicIndexWritesBesideTheTopicFile) {
-    EXPECT_FALSE(BuildTopicIndex(file_, "$$$"));
-    EXPECT_FALSE(fs::exists(folder_ / "QUIZ.$$$"));
-    write(kPictureTopic);
-    ASSERT_TRUE(BuildTopicIndex(file_, "$$$"));
-    EXPECT_EQ(TopicIndexPath(file_), folder_ / "QUIZ.$$$");
-    EXPECT_EQ(fs::file_size(folder_ / "QUIZ.$$$"), 13u + 45u + 80u);
-}
-
 } // namespace
 } // namespace tavrin
