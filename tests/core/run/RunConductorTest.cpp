@@ -155,7 +155,7 @@ TEST(RunConductor, QuitOnTheFirstQuestionSkipsResultsButNotTheClosingItems) {
     auto about = screens.aboutBox();
     about.setWhenToShow(AboutBoxDesign::kAtEnd);
     screens.setAboutBox(about);
-    screens.setRunOpeningCommand(false);
+    screens.setOpeningCommand(Command(5, "X")); // a type that shows nothing
     screens.setShowIntroduction(false);
     screens.setClosingCommand(Command(10, "notes.html"));
     settings.setProgramScreens(screens);
@@ -184,28 +184,6 @@ TEST(RunConductor, AnErrorEndsTheRunButStillCleansUp) {
     EXPECT_EQ(steps.log.back(), "close background");
     EXPECT_EQ(state.RunList.Count(), 0);
     EXPECT_TRUE(state.QuestionOrder.empty());
-}
-
-TEST(RunConductor, OtherCommandTypesAndAboutTimingsDoNothing) {
-    QuizRunState state(QuizKind::TI);
-    AddQuestions(state, 1);
-    RecordingSteps steps(state);
-    QuizSettings settings;
-    InitQuizSettings(settings);
-    auto screens = settings.programScreens();
-    screens.setRunOpeningCommand(true);
-    screens.setOpeningCommand(Command(5, "X"));
-    screens.setShowAboutBox(true);
-    auto about = screens.aboutBox();
-    about.setWhenToShow(AboutBoxDesign::kNever);
-    screens.setAboutBox(about);
-    settings.setProgramScreens(screens);
-    FirstDraw random;
-    RunQuiz(state, settings, steps, random);
-    const std::vector<std::string> expected = {"background",      "media",      "question 1",
-                                               "results",         "feedback 0", "program help",
-                                               "close background"};
-    EXPECT_EQ(steps.log, expected);
 }
 
 TEST(RunConductor, RunListStartsEveryQuestionUnanswered) {
