@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "core/interchange/InterchangeText.h"
 
@@ -118,39 +119,65 @@ std::vector<AnswerPiece> SplitAnswers(std::string_view part) {
     return pieces;
 }
 
+// A question's lines in the file, comment lines included: the blocks are
+// found first, so the questions can be reserved at once rather than moved
+// about as their list grows.
 struct Block {
     std::size_t line = 0;
-    std::string text;
+    std::string_view source;
 };
+
+bool IsComment(std::string_view trimmedLine) {
+    return trimmedLine.substr(0, 2) == "//";
+}
 
 // Questions are separated by blank lines; "//" lines are comments.
 std::vector<Block> SplitBlocks(std::string_view text) {
     std::vector<Block> blocks;
-    Block current;
     std::size_t lineNumber = 0;
     std::size_t start = 0;
+    std::optional<std::size_t> blockStart;
+    std::size_t blockEnd = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos)
             end = text.size();
         ++lineNumber;
-        const std::string_view line = text.substr(start, end - start);
-        const std::string_view trimmed = Trim(line);
+        const std::string_view trimmed = Trim(text.substr(start, end - start));
         if (trimmed.empty()) {
-            if (!current.text.empty())
-                blocks.push_back(std::move(current));
-            current = Block{};
-        } else if (trimmed.substr(0, 2) != "//") {
-            if (current.text.empty())
-                current.line = lineNumber;
-            current.text.append(line.data(), line.size());
-            current.text += '\n';
+            if (blockStart)
+                blocks.back().source = text.substr(*blockStart, blockEnd - *blockStart);
+            blockStart.reset();
+        } else if (!IsComment(trimmed)) {
+            if (!blockStart) {
+                blockStart = start;
+                blocks.push_back(Block{lineNumber, {}});
+            }
+            blockEnd = end;
         }
         start = end + 1;
     }
-    if (!current.text.empty())
-        blocks.push_back(std::move(current));
+    if (blockStart)
+        blocks.back().source = text.substr(*blockStart, blockEnd - *blockStart);
     return blocks;
+}
+
+// The block's text without its comment lines, each line ended by '\n', in
+// `out`: one buffer serves every block.
+void BlockText(std::string_view source, std::string& out) {
+    out.clear();
+    std::size_t start = 0;
+    while (start <= source.size()) {
+        std::size_t end = source.find('\n', start);
+        if (end == std::string_view::npos)
+            end = source.size();
+        const std::string_view line = source.substr(start, end - start);
+        if (!IsComment(Trim(line))) {
+            out.append(line);
+            out += '\n';
+        }
+        start = end + 1;
+    }
 }
 
 std::string Upper(std::string_view text) {
@@ -284,10 +311,10 @@ TextFormat FormatMark(std::string_view& text) {
     return TextFormat::Auto;
 }
 
-Question ReadBlock(const Block& block) {
+Question ReadBlock(std::size_t line, std::string_view blockText) {
     Question q;
-    q.where = "line " + std::to_string(block.line);
-    std::string_view text = Trim(block.text);
+    q.where = "line " + std::to_string(line);
+    std::string_view text = Trim(blockText);
     if (text.substr(0, 2) == "::") {
         const std::size_t close = FindUnescaped(text, "::", 2);
         if (close == std::string_view::npos) {
@@ -326,10 +353,14 @@ Question ReadBlock(const Block& block) {
 
 ReadResult ReadGift(std::string_view text) {
     ReadResult result;
-    for (const Block& block : SplitBlocks(text)) {
-        if (Trim(block.text).substr(0, 10) == "$CATEGORY:")
+    const std::vector<Block> blocks = SplitBlocks(text);
+    result.questions.reserve(blocks.size());
+    std::string blockText;
+    for (const Block& block : blocks) {
+        BlockText(block.source, blockText);
+        if (Trim(blockText).substr(0, 10) == "$CATEGORY:")
             continue;
-        result.questions.push_back(ReadBlock(block));
+        result.questions.push_back(ReadBlock(block.line, blockText));
     }
     return result;
 }

@@ -65,14 +65,14 @@ ReadResult ReadQuestionsFile(const fs::path& path, std::optional<Format> format)
     std::string bytes = ReadFileText(path);
     try {
         std::vector<std::string> notes;
-        const std::string text = DecodeTextFile(std::move(bytes), notes);
+        std::string text = DecodeTextFile(std::move(bytes), notes);
         ReadResult result;
         switch (format.value_or(GuessFormat(path, text))) {
         case Format::Gift:
             result = ReadGift(text);
             break;
         case Format::MoodleXml:
-            result = ReadMoodleXml(text);
+            result = ReadMoodleXml(std::move(text));
             break;
         case Format::Aiken:
             result = ReadAiken(text);

@@ -12,33 +12,29 @@
 namespace tavrin::interchange {
 namespace {
 
-// Line numbers of byte offsets, for offsets asked in rising order.
+// Line numbers of byte offsets. The line ends are found before the parser
+// works on the text in place, which moves the bytes within a value.
 class LineCounter {
 public:
-    explicit LineCounter(std::string_view text) : text_(text) {}
-    std::size_t lineAt(std::ptrdiff_t offset) {
-        const auto target = std::min<std::size_t>(
-            static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0)), text_.size());
-        if (target < pos_) {
-            pos_ = 0;
-            line_ = 1;
-        }
+    explicit LineCounter(std::string_view text) {
+        lineEnds_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
         // memchr jumps over the long runs between line ends far faster than
-        // a byte-by-byte count.
-        const char* const end = text_.data() + target;
-        for (const char* at = text_.data() + pos_;
-             (at = static_cast<const char*>(
-                  std::memchr(at, '\n', static_cast<std::size_t>(end - at))));
+        // a byte-by-byte search.
+        const char* const end = text.data() + text.size();
+        for (const char* at = text.data(); (at = static_cast<const char*>(std::memchr(
+                                                at, '\n', static_cast<std::size_t>(end - at))));
              ++at)
-            ++line_;
-        pos_ = target;
-        return line_;
+            lineEnds_.push_back(static_cast<std::size_t>(at - text.data()));
+    }
+    std::size_t lineAt(std::ptrdiff_t offset) const {
+        const auto target = static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0));
+        return 1 + static_cast<std::size_t>(
+                       std::lower_bound(lineEnds_.begin(), lineEnds_.end(), target) -
+                       lineEnds_.begin());
     }
 
 private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    std::size_t line_ = 1;
+    std::vector<std::size_t> lineEnds_;
 };
 
 int Base64Value(char c) {
@@ -199,12 +195,12 @@ Question ReadQuestion(const pugi::xml_node& node, std::size_t line) {
 
 } // namespace
 
-ReadResult ReadMoodleXml(std::string_view text) {
+ReadResult ReadMoodleXml(std::string text) {
+    const LineCounter lines(text);
     pugi::xml_document document;
-    const unsigned options = pugi::parse_default;
-    const pugi::xml_parse_result parsed =
-        document.load_buffer(text.data(), text.size(), options, pugi::encoding_utf8);
-    LineCounter lines(text);
+    // In place: a copy of a large file would cost as much as the parse.
+    const pugi::xml_parse_result parsed = document.load_buffer_inplace(
+        text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed)
         throw FormatError("it is not well-formed XML (line " +
                           std::to_string(lines.lineAt(parsed.offset)) + ": " +

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
+#include <string>
 
 #include "core/interchange/InterchangeQuestion.h"
 
@@ -17,6 +17,6 @@ inline constexpr std::size_t kMaxMediaBytes = 16u * 1024 * 1024;
 // in a document type, so an entity bomb stays inert text. Text that is not
 // well-formed XML, or whose root is not <quiz>, is a FormatError naming the
 // line.
-ReadResult ReadMoodleXml(std::string_view text);
+ReadResult ReadMoodleXml(std::string text);
 
 } // namespace tavrin::interchange

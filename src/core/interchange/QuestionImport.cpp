@@ -161,6 +161,10 @@ ImportPlan PlanImport(const ReadResult& read, const QuizFiles& files) {
     ListTopicsForSource(taken, files.topicFile, kHyperSource);
     QuestionMapper mapper(files.kind, taken);
     MediaPlanner planner(files.quizFolder, plan.media);
+    // Reserved, so that the lists are not moved about as they grow.
+    plan.entries.reserve(read.questions.size());
+    plan.records.reserve(read.questions.size());
+    plan.mediaOfRecord.reserve(read.questions.size());
     for (const Question& question : read.questions) {
         MappedQuestion mapped = mapper.map(question);
         plan.entries.push_back(
@@ -189,13 +193,9 @@ void CommitImport(const ImportPlan& plan) {
             written.push_back(media.path);
         }
         TopicTextWriter topics;
-        std::string questions;
-        questions.reserve(plan.records.size() * plan.records.front().bytes.size());
         for (std::size_t i = 0; i < plan.records.size(); ++i) {
-            const MappedRecord& record = plan.records[i];
             const std::size_t media = plan.mediaOfRecord[i];
-            WriteTopic(topics, record, media == kNoMedia ? nullptr : &plan.media[media]);
-            questions.append(record.bytes.begin(), record.bytes.end());
+            WriteTopic(topics, plan.records[i], media == kNoMedia ? nullptr : &plan.media[media]);
         }
         if (!topics.text().empty()) {
             std::string text = formerTopics.value_or("");
@@ -210,8 +210,10 @@ void CommitImport(const ImportPlan& plan) {
         if (former)
             writer.write(
                 std::string_view(*former).substr(0, former->size() / recordSize * recordSize));
-        // One write: a write per record costs more than the copy.
-        writer.write(questions);
+        // Straight from the plan through the writer's buffer: gathering the
+        // records first would touch as much fresh memory again as they fill.
+        for (const MappedRecord& record : plan.records)
+            writer.write(record.bytes.data(), record.bytes.size());
         writer.commit();
     } catch (...) {
         if (topicsWritten)
