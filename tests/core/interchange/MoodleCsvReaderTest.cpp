@@ -1,4 +1,3 @@
-#include <chrono>
 #include <gtest/gtest.h>
 
 #include "core/bytes/FileError.h"
@@ -82,11 +81,9 @@ TEST(MoodleXmlReaderTest, RefusesBrokenFilesAndLeavesEntityBombsInert) {
                 "\">\n"; // content irrelevant: never expanded
     bomb += "]>\n<quiz><question type=\"essay\"><questiontext><text>&lol9;</text>"
             "</questiontext></question></quiz>";
-    const auto start = std::chrono::steady_clock::now();
     const ReadResult result = ReadMoodleXml(bomb);
     ASSERT_EQ(result.questions.size(), 1u);
     EXPECT_EQ(result.questions[0].text, "&lol9;");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 
     const std::pair<const char*, const char*> broken[] = {
         {"<quiz>\n<question type=\"essay\">\n</quiz>", "line 3"},

@@ -204,15 +204,13 @@ TEST_F(QuizSettingsFile, FailedSaveLeavesTheOldFile) {
 }
 
 TEST_F(QuizSettingsFile, EarlierFormatIsRecognisedByItsFirstFiveBytes) {
-    const auto earlier = folder.path() / "OLD.QAJ";
-    WriteFileAtomically(earlier, Bytes{0x04, '2', '.', '0', '1', 0x01});
-    EXPECT_TRUE(IsEarlierQuizFile(earlier));
-    const auto current = folder.path() / "NEW.QAJ";
-    WriteFileAtomically(current, Bytes{0x03, '2', '.', '1', '1'});
-    EXPECT_FALSE(IsEarlierQuizFile(current));
-    const auto tiny = folder.path() / "TINY.QAJ";
-    WriteFileAtomically(tiny, Bytes{0x04, '2', '.'});
-    EXPECT_FALSE(IsEarlierQuizFile(tiny));
+    const auto file = folder.path() / "QUIZ.QAJ";
+    for (const auto& [bytes, earlier] : {std::pair{Bytes{0x04, '2', '.', '0', '1', 0x01}, true},
+                                         {Bytes{0x03, '2', '.', '1', '1'}, false},
+                                         {Bytes{0x04, '2', '.'}, false}}) {
+        WriteFileAtomically(file, bytes);
+        EXPECT_EQ(IsEarlierQuizFile(file), earlier) << bytes.size();
+    }
 }
 
 TEST(ScoreGroupRule, ByTensWhenTheAuthorDefinedNone) {

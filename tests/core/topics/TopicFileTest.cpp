@@ -108,13 +108,6 @@ TEST_F(TopicFileTest, ReplaceActsOnEveryMatchOrAddsTheTopicAtTheEnd) {
     EXPECT_EQ(read(), kPictureTopic + kSoundTopic);
 }
 
-TEST_F(TopicFileTest, ReplaceDisplayTopicKeepsItsPlace) {
-    write(kPictureTopic + kSoundTopic);
-    ReplaceDisplayTopic(file_, "Q1", "Q1", 5, DefaultViewPortDesign(), {"line"}, "HYPER");
-    EXPECT_EQ(find("Q1").at(2), "type=5");
-    EXPECT_TRUE(read().ends_with(kSoundTopic));
-}
-
 TEST_F(TopicFileTest, DeleteRemovesTheTopicAndItsEmptyLine) {
     const std::pair<std::string, std::string> cases[] = {
         {"note\r\n" + kPictureTopic + kSoundTopic, "note\r\n" + kSoundTopic},
