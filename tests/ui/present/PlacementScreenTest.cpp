@@ -48,16 +48,6 @@ protected:
     ViewPortDesign design = DefaultViewPortDesign();
 };
 
-TEST_F(PlacementScreenTest, SavingWithoutAMoveKeepsTheViewPort) {
-    platform.onDialog("TVPAdjustForm", [](QDialog& form) {
-        EXPECT_EQ(textWindow(form), QRect(100, 90, 250, 120));
-        triggerMenu(form, "&Save and Quit");
-    });
-    const ViewPortDesign before = design;
-    EXPECT_TRUE(AdjustViewPort(platform, {}, design, kRtf));
-    EXPECT_EQ(design.bytes(), before.bytes());
-}
-
 TEST_F(PlacementScreenTest, ResizingAndMovingWithTheHandleIsSaved) {
     platform.onDialog("TVPAdjustForm", [](QDialog& form) {
         // The handle surrounds the window 2 pixels out at the top left, 3 at the bottom right.
@@ -76,8 +66,15 @@ TEST_F(PlacementScreenTest, ResizingAndMovingWithTheHandleIsSaved) {
     EXPECT_EQ(design.vpHeight(), 140);
 }
 
-TEST_F(PlacementScreenTest, EveryOtherEndingAsksWhetherToSave) {
+TEST_F(PlacementScreenTest, SavingUnmovedKeepsTheViewPortAndEveryOtherEndingAsks) {
     const ViewPortDesign before = design;
+    platform.onDialog("TVPAdjustForm", [](QDialog& form) {
+        EXPECT_EQ(textWindow(form), QRect(100, 90, 250, 120));
+        triggerMenu(form, "&Save and Quit");
+    });
+    EXPECT_TRUE(AdjustViewPort(platform, {}, design, kRtf));
+    EXPECT_EQ(design.bytes(), before.bytes());
+
     platform.onDialog("TVPAdjustForm", [](QDialog& form) {
         dragTextWindow(form, {100, 60}, {60, 40});
         QTest::keyClick(&form, Qt::Key_Escape);

@@ -101,18 +101,15 @@ TEST_F(StretchHandleTest, PointerPositionChoosesTheDragModeAndCursor) {
 TEST_F(StretchHandleTest, DraggingResizesOrMovesTheControlWithinItsLimits) {
     // The handle surrounds its control 2 pixels out: `first` (40, 40, 100 x 60) gives 105 x 65.
     const struct {
-        const char* what;
         QRect start;
         bool snap;
         QPoint from, to;
         QRect control;
+        const char* what;
     } cases[] = {
-        {"bottom right corner resizes", {40, 40, 100, 60}, false, {103, 63}, {123, 73},
-         {40, 40, 120, 70}},
-        {"moving stays inside the parent", {40, 40, 100, 60}, false, {30, 20}, {-300, -300},
-         {2, 2, 100, 60}},
-        {"moving snaps the left edge 13 to 8", {10, 10, 40, 30}, true, {20, 15}, {23, 15},
-         {8, 8, 40, 30}},
+        {{40, 40, 100, 60}, false, {103, 63}, {123, 73}, {40, 40, 120, 70}, "corner resizes"},
+        {{40, 40, 100, 60}, false, {30, 20}, {-300, -300}, {2, 2, 100, 60}, "kept in the parent"},
+        {{10, 10, 40, 30}, true, {20, 15}, {23, 15}, {8, 8, 40, 30}, "left edge 13 snaps to 8"},
     };
     for (const auto& c : cases) {
         first.setGeometry(c.start);

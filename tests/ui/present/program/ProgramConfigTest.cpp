@@ -80,17 +80,16 @@ TEST_F(ProgramConfigTest, TickedCommandsMustBeDefinedThroughTheirDialogBeforeSav
     EXPECT_TRUE(platform.calls().contains("step aside: TProgConfigForm"));
 }
 
-TEST_F(ProgramConfigTest, HelpNeedsAFileAndATopicAboveZero) {
+// A help file is kept only with a name and a topic above zero; the dialog
+// refuses the rest.
+TEST_F(ProgramConfigTest, HelpNeedsAFileAndATopicAboveZeroAndTheDialogRefusesOthers) {
     window.setUseHelpFile(true);
     window.setHelpFile("QUIZ.HLP");
     window.setHelpStartTopic(0);
     EXPECT_TRUE(configure([](QDialog& form) { click(form, "SaveBtn"); }));
     EXPECT_FALSE(window.useHelpFile());
     EXPECT_EQ(window.helpFile(), "");
-    EXPECT_EQ(window.helpStartTopic(), 0);
-}
 
-TEST_F(ProgramConfigTest, HelpFileDialogRefusesBadTopicsAndNamesOutsideTheQuizFolder) {
     WriteFileAtomically(folder / "QUIZ.HLP", std::string("<html></html>"));
     platform.onDialog("THelpfileForm", [this](QDialog& help) {
         EXPECT_EQ(test::textOf(help, "TopicEdit"), "1");
