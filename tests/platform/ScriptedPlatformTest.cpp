@@ -1,7 +1,4 @@
 #include <QDialog>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTextDocument>
 #include <gtest/gtest-spi.h>
 
 #include "platform/ScriptedPlatform.h"
@@ -27,25 +24,6 @@ class SmallForm : public QDialog {
 public:
     explicit SmallForm(const QString& name) { setObjectName(name); }
 };
-
-TEST_F(CapturingPlatform, AnswersMessageBoxesInScriptOrder) {
-    platform.expectError("A filename must be entered.");
-    platform.expectYesNo("Do you want to add another Question?", true);
-    platform.expectYesNoHelp("Overwrite the file?", false, true);
-    platform.expectInfo("Done.");
-
-    platform.ShowError("A filename must be entered.");
-    EXPECT_TRUE(platform.AskYesNo("Do you want to add another Question?"));
-    EXPECT_FALSE(platform.AskYesNoHelp("Overwrite the file?", 90));
-    platform.ShowInfo("Done.");
-    platform.verifyDone();
-
-    EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
-    EXPECT_EQ(platform.calls(),
-              (QStringList{"error: A filename must be entered.",
-                           "yesno: Do you want to add another Question? -> Yes", "help: 90",
-                           "yesnohelp: Overwrite the file? [help 90] -> No", "info: Done."}));
-}
 
 TEST_F(CapturingPlatform, EveryDepartureFromTheScriptFailsWithItsText) {
     platform.ShowError("Disk full");
@@ -123,25 +101,6 @@ TEST_F(CapturingPlatform, AFormThatEndsItsLoopEarlyFails) {
         }
     }
     EXPECT_TRUE(platform.calls().contains("step aside: TQAEntryForm"));
-}
-
-TEST_F(CapturingPlatform, PrintWritesAPdfFile) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString pdf = folder.filePath("results.pdf");
-    platform.expectPrint(pdf);
-    platform.expectPrintCancelled();
-
-    QTextDocument document;
-    document.setPlainText("Score: 7 out of 10");
-    EXPECT_EQ(platform.PrintDocument(document, "Quiz Results").status, PrintStatus::Printed);
-    EXPECT_EQ(platform.PrintDocument(document, "Quiz Results").status, PrintStatus::Cancelled);
-    EXPECT_TRUE(failures.isEmpty());
-
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.read(5) == "%PDF-");
-    EXPECT_GT(file.size(), 500);
 }
 
 TEST(ScriptedPlatformWithTestSupport, SurpriseFailsTheRunningTest) {

@@ -19,12 +19,10 @@ TEST(LearnerScriptTest, KeyedLinesFindTheirQuestionAndTheRestGoInOrder) {
     EXPECT_EQ(script.answerFor("Y"), "third");
     EXPECT_EQ(script.answerFor("Z"), "") << "nothing left to answer with";
     EXPECT_EQ(script.answerFor("city"), "Paris [not a key]") << "a keyed answer is kept";
-}
 
-TEST(LearnerScriptTest, BracketsWithoutAKeyAreAnAnswer) {
-    LearnerScript script = LearnerScript::parse(QStringLiteral("[] empty key\n[open"));
-    EXPECT_EQ(script.answerFor("A"), "[] empty key");
-    EXPECT_EQ(script.answerFor("B"), "[open");
+    LearnerScript unkeyed = LearnerScript::parse(QStringLiteral("[] empty key\n[open"));
+    EXPECT_EQ(unkeyed.answerFor("A"), "[] empty key") << "brackets without a key are an answer";
+    EXPECT_EQ(unkeyed.answerFor("B"), "[open");
 }
 
 } // namespace
