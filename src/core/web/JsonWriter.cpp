@@ -6,6 +6,8 @@ namespace tavrin {
 namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
+// Large enough that the sink is called rarely, small enough to stay in cache.
+constexpr std::size_t kBufferSize = 64 * 1024;
 
 void appendEscapedControl(std::string& out, unsigned char c) {
     out += "\\u00";
@@ -41,7 +43,38 @@ void appendEscapedAscii(std::string& out, unsigned char c) {
 
 } // namespace
 
+JsonWriter::JsonWriter(JsonSink sink) : sink_(std::move(sink)) {
+    out_.reserve(kBufferSize);
+}
+
+void JsonWriter::flush() {
+    if (sink_ && !out_.empty()) {
+        sink_(out_);
+        out_.clear();
+    }
+}
+
+// The buffer is checked before each value and each piece of a string, so it
+// overruns its size by a few bytes at most; a long run of plain text that
+// would not fit goes to the sink directly.
+void JsonWriter::spillIfFull() {
+    if (out_.size() >= kBufferSize)
+        flush();
+}
+
+void JsonWriter::appendPlain(std::string_view text) {
+    if (sink_ && out_.size() + text.size() > kBufferSize) {
+        flush();
+        if (text.size() > kBufferSize) {
+            sink_(text);
+            return;
+        }
+    }
+    out_.append(text);
+}
+
 void JsonWriter::beforeValue() {
+    spillIfFull();
     if (afterKey_) {
         afterKey_ = false;
         return;
@@ -122,10 +155,11 @@ void JsonWriter::appendString(std::string_view text) {
     out_ += '"';
     std::size_t pos = 0;
     while (pos < text.size()) {
+        spillIfFull();
         std::size_t plain = pos;
         while (plain < text.size() && isPlain(static_cast<unsigned char>(text[plain])))
             ++plain;
-        out_.append(text.substr(pos, plain - pos));
+        appendPlain(text.substr(pos, plain - pos));
         pos = plain;
         if (pos == text.size())
             break;

@@ -1,18 +1,27 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tavrin {
 
-// Builds one compact JSON document. Strings must be UTF-8 (malformed bytes
+// Receives the document in pieces, in order.
+using JsonSink = std::function<void(std::string_view)>;
+
+// Writes one compact JSON document. Strings must be UTF-8 (malformed bytes
 // become U+FFFD), so text read from a quiz is converted before it gets here.
 // Keys and values are written in the order given; commas are placed for the
-// caller.
+// caller. With a sink, the document passes through a buffer of fixed size, so
+// a document of any size takes constant memory; without one, it is kept whole
+// for text().
 class JsonWriter {
 public:
+    JsonWriter() = default;
+    explicit JsonWriter(JsonSink sink);
+
     JsonWriter& beginObject();
     JsonWriter& endObject();
     JsonWriter& beginArray();
@@ -33,14 +42,17 @@ public:
     }
     JsonWriter& stringArray(std::string_view name, const std::vector<std::string>& texts);
 
-    void reserve(std::size_t bytes) { out_.reserve(bytes); }
-    const std::string& text() const& { return out_; }
-    std::string text() && { return std::move(out_); }
+    // Hands what is buffered to the sink; the document's end must follow it.
+    void flush();
+    const std::string& text() const { return out_; }
 
 private:
     void beforeValue();
     void appendString(std::string_view text);
+    void appendPlain(std::string_view text);
+    void spillIfFull();
 
+    JsonSink sink_;
     std::string out_;
     // One entry per open object or array: true once it holds an element.
     std::vector<bool> filled_;

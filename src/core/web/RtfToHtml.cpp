@@ -59,11 +59,7 @@ const char* alignmentName(ParagraphAlignment alignment) {
     }
 }
 
-} // namespace
-
-std::string RtfToHtml::EscapeText(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
+void appendEscaped(std::string& out, std::string_view utf8) {
     for (const char c : utf8) {
         switch (c) {
         case '&':
@@ -88,44 +84,9 @@ std::string RtfToHtml::EscapeText(std::string_view utf8) {
             out += c;
         }
     }
-    return out;
 }
 
-std::string RtfToHtml::ConvertSource(std::string_view source) {
-    return Convert(RtfReader::LooksLikeRtf(source) ? RtfReader::Read(source)
-                                                   : RtfReader::ReadPlainText(source));
-}
-
-// Paragraphs are blocks without margins inside one block that keeps blanks
-// and tabs, as the formatted-text window shows them. Attributes are in single
-// quotes, so the HTML needs no escapes inside a JSON string.
-std::string RtfToHtml::Convert(const RichDocument& document) {
-    std::string out = "<div style='white-space:pre-wrap'>";
-    for (const auto& paragraph : document.paragraphs)
-        appendParagraph(out, paragraph);
-    return out + "</div>";
-}
-
-void RtfToHtml::appendParagraph(std::string& out, const Paragraph& paragraph) {
-    const std::string style = paragraphStyle(*paragraph.format);
-    out += style.empty() ? "<div>" : "<div style='" + style + "'>";
-    for (const auto& run : paragraph.runs)
-        appendRun(out, run);
-    if (paragraph.runs.empty())
-        out += "<br>"; // an empty paragraph still takes a line
-    out += "</div>";
-}
-
-void RtfToHtml::appendRun(std::string& out, const TextRun& run) {
-    const std::string style = runStyle(*run.format);
-    if (style.empty()) {
-        out += EscapeText(run.text);
-        return;
-    }
-    out += "<span style='" + style + "'>" + EscapeText(run.text) + "</span>";
-}
-
-std::string RtfToHtml::runStyle(const CharFormat& format) {
+std::string runStyle(const CharFormat& format) {
     std::string style;
     if (const std::string family = cssFontFamily(format.fontFace); !family.empty())
         style += "font-family:" + family + ";";
@@ -146,7 +107,7 @@ std::string RtfToHtml::runStyle(const CharFormat& format) {
     return style;
 }
 
-std::string RtfToHtml::paragraphStyle(const ParagraphFormat& format) {
+std::string paragraphStyle(const ParagraphFormat& format) {
     std::string style;
     if (format.alignment != ParagraphAlignment::Left)
         style += std::string("text-align:") + alignmentName(format.alignment) + ";";
@@ -157,6 +118,93 @@ std::string RtfToHtml::paragraphStyle(const ParagraphFormat& format) {
     if (format.firstLineIndentTwips != 0)
         style += "text-indent:" + pixels(format.firstLineIndentTwips) + ";";
     return style;
+}
+
+// The style of a format, made again only when the format changes: runs and
+// paragraphs in one format share it, so most lookups find the last one.
+template <typename Format> class StyleCache {
+public:
+    explicit StyleCache(std::string (*make)(const Format&)) : make_(make) {}
+    const std::string& of(const Format& format) {
+        if (&format != last_) {
+            style_ = make_(format);
+            last_ = &format;
+        }
+        return style_;
+    }
+
+private:
+    std::string (*make_)(const Format&);
+    const Format* last_ = nullptr;
+    std::string style_;
+};
+
+// Paragraphs are blocks without margins inside one block that keeps blanks
+// and tabs, as the formatted-text window shows them. Attributes are in single
+// quotes, so the HTML needs no escapes inside a JSON string.
+class HtmlWriter {
+public:
+    std::string write(const RichDocument& document) {
+        out_ = "<div style='white-space:pre-wrap'>";
+        for (const auto& paragraph : document.paragraphs)
+            appendParagraph(paragraph);
+        out_ += "</div>";
+        return std::move(out_);
+    }
+
+private:
+    void appendParagraph(const Paragraph& paragraph) {
+        appendOpening("div", paragraphStyles_.of(*paragraph.format));
+        for (const auto& run : paragraph.runs)
+            appendRun(run);
+        if (paragraph.runs.empty())
+            out_ += "<br>"; // an empty paragraph still takes a line
+        out_ += "</div>";
+    }
+
+    void appendRun(const TextRun& run) {
+        const std::string& style = runStyles_.of(*run.format);
+        if (style.empty()) {
+            appendEscaped(out_, run.text);
+            return;
+        }
+        appendOpening("span", style);
+        appendEscaped(out_, run.text);
+        out_ += "</span>";
+    }
+
+    void appendOpening(std::string_view tag, const std::string& style) {
+        out_ += '<';
+        out_ += tag;
+        if (!style.empty()) {
+            out_ += " style='";
+            out_ += style;
+            out_ += '\'';
+        }
+        out_ += '>';
+    }
+
+    std::string out_;
+    StyleCache<ParagraphFormat> paragraphStyles_{paragraphStyle};
+    StyleCache<CharFormat> runStyles_{runStyle};
+};
+
+} // namespace
+
+std::string RtfToHtml::EscapeText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    appendEscaped(out, utf8);
+    return out;
+}
+
+std::string RtfToHtml::ConvertSource(std::string_view source) {
+    return Convert(RtfReader::LooksLikeRtf(source) ? RtfReader::Read(source)
+                                                   : RtfReader::ReadPlainText(source));
+}
+
+std::string RtfToHtml::Convert(const RichDocument& document) {
+    return HtmlWriter().write(document);
 }
 
 } // namespace tavrin

@@ -18,12 +18,6 @@ public:
     static std::string ConvertSource(std::string_view source);
 
     static std::string EscapeText(std::string_view utf8);
-
-private:
-    static void appendParagraph(std::string& out, const Paragraph& paragraph);
-    static void appendRun(std::string& out, const TextRun& run);
-    static std::string runStyle(const CharFormat& format);
-    static std::string paragraphStyle(const ParagraphFormat& format);
 };
 
 } // namespace tavrin

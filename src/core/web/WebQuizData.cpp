@@ -63,14 +63,13 @@ std::string joined(const std::vector<std::string>& reasons) {
 } // namespace
 
 WebQuizData::WebQuizData(const CompiledQuiz& quiz, fs::path quizFolder, MediaFolder& media,
-                         std::vector<std::string>& report)
-    : quiz_(quiz), quizFolder_(std::move(quizFolder)), media_(media), report_(report) {
+                         std::vector<std::string>& report, JsonSink sink)
+    : quiz_(quiz), quizFolder_(std::move(quizFolder)), media_(media), report_(report),
+      json_(std::move(sink)) {
     settings_.assignBytes(quiz.settingsBytes());
 }
 
-std::string WebQuizData::build(std::string_view quizName, const ExportProgress& progress) {
-    // Formatted text grows by its markup; most quizzes stay within this.
-    json_.reserve(quiz_.size() + quiz_.size() / 2);
+void WebQuizData::write(std::string_view quizName, const ExportProgress& progress) {
     json_.beginObject()
         .field("format", 1)
         .field("kind", static_cast<int>(quiz_.kind()))
@@ -81,7 +80,7 @@ std::string WebQuizData::build(std::string_view quizName, const ExportProgress& 
     writeTopics(progress);
     writeIntroduction();
     json_.endObject();
-    return std::move(json_).text();
+    json_.flush();
 }
 
 std::string WebQuizData::placed(const std::string& stored, std::vector<std::string>* refusals) {

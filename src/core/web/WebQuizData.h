@@ -23,12 +23,13 @@ using ExportProgress = std::function<void(std::size_t done, std::size_t total)>;
 // The JSON document the web player plays: the compiled quiz's settings,
 // records and topics with every text in UTF-8, formatted text as HTML, and
 // media names as placed in the media folder (which this fills as it goes).
+// The document streams to the sink as it is made, one topic at a time.
 class WebQuizData {
 public:
     WebQuizData(const CompiledQuiz& quiz, std::filesystem::path quizFolder, MediaFolder& media,
-                std::vector<std::string>& report);
+                std::vector<std::string>& report, JsonSink sink);
 
-    std::string build(std::string_view quizName, const ExportProgress& progress);
+    void write(std::string_view quizName, const ExportProgress& progress);
 
 private:
     void writeSettings();

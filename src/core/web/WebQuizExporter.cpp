@@ -17,7 +17,11 @@ namespace tavrin {
 namespace fs = std::filesystem;
 namespace {
 
+// The data is a script, not a JSON file, because a browser refuses to fetch a
+// file beside the page when the page is opened from the disk.
+constexpr const char* kDataFile = "quiz-data.js";
 constexpr std::string_view kDataVariable = "window.TAVRIN_QUIZ = ";
+constexpr std::string_view kDataEnd = ";\n";
 
 std::optional<CompiledQuiz> readCompiledQuiz(const fs::path& file, WebExportOutcome& outcome) {
     try {
@@ -97,17 +101,6 @@ std::string packageTitle(const CompiledQuiz& quiz, const std::string& quizName) 
     return quizName;
 }
 
-// Like every file of the export, the data can be written again from the quiz,
-// so it is not forced to the disk.
-void writeDataFile(const fs::path& file, std::string_view before, const std::string& json,
-                   std::string_view after) {
-    AtomicFileWriter out(file, DiskSync::kNoSync);
-    out.write(before);
-    out.write(json);
-    out.write(after);
-    out.commit();
-}
-
 // The player's files in name order; hidden files are the build's own marks.
 std::vector<std::string> playerFilesIn(const fs::path& playerFolder) {
     std::vector<std::string> names;
@@ -120,31 +113,56 @@ std::vector<std::string> playerFilesIn(const fs::path& playerFolder) {
     return names;
 }
 
-// Writes the web quiz into `folder`; returns the files written, relative to it.
-std::vector<std::string> writeFolder(const CompiledQuiz& quiz, const WebExportRequest& request,
-                                     const fs::path& folder, std::vector<std::string>& report) {
-    fs::create_directories(folder);
-    ProgramMediaConverter programs;
-    MediaConverter& converter = request.converter ? *request.converter : programs;
-    MediaFolder media(request.quizFolder, folder / "media", converter, report);
-    const std::string json = WebQuizData(quiz, request.quizFolder, media, report)
-                                 .build(quizNameOf(request.compiledQuiz), request.progress);
+// The converter of the request, or the installed programs.
+class ChosenConverter {
+public:
+    explicit ChosenConverter(MediaConverter* given) : given_(given) {}
+    MediaConverter& get() { return given_ ? *given_ : programs_; }
 
-    std::vector<std::string> files = playerFilesIn(request.playerFolder);
-    for (const auto& name : files) {
-        CopyFileInto(request.playerFolder / name, folder / name, DiskSync::kNoSync);
-        report.push_back("copied " + name);
-    }
-    writeDataFile(folder / "quiz.json", "", json, "");
-    writeDataFile(folder / "quiz-data.js", kDataVariable, json, ";\n");
-    files.push_back("quiz.json");
-    files.push_back("quiz-data.js");
-    report.push_back("wrote quiz.json and quiz-data.js");
+private:
+    MediaConverter* given_;
+    ProgramMediaConverter programs_;
+};
+
+// Streams the data script to `sink`: the JSON document is made and written
+// once, between the assignment and its end, while the media it names are
+// placed in `mediaFolder`. Returns the media files placed, relative to the
+// folder that holds `mediaFolder`.
+std::vector<std::string> writeQuizData(const CompiledQuiz& quiz, const WebExportRequest& request,
+                                       const fs::path& mediaFolder,
+                                       std::vector<std::string>& report, const JsonSink& sink) {
+    ChosenConverter converter(request.converter);
+    MediaFolder media(request.quizFolder, mediaFolder, converter.get(), report);
+    sink(kDataVariable);
+    WebQuizData(quiz, request.quizFolder, media, report, sink)
+        .write(quizNameOf(request.compiledQuiz), request.progress);
+    sink(kDataEnd);
+    report.push_back(std::string("wrote ") + kDataFile);
+    std::vector<std::string> files;
     for (const auto& name : media.files())
         files.push_back("media/" + name);
     return files;
 }
 
+// Like every file of the export, the data can be written again from the quiz,
+// so it is not forced to the disk.
+void writeFolder(const CompiledQuiz& quiz, const WebExportRequest& request,
+                 std::vector<std::string>& report) {
+    const fs::path& folder = request.destination;
+    fs::create_directories(folder);
+    for (const auto& name : playerFilesIn(request.playerFolder)) {
+        CopyFileInto(request.playerFolder / name, folder / name, DiskSync::kNoSync);
+        report.push_back("copied " + name);
+    }
+    AtomicFileWriter out(folder / kDataFile, DiskSync::kNoSync);
+    writeQuizData(quiz, request, folder / "media", report,
+                  [&out](std::string_view bytes) { out.write(bytes); });
+    out.commit();
+}
+
+// The package streams into the zip: the player from the program folder, the
+// data as it is made; only the media pass through a folder beside the zip,
+// where conversions write them.
 void writePackage(const CompiledQuiz& quiz, const WebExportRequest& request,
                   std::vector<std::string>& report) {
     fs::path stage = request.destination;
@@ -158,18 +176,31 @@ void writePackage(const CompiledQuiz& quiz, const WebExportRequest& request,
             fs::remove_all(folder, ignored);
         }
     } cleanup{stage};
-    std::vector<std::string> files = writeFolder(quiz, request, stage, report);
+    if (!request.destination.parent_path().empty())
+        fs::create_directories(request.destination.parent_path(), ec);
+    fs::create_directories(stage);
+
+    ZipWriter zip(request.destination);
+    std::vector<std::string> files = playerFilesIn(request.playerFolder);
+    for (const auto& name : files) {
+        zip.addFile(name, request.playerFolder / name);
+        report.push_back("copied " + name);
+    }
+    zip.beginEntry(kDataFile);
+    const std::vector<std::string> media =
+        writeQuizData(quiz, request, stage / "media", report,
+                      [&zip](std::string_view bytes) { zip.append(bytes); });
+    zip.endEntry();
+    files.push_back(kDataFile);
+    for (const auto& file : media) {
+        zip.addFile(file, stage / file);
+        files.push_back(file);
+    }
     std::sort(files.begin(), files.end());
     const std::string quizName = quizNameOf(request.compiledQuiz);
     const std::string manifest = ScormManifest(quizName, packageTitle(quiz, quizName), files);
-
-    if (!request.destination.parent_path().empty())
-        fs::create_directories(request.destination.parent_path(), ec);
-    ZipWriter zip(request.destination);
     zip.add("imsmanifest.xml",
             std::span(reinterpret_cast<const std::uint8_t*>(manifest.data()), manifest.size()));
-    for (const auto& file : files)
-        zip.addFile(file, stage / file);
     zip.finish();
     report.push_back("wrote the SCORM package " + request.destination.string() + " (" +
                      std::to_string(files.size() + 1) + " files)");
@@ -200,7 +231,7 @@ WebExportOutcome WebQuizExporter::Export(const WebExportRequest& request) {
     if (request.scorm)
         writePackage(*quiz, request, outcome.report);
     else
-        writeFolder(*quiz, request, request.destination, outcome.report);
+        writeFolder(*quiz, request, outcome.report);
     outcome.exported = true;
     return outcome;
 }

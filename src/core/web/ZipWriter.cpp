@@ -52,8 +52,12 @@ void putCommonFields(std::span<std::uint8_t> at, std::uint32_t crc, std::uint32_
 } // namespace
 
 std::uint32_t ZipWriter::Crc32(std::span<const std::uint8_t> data) {
+    return Crc32(0, data);
+}
+
+std::uint32_t ZipWriter::Crc32(std::uint32_t crc, std::span<const std::uint8_t> data) {
     const auto& table = crcTable();
-    std::uint32_t c = 0xFFFFFFFFu;
+    std::uint32_t c = crc ^ 0xFFFFFFFFu;
     for (const std::uint8_t byte : data)
         c = table[(c ^ byte) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
@@ -67,20 +71,54 @@ void ZipWriter::write(const std::vector<std::uint8_t>& bytes) {
 }
 
 void ZipWriter::add(std::string_view name, std::span<const std::uint8_t> data) {
-    if (name.empty() || name.size() > 0xFFFF)
-        throw FileError(out_.target(), "an entry name is empty or too long");
-    if (position_ + data.size() + kLocalHeaderSize + name.size() > kMaxZipOffset)
-        throw FileError(out_.target(), "the package would pass 4 GB");
-    Entry entry{std::string(name), Crc32(data), static_cast<std::uint32_t>(data.size()),
-                static_cast<std::uint32_t>(position_)};
-    writeLocalHeader(entry);
-    out_.write(data.data(), data.size());
-    position_ += data.size();
-    entries_.push_back(std::move(entry));
+    beginEntry(name);
+    append(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+    endEntry();
 }
 
 void ZipWriter::addFile(std::string_view name, const std::filesystem::path& source) {
-    add(name, ReadFileBytes(source));
+    beginEntry(name);
+    ReadFileInBlocks(source, [this](std::string_view block) { append(block); });
+    endEntry();
+}
+
+void ZipWriter::beginEntry(std::string_view name) {
+    if (inEntry_)
+        throw FileError(out_.target(), "an entry was begun inside another");
+    if (name.empty() || name.size() > 0xFFFF)
+        throw FileError(out_.target(), "an entry name is empty or too long");
+    if (position_ + kLocalHeaderSize + name.size() > kMaxZipOffset)
+        throw FileError(out_.target(), "the package would pass 4 GB");
+    entries_.push_back({std::string(name), 0, 0, static_cast<std::uint32_t>(position_)});
+    writeLocalHeader(entries_.back());
+    inEntry_ = true;
+}
+
+void ZipWriter::append(std::string_view bytes) {
+    if (!inEntry_)
+        throw FileError(out_.target(), "bytes were written outside an entry");
+    Entry& entry = entries_.back();
+    if (position_ + bytes.size() > kMaxZipOffset)
+        throw FileError(out_.target(), "the package would pass 4 GB");
+    const std::span data(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    entry.crc = Crc32(entry.crc, data);
+    entry.size += static_cast<std::uint32_t>(data.size());
+    out_.write(data.data(), data.size());
+    position_ += data.size();
+}
+
+// Fills in the CRC and the two sizes, which follow the signature, the version,
+// the flags, the method and the time and date.
+void ZipWriter::endEntry() {
+    if (!inEntry_)
+        throw FileError(out_.target(), "an entry was ended that was not begun");
+    const Entry& entry = entries_.back();
+    std::vector<std::uint8_t> fields(12);
+    le::putU32(fields, 0, entry.crc);
+    le::putU32(fields, 4, entry.size);
+    le::putU32(fields, 8, entry.size);
+    out_.writeAt(entry.offset + 14, fields.data(), fields.size());
+    inEntry_ = false;
 }
 
 void ZipWriter::writeLocalHeader(const Entry& entry) {
@@ -115,6 +153,8 @@ void ZipWriter::writeCentralDirectory() {
 }
 
 void ZipWriter::finish() {
+    if (inEntry_)
+        throw FileError(out_.target(), "an entry was not ended");
     writeCentralDirectory();
     out_.commit();
 }

@@ -41,6 +41,15 @@ bool ReportHas(const WebExportOutcome& outcome, const std::string& part) {
     return false;
 }
 
+// The JSON document of the data script, which must be exactly the assignment
+// of one document.
+std::string DataJson(const fs::path& folder) {
+    const std::string script = ReadFileText(folder / "quiz-data.js");
+    const std::string prefix = "window.TAVRIN_QUIZ = ";
+    EXPECT_TRUE(script.starts_with(prefix) && script.ends_with(";\n")) << script;
+    return script.substr(prefix.size(), script.size() - prefix.size() - 2);
+}
+
 std::set<std::string> FilesIn(const fs::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
@@ -126,16 +135,14 @@ TEST_F(WebQuizExporterTest, WritesPlayerDataAndMediaWithEveryTreatmentReported) 
     ASSERT_TRUE(outcome.exported) << (outcome.messages.empty() ? "" : outcome.messages[0]);
 
     EXPECT_EQ(FilesIn(exportFolder()),
-              (std::set<std::string>{"index.html", "player.js", "player.css", "quiz.json",
-                                     "quiz-data.js", "media", "media/pic.bmp", "media/tune.ogg"}));
+              (std::set<std::string>{"index.html", "player.js", "player.css", "quiz-data.js",
+                                     "media", "media/pic.bmp", "media/tune.ogg"}));
     std::set<std::string> topLevel;
     for (const auto& entry : fs::directory_iterator(root.path()))
         topLevel.insert(entry.path().filename().string());
     EXPECT_EQ(topLevel, (std::set<std::string>{"quiz", "web", "out", "outside.bmp"}));
 
-    const std::string json = ReadFileText(exportFolder() / "quiz.json");
-    EXPECT_EQ(ReadFileText(exportFolder() / "quiz-data.js"),
-              "window.TAVRIN_QUIZ = " + json + ";\n");
+    const std::string json = DataJson(exportFolder());
     EXPECT_TRUE(Contains(json, "\"titleBarText\":\"Caf\xC3\xA9 quiz\"")) << json;
     EXPECT_TRUE(Contains(json, "\"correctAnswer\":\"<b>this</b>\"")) << json;
     EXPECT_TRUE(Contains(json, "\"backgroundGraphic\":\"pic.bmp\""));
@@ -165,7 +172,7 @@ TEST_F(WebQuizExporterTest, AFailedConversionIsReportedAndTheTuneLeftOut) {
     ASSERT_TRUE(outcome.exported);
     EXPECT_TRUE(ReportHas(outcome, "fluidsynth: not installed"));
     EXPECT_FALSE(fs::exists(exportFolder() / "media" / "tune.ogg"));
-    const std::string json = ReadFileText(exportFolder() / "quiz.json");
+    const std::string json = DataJson(exportFolder());
     EXPECT_TRUE(Contains(json, "\"sound\":\"\"")) << json;
     EXPECT_TRUE(Contains(json, "tune.mid could not be converted")) << json;
 }
@@ -204,6 +211,13 @@ TEST_F(WebQuizExporterTest, ThePackageIsAValidZipWhoseManifestNamesEveryFile) {
                            (root / "manifest").string() + "'")
                               .c_str()),
               0);
+    // The data streamed into the package is the data of a folder export.
+    ASSERT_EQ(std::system(("unzip -p '" + zip + "' quiz-data.js > '" +
+                           (root / "data").string() + "'")
+                              .c_str()),
+              0);
+    ASSERT_TRUE(WebQuizExporter::Export(Request()).exported);
+    EXPECT_EQ(ReadFileText(root / "data"), ReadFileText(exportFolder() / "quiz-data.js"));
     const std::string manifest = ReadFileText(root / "manifest");
     const std::string list = ReadFileText(root / "list");
     std::size_t entries = 0;
@@ -214,7 +228,7 @@ TEST_F(WebQuizExporterTest, ThePackageIsAValidZipWhoseManifestNamesEveryFile) {
             EXPECT_TRUE(Contains(manifest, "<file href=\"" + name + "\"/>")) << name;
         }
     }
-    EXPECT_EQ(entries, 8u);
+    EXPECT_EQ(entries, 7u);
 }
 
 } // namespace

@@ -73,6 +73,31 @@ TEST(JsonWriter, StringsAreEscapedAndMalformedUtf8Replaced) {
               "\"a\":[1,true,null]}");
 }
 
+// Through a sink the document arrives in pieces whose sum is the document,
+// whatever lies across the buffer's edges: long text, many escapes, many values.
+TEST(JsonWriter, ASinkReceivesTheSameDocumentInPieces) {
+    const auto write = [](JsonWriter& json) {
+        json.beginObject().field("long", std::string(150000, 'x'));
+        json.field("escapes", std::string(70000, '"') + "\xC3\xA9");
+        json.key("many").beginArray();
+        for (int i = 0; i < 20000; ++i)
+            json.value(i).value("ab");
+        json.endArray().endObject();
+    };
+    JsonWriter whole;
+    write(whole);
+    std::string streamed;
+    std::size_t pieces = 0;
+    JsonWriter json([&](std::string_view piece) {
+        streamed.append(piece);
+        ++pieces;
+    });
+    write(json);
+    json.flush();
+    EXPECT_EQ(streamed, whole.text());
+    EXPECT_GT(pieces, 4u);
+}
+
 TEST(ScormManifest, NamesAndTitleAreEscaped) {
     const std::string xml = ScormManifest("Q&A", "Tom & \"Jerry\" <1>", {"media/a&b c.png"});
     EXPECT_NE(xml.find("<title>Tom &amp; &quot;Jerry&quot; &lt;1&gt;</title>"), std::string::npos);

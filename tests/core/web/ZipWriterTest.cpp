@@ -61,6 +61,30 @@ TEST(ZipWriter, OneStoredEntryIsWrittenByteForByte) {
     EXPECT_EQ(ReadFileBytes(folder / "t.zip"), expected);
 }
 
+// A file read in many blocks, or an entry written in pieces, gives the bytes
+// of the same entry added whole: one CRC and size over all of it.
+TEST(ZipWriter, EntriesStreamedInPiecesMatchTheWholeEntry) {
+    TempFolder folder;
+    std::string content(700 * 1024, '\0');
+    for (std::size_t i = 0; i < content.size(); ++i)
+        content[i] = static_cast<char>((i * 7919) >> 5);
+    WriteFileAtomically(folder / "big.bin", content);
+    {
+        ZipWriter whole(folder / "whole.zip");
+        whole.add("a", BytesOf(content));
+        whole.add("b", BytesOf(content));
+        whole.finish();
+        ZipWriter streamed(folder / "streamed.zip");
+        streamed.addFile("a", folder / "big.bin");
+        streamed.beginEntry("b");
+        for (std::size_t at = 0; at < content.size(); at += 100000)
+            streamed.append(std::string_view(content).substr(at, 100000));
+        streamed.endEntry();
+        streamed.finish();
+    }
+    EXPECT_EQ(ReadFileBytes(folder / "streamed.zip"), ReadFileBytes(folder / "whole.zip"));
+}
+
 TEST(ZipWriter, AnUnfinishedArchiveLeavesNoFile) {
     TempFolder folder;
     {
