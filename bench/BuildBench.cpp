@@ -109,14 +109,13 @@ public:
     }
 
     // export-web of the compiled quiz beside cp of the bytes it is made of:
-    // the compiled quiz to each of the two data files, the player, the media.
+    // the compiled quiz to the data file, the player, the media.
     void webExportRow(const BenchQuiz& quiz, const fs::path& work, const fs::path& playerFolder,
                       int mediaFiles) {
         const fs::path destination = work / "web";
         const fs::path cpDestination = work / "cpweb";
         const std::string compiled = "'" + (quiz.folder / "BENCH.TIC").string() + "'";
-        std::string copy = "cp " + compiled + " '" + cpDestination.string() + "/quiz.json' && cp " +
-                           compiled + " '" + cpDestination.string() + "/quiz-data.js' && cp '" +
+        std::string copy = "cp " + compiled + " '" + cpDestination.string() + "/quiz-data.js' && cp '" +
                            playerFolder.string() + "'/* '" + cpDestination.string() +
                            "' && mkdir '" + cpDestination.string() + "/media' && cp";
         for (int i = 0; i < mediaFiles; ++i)

@@ -8,7 +8,7 @@ const assert = require("assert/strict");
 const fs = require("fs");
 const path = require("path");
 const { execFileSync } = require("child_process");
-const { test, run, openQuiz, temp } = require("./harness");
+const { test, run, openQuiz, exportedQuiz, temp } = require("./harness");
 const learner = require("./learner");
 
 const programDir = process.env.TAVRIN_PROGRAM_DIR;
@@ -65,7 +65,7 @@ for (const example of ["CAPITALS", "MUSIC", "SOLAR"]) {
         execFileSync(cli, ["compile", quiz.file], { stdio: "pipe" });
         const web = path.join(temp, "web", example);
         execFileSync(cli, ["export-web", quiz.file, web], { stdio: "pipe" });
-        const data = JSON.parse(fs.readFileSync(path.join(web, "quiz.json"), "utf8"));
+        const data = exportedQuiz(web);
         const answers = answersFor(data);
         if (data.kind === 1) {
             // A wrong match on the web takes the same other answer as the script.

@@ -45,6 +45,15 @@ function quizFolder(quiz, media) {
     return folder;
 }
 
+// The JSON document of an exported quiz-data.js, which assigns exactly that.
+function exportedQuiz(folder) {
+    const script = fs.readFileSync(path.join(folder, "quiz-data.js"), "utf8");
+    const prefix = "window.TAVRIN_QUIZ = ";
+    if (!script.startsWith(prefix) || !script.endsWith(";\n"))
+        throw new Error(`quiz-data.js in ${folder} is not one assignment`);
+    return JSON.parse(script.slice(prefix.length, -2));
+}
+
 function fileUrl(file) {
     return "file://" + file.split(path.sep).map(encodeURIComponent).join("/");
 }
@@ -104,4 +113,5 @@ async function run() {
     process.exit(failed ? 1 : 0);
 }
 
-module.exports = { test, run, launch, openQuiz, quizFolder, fileUrl, serve, temp, webFolder };
+module.exports = { test, run, launch, openQuiz, quizFolder, exportedQuiz, fileUrl, serve, temp,
+    webFolder };

@@ -7,7 +7,7 @@ const assert = require("assert/strict");
 const fs = require("fs");
 const path = require("path");
 const { execFileSync } = require("child_process");
-const { test, run, quizFolder, serve, temp } = require("./harness");
+const { test, run, quizFolder, exportedQuiz, serve, temp } = require("./harness");
 const f = require("./fixtures");
 const learner = require("./learner");
 
@@ -99,7 +99,7 @@ test("the exported SCORM package of an example quiz reports to the platform", as
     execFileSync("unzip", ["-q", zip, "-d", folder]);
     const manifest = fs.readFileSync(path.join(folder, "imsmanifest.xml"), "utf8");
     const launch = /adlcp:scormtype="sco"[^>]*href="([^"]+)"/.exec(manifest)[1];
-    const quiz = JSON.parse(fs.readFileSync(path.join(folder, "quiz.json"), "utf8"));
+    const quiz = exportedQuiz(folder);
     const answers = {};
     quiz.records.forEach((r) => { answers[r.identifier] = r.answer; });
     const { page, player } = await openInPlatform(browser, null, folder, launch);
