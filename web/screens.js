@@ -50,12 +50,37 @@
     // The open windows, topmost last; keys go to the topmost.
     var stack = [];
 
+    // The area the author places windows on, centred on the page as on the screen.
+    var DESIGN_WIDTH = 640;
+    var DESIGN_HEIGHT = 480;
+
+    // Holds a window whose frame sits at `at` inside the design area, scaled
+    // down with the area only while the page is smaller than it.
+    function inDesignArea(frame, at) {
+        var area = el("div", "design-area");
+        var inner = el("div", "design-area-inner");
+        place(frame, at.left, at.top);
+        inner.appendChild(frame);
+        area.appendChild(inner);
+        function fit() {
+            var scale = Math.min(1, window.innerWidth / DESIGN_WIDTH,
+                window.innerHeight / DESIGN_HEIGHT);
+            area.style.width = DESIGN_WIDTH * scale + "px";
+            area.style.height = DESIGN_HEIGHT * scale + "px";
+            inner.style.transform = scale < 1 ? "scale(" + scale + ")" : "";
+        }
+        fit();
+        window.addEventListener("resize", fit);
+        return { node: area, release: function () { window.removeEventListener("resize", fit); } };
+    }
+
     function stage() {
         return document.getElementById("stage");
     }
 
     // A modal window: { node, client, close(result), done } where `done` is
-    // a promise of the result. `onKey(event)` returns true when it used the
+    // a promise of the result. With `at` ({left, top}) the window is placed in
+    // the design area instead of centred. `onKey(event)` returns true when it used the
     // key; `onClose()` is asked when the close box or Esc wants to close and
     // returns (a promise of) whether the window may go.
     function openWindow(options) {
@@ -74,7 +99,8 @@
         frame.appendChild(titleBar);
         frame.appendChild(client);
         var layer = el("div", "layer");
-        layer.appendChild(frame);
+        var placed = options.at ? inDesignArea(frame, options.at) : null;
+        layer.appendChild(placed ? placed.node : frame);
         stage().appendChild(layer);
 
         var resolveDone;
@@ -92,6 +118,7 @@
                 win.closed = true;
                 var at = stack.indexOf(win);
                 if (at >= 0) stack.splice(at, 1);
+                if (placed) placed.release();
                 layer.remove();
                 resolveDone(result);
             },

@@ -155,9 +155,11 @@
             : mediaPlayer(run, media);
     }
 
+    // Framed at the view port's corner in the design area, as on the desktop.
     function textWindow(caption, design, html) {
         var win = S.openWindow({ caption: caption, className: "formatted", id: "TShowHTextForm",
-            width: (design.vpWidth || 400) + 3, height: design.vpHeight || 200 });
+            width: (design.vpWidth || 400) + 3, height: design.vpHeight || 200,
+            at: { left: design.vpLeft || 0, top: design.vpTop || 0 } });
         var panel = formattedText(html);
         panel.style.background = R.colourCss(design.vpBack);
         win.client.appendChild(panel);

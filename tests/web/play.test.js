@@ -201,6 +201,16 @@ test("study information: picture with sound, formatted text, a program, a missin
             } else if (id === "TEXT") {
                 await page.click("#Button1");
                 assert.equal(await page.textContent("#TShowHTextForm b"), "Seine");
+                // The frame at the view port's corner in the design area centred on the
+                // page, all of it halved on a page half the design area's size.
+                const corner = async () => {
+                    const box = await page.locator("#TShowHTextForm").boundingBox();
+                    return [box.x, box.y];
+                };
+                assert.deepEqual(await corner(), [(1280 - 640) / 2 + 120, (720 - 480) / 2 + 80]);
+                await page.setViewportSize({ width: 320, height: 240 });
+                assert.deepEqual(await corner(), [60, 40]);
+                await page.setViewportSize({ width: 1280, height: 720 });
                 assert.equal(await page.$$eval("#TShowHTextForm script, #TShowHTextForm img[onerror]",
                     (n) => n.length), 0);
                 await page.keyboard.press("Escape");
