@@ -32,13 +32,6 @@ protected:
         return "The quiz in " + name + " cannot be played.\n" + name + ": " +
                QString::fromStdString(reason);
     }
-    // The two-question quiz, its media and results beside the quiz file.
-    void expectDemoQuiz(const QuizToPlay& quiz) const {
-        ASSERT_TRUE(quiz.source);
-        EXPECT_EQ(quiz.source->questionRecords().size(), 2u);
-        EXPECT_EQ(quiz.source->mediaFolder(), state.quizFolder);
-        EXPECT_EQ(quiz.quizFile, state.quizFolder / "DEMO.QAJ");
-    }
     QuizToPlay openCompiled(const fs::path& file) {
         return OpenQuizToPlay(platform, PlayerProgram::kQuizRunner,
                               {QString::fromStdString(file.string())}, {});
@@ -54,7 +47,11 @@ TEST_F(PlayerLaunchTest, CompiledQuizNamedOnTheCommandLineIsOpened) {
     const fs::path compiled = compile();
     const Bytes bytes = ReadFileBytes(compiled);
     ASSERT_EQ(Bytes(bytes.begin() + 4958, bytes.begin() + 4974), kGoodDirectory);
-    expectDemoQuiz(openCompiled(compiled));
+    const QuizToPlay quiz = openCompiled(compiled);
+    ASSERT_TRUE(quiz.source);
+    EXPECT_EQ(quiz.source->questionRecords().size(), 2u);
+    EXPECT_EQ(quiz.source->mediaFolder(), state.quizFolder) << "media and results beside it";
+    EXPECT_EQ(quiz.quizFile, state.quizFolder / "DEMO.QAJ");
 }
 
 TEST_F(PlayerLaunchTest, WithoutArgumentTheRunnerAsksAndCancelEndsQuietly) {
@@ -64,13 +61,6 @@ TEST_F(PlayerLaunchTest, WithoutArgumentTheRunnerAsksAndCancelEndsQuietly) {
     EXPECT_FALSE(quiz.refused);
     platform.expectOpenFile(QString::fromStdString(compile().string()));
     EXPECT_TRUE(OpenQuizToPlay(platform, PlayerProgram::kQuizRunner, {}, {}).source);
-}
-
-TEST_F(PlayerLaunchTest, StubPlaysTheQuizAppendedToItself) {
-    ASSERT_TRUE(fs::exists(kBuiltStub));
-    const fs::path executable = state.quizFolder / "DEMO.EXE";
-    WriteExecutableQuiz(kBuiltStub, compile(), executable);
-    expectDemoQuiz(OpenQuizToPlay(platform, PlayerProgram::kRunnerStub, {}, executable));
 }
 
 // Why a compiled quiz is damaged is the reader's to say; the player names the
