@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/topics/TopicFile.h"
 #include "core/topics/TopicIndex.h"
 #include "core/topics/TopicIndexBuilder.h"
-#include "core/topics/TopicRewrite.h"
 #include "core/topics/TopicText.h"
 #include "core/topics/TopicTextWriter.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace {
@@ -25,9 +26,10 @@ TEST(TopicMalformedInput, BinaryAndNulBytesAreOrdinaryLineContent) {
     Lines names;
     topics.listTopicsForSource(names, "hyper");
     EXPECT_EQ(names, Lines{"Q\x00\xe9"s});
-    const auto rewrite = TopicRewrite::replaceTopic(text, "q\x00\xc9"s, "HYPER", std::nullopt);
-    EXPECT_FALSE(rewrite.matched) << "only a to z are folded";
-    EXPECT_TRUE(TopicRewrite::replaceTopic(text, "Q\x00\xe9"s, "HYPER", std::nullopt).matched);
+    TempFolder folder;
+    WriteFileAtomically(folder / "Q.TIR", text);
+    EXPECT_FALSE(DeleteTopic(folder / "Q.TIR", "q\x00\xc9"s, "HYPER")) << "only a to z are folded";
+    EXPECT_TRUE(DeleteTopic(folder / "Q.TIR", "Q\x00\xe9"s, "HYPER"));
 }
 
 TEST(TopicMalformedInput, MegabyteLinesAreHandledWhole) {
@@ -58,17 +60,20 @@ TEST(TopicMalformedInput, TopicWithoutClosingLineRunsToTheNextClosingLine) {
     // Replace and delete skip to the next line that is exactly "]".
     const std::string text = "[A]\r\nsource=HYPER\r\ntype=3\r\n"
                              "[B]\r\nsource=HYPER\r\ntype=3\r\n]\r\n\r\nafter\r\n";
-    const auto rewrite = TopicRewrite::replaceTopic(text, "A", "HYPER", std::nullopt);
-    EXPECT_EQ(rewrite.text, "after\r\n");
-    EXPECT_FALSE(rewrite.onlyEmptyLines);
+    TempFolder folder;
+    WriteFileAtomically(folder / "Q.TIR", text);
+    EXPECT_TRUE(DeleteTopic(folder / "Q.TIR", "A", "HYPER"));
+    EXPECT_EQ(ReadFileText(folder / "Q.TIR"), "after\r\n");
     EXPECT_EQ(TopicText(text).findTopic("A", "HYPER")->size(), 7u);
 }
 
 TEST(TopicMalformedInput, BareLineFeedsAreReadAndRewrittenAsCrLf) {
     const std::string text = "[A]\nsource=HYPER\n]\n\n[B]\nsource=HYPER\n]\n";
     EXPECT_TRUE(TopicText(text).contains("b", "hyper"));
-    EXPECT_EQ(TopicRewrite::replaceTopic(text, "A", "HYPER", std::nullopt).text,
-              "[B]\r\nsource=HYPER\r\n]\r\n");
+    TempFolder folder;
+    WriteFileAtomically(folder / "Q.TIR", text);
+    EXPECT_TRUE(DeleteTopic(folder / "Q.TIR", "A", "HYPER"));
+    EXPECT_EQ(ReadFileText(folder / "Q.TIR"), "[B]\r\nsource=HYPER\r\n]\r\n");
 }
 
 TEST(TopicMalformedInput, TextLinesHoldingLineBreaksAreStoredAsSeparateLines) {
@@ -80,14 +85,17 @@ TEST(TopicMalformedInput, TextLinesHoldingLineBreaksAreStoredAsSeparateLines) {
 
 TEST(TopicMalformedInput, EmptyLineFreeAndCutOffTexts) {
     EXPECT_FALSE(TopicText("").findTopic("", ""));
-    const auto empty = TopicRewrite::replaceTopic("\r\n\r\n", "A", "HYPER", std::nullopt);
-    EXPECT_TRUE(empty.onlyEmptyLines);
-    EXPECT_FALSE(empty.matched);
+    TempFolder folder;
+    const auto file = folder / "Q.TIR";
+    WriteFileAtomically(file, "\r\n\r\n");
+    EXPECT_FALSE(DeleteTopic(file, "A", "HYPER"));
+    EXPECT_FALSE(std::filesystem::exists(file)) << "a file of empty lines goes";
     Lines intro;
     EXPECT_FALSE(TopicText("[^INTRO").readIntroduction(intro) && !intro.empty());
     // A head line at the very end has no source.
     EXPECT_FALSE(TopicText("[A]").findTopic("A", ""));
-    EXPECT_FALSE(TopicRewrite::replaceTopic("[A]", "A", "", std::nullopt).matched);
+    WriteFileAtomically(file, "[A]");
+    EXPECT_FALSE(DeleteTopic(file, "A", ""));
     const auto index = BuildTopicIndexBytes("[A]");
     EXPECT_EQ(TopicIndex(index).blockLines(0), (Lines{"[A]", ""}));
 }
