@@ -491,6 +491,11 @@ void RtfReader::appendCodePoint(char32_t cp) {
         cp = 0xFFFD;
     if (cp < 0x20 && cp != '\t' && cp != '\n')
         return;
+    // Most text is ASCII in the text destination: no encoding to do.
+    if (cp < 0x80 && state().destination == Destination::Text) {
+        pendingText_ += static_cast<char>(cp);
+        return;
+    }
     std::string utf8;
     cp1252::appendUtf8(utf8, cp);
     if (state().destination == Destination::Text)
