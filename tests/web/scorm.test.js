@@ -14,12 +14,10 @@ const learner = require("./learner");
 const scormAgain = path.join(__dirname, "node_modules/scorm-again/dist/scorm12.js");
 
 // A platform page: the API on the top window, the quiz three frames down so
-// that the player has to search its parents. `launch` is the SCO's page.
+// that the player has to search its parents, or (popup.html) no frames: the
+// page opens the quiz in a window of its own. `launch` is the SCO's page.
 function platformPage(folder, launch = "index.html") {
-    fs.copyFileSync(scormAgain, path.join(folder, "scorm12.js"));
-    fs.writeFileSync(path.join(folder, "frame.html"),
-        `<!DOCTYPE html><iframe id=inner src="${launch}" width=900 height=700></iframe>`);
-    fs.writeFileSync(path.join(folder, "platform.html"), `<!DOCTYPE html>
+    const api = `<!DOCTYPE html>
 <script src="scorm12.js"></script>
 <script>
 window.calls = [];
@@ -28,8 +26,13 @@ window.API = new Scorm12API({ logLevel: 5, autocommit: false });
     var real = window.API[name].bind(window.API);
     window.API[name] = function (arg) { window.calls.push(name); return real(arg); };
 });
-</script>
-<iframe id=outer src="frame.html" width=1000 height=800></iframe>`);
+</script>`;
+    fs.copyFileSync(scormAgain, path.join(folder, "scorm12.js"));
+    fs.writeFileSync(path.join(folder, "frame.html"),
+        `<!DOCTYPE html><iframe id=inner src="${launch}" width=900 height=700></iframe>`);
+    fs.writeFileSync(path.join(folder, "platform.html"),
+        `${api}<iframe id=outer src="frame.html" width=1000 height=800></iframe>`);
+    fs.writeFileSync(path.join(folder, "popup.html"), api);
     return folder;
 }
 
@@ -87,6 +90,22 @@ test("a score below the pass percentage fails; a quit stays incomplete", async (
     state = await apiState(page);
     assert.deepEqual([state.raw, state.status, state.interactions.length], ["", "incomplete", 0]);
     assert.deepEqual(state.calls, ["LMSInitialize", "LMSCommit", "LMSFinish"]);
+    await page.close();
+});
+
+test("a quiz opened in a popup finds the API of its opener", async (browser) => {
+    const quiz = f.quiz(2, [f.ti("CITY", "Which city lies on the Seine?", ["PARIS"])]);
+    const page = await browser.newPage();
+    page.setDefaultTimeout(5000);
+    await page.goto(`${await serve(platformPage(quizFolder(quiz)))}/popup.html`);
+    const [player] = await Promise.all([page.waitForEvent("popup"),
+        page.evaluate(() => { window.open("index.html", "quiz"); })]);
+    player.setDefaultTimeout(5000);
+    await learner.playToResults(player, quiz, { CITY: "Paris" });
+    await player.click("#TResultsForm #OKBtn");
+    const state = await apiState(page);
+    assert.deepEqual([state.calls, state.raw, state.status],
+        [["LMSInitialize", "LMSCommit", "LMSFinish"], "100", "passed"]);
     await page.close();
 });
 
