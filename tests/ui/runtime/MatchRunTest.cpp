@@ -113,7 +113,6 @@ TEST_F(MatchRunTest, TwentyOneQuestionsOnThreePagesScoredByMouseAndKeyboard) {
             EXPECT_FALSE(form.NextBitBtn->isVisible());
             click(form, "BitBtn2");
         }
-        EXPECT_FALSE(form.isVisible());
     };
     for (int page = 0; page < 3; ++page)
         platform.onDialog("TDispQForm", playPage);
@@ -200,7 +199,6 @@ TEST_F(MatchRunTest, ClosingThePageAsksTheQuitQuestion) {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_TRUE(dialog.isVisible());
         click(dialog, "BitBtn1");
-        EXPECT_FALSE(dialog.isVisible());
     });
     // No second page, no results: only the about box at the end.
     PreviewQuiz(platform, source, "QUIT.QAJ", presenter, random);
