@@ -13,6 +13,7 @@
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
+#include "core/files/PassThroughWriter.h"
 #include "core/files/SharedRoutines.h"
 #include "core/topics/TopicIndexBuilder.h"
 
@@ -26,9 +27,11 @@ constexpr const char* kNoQuestions =
 // Streams the indexed topic block of the topic file into `out` and puts its
 // header in place; returns the block's size.
 std::uint64_t appendTopicBlock(const fs::path& topicFile, AtomicFileWriter& out) {
-    TopicIndexStream stream([&out](std::string_view bytes) { out.write(bytes); });
+    // The topic text passes on in runs of lines, not a line at a time.
+    PassThroughWriter text(topicFile, out);
+    TopicIndexStream stream([&text](std::string_view bytes) { text.write(bytes); });
     try {
-        FeedTopicFile(topicFile, stream);
+        text.readBlocks([&stream](std::string_view bytes) { stream.feed(bytes); });
         const TopicIndexHeader header = stream.finish();
         out.writeAt(kCompiledHeadSize, header.bytes().data(), header.bytes().size());
     } catch (const FormatError& error) {

@@ -198,6 +198,44 @@ std::uint64_t AtomicFileWriter::kernelCopy(std::FILE* source, std::uint64_t limi
     return copied;
 }
 
+void AtomicFileWriter::appendRange(const std::filesystem::path& sourceName, int source,
+                                   std::uint64_t offset, std::uint64_t count) {
+    if (!file_)
+        throw FileError(target_, "write after the file was closed");
+    if (!stepAllowed("write", target_) || std::fflush(file_) != 0)
+        throw FileError::fromErrno(target_, "cannot write");
+    std::uint64_t copied = 0;
+    if (stepAllowed("kernel copy", target_)) {
+        auto from = static_cast<off_t>(offset);
+        while (copied < count) {
+            const auto chunk = static_cast<std::size_t>(
+                std::min<std::uint64_t>(count - copied, std::size_t{1} << 30));
+            const ssize_t done = ::copy_file_range(source, &from, fileno(file_), nullptr, chunk, 0);
+            if (done <= 0)
+                break;
+            copied += static_cast<std::uint64_t>(done);
+        }
+        if (copied > 0 && std::fseek(file_, 0, SEEK_END) != 0)
+            throw FileError::fromErrno(target_, "cannot write");
+    }
+    if (copied == count)
+        return;
+    const auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(kStreamBufferSize);
+    while (copied < count) {
+        const auto wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(count - copied, kStreamBufferSize));
+        const ssize_t got = ::pread(source, buffer.get(), wanted, static_cast<off_t>(offset + copied));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw FileError::fromErrno(sourceName, "cannot read");
+        if (got == 0)
+            throw FileError(sourceName, "changed while it was being read");
+        write(buffer.get(), static_cast<std::size_t>(got));
+        copied += static_cast<std::uint64_t>(got);
+    }
+}
+
 std::uint64_t AtomicFileWriter::bufferedCopy(std::FILE* source, std::uint64_t limit) {
     // Left uninitialised: after a kernel copy this only finds the end of the
     // source, and zeroing would fault in every page of it for nothing.

@@ -57,6 +57,12 @@ public:
     // ferror(source) set means the source could not be read.
     std::uint64_t appendFrom(std::FILE* source,
                              std::uint64_t limit = std::numeric_limits<std::uint64_t>::max());
+    // Appends `count` bytes of the open file `source` (named `sourceName` in
+    // errors) from `offset` on, leaving its position alone. The kernel copies
+    // them as cp does; where it will not (another file system, an old
+    // kernel), they go through memory.
+    void appendRange(const std::filesystem::path& sourceName, int source, std::uint64_t offset,
+                     std::uint64_t count);
     // Overwrites bytes already written, from `offset` on: fills in a length
     // or a directory known only once what follows it has been written.
     void writeAt(std::uint64_t offset, const std::uint8_t* data, std::size_t size);
@@ -77,8 +83,9 @@ private:
 };
 
 // Test seam: when set, called before each step of a file rewrite ("write",
-// "flush", "rename") with the target's path; returning false makes that step
-// fail as the operating system would. Production code never sets it.
+// "flush", "rename", "kernel copy") with the target's path; returning false
+// makes that step fail as the operating system would (a refused kernel copy
+// is done through memory instead). Production code never sets it.
 using FileFaultHook = std::function<bool(std::string_view step, const std::filesystem::path&)>;
 void SetFileFaultHook(FileFaultHook hook);
 

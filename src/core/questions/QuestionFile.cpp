@@ -8,6 +8,7 @@
 #include "core/bytes/ShortString.h"
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
+#include "core/files/PassThroughWriter.h"
 
 namespace tavrin {
 namespace fs = std::filesystem;
@@ -143,34 +144,26 @@ bool QuestionFile::IdentifierInUse(std::string_view newId, std::string_view oldI
 }
 
 void QuestionFile::CompactQuestionFile() {
-    // Streamed a block of whole records at a time: runs of kept records go
-    // out in one write, and the file is never held whole. Bytes after the
-    // last whole record belong to no question and are left out.
+    // Read a block of whole records at a time, so the file is never held
+    // whole; kept records are passed on by where they lie, so that runs of
+    // them are copied by the kernel. Bytes after the last whole record belong
+    // to no question and are left out.
     if (!exists())
         return;
-    FileHandle in(std::fopen(path_.c_str(), "rb"));
-    if (!in)
-        throw FileError::fromErrno(path_, "cannot open");
     AtomicFileWriter writer(path_);
     constexpr std::size_t kRecordsPerBlock = 192;
-    std::vector<std::uint8_t> block(kRecordsPerBlock * recordSize_);
+    PassThroughWriter records(path_, writer, kRecordsPerBlock * recordSize_);
+    std::uint64_t blockStart = 0;
     bool keptAny = false;
-    for (;;) {
-        const std::size_t got = std::fread(block.data(), 1, block.size(), in.get());
-        const std::size_t records = got / recordSize_;
-        std::size_t run = 0;
-        for (std::size_t i = 0; i <= records; ++i) {
-            if (i < records && block[i * recordSize_] == 0)
-                continue;
-            writer.write(block.data() + run * recordSize_, (i - run) * recordSize_);
-            keptAny = keptAny || i > run;
-            run = i + 1;
+    records.readBlocks([&](std::string_view block) {
+        for (std::size_t at = 0; at + recordSize_ <= block.size(); at += recordSize_) {
+            if (block[at] != 0)
+                continue; // marked deleted
+            records.copy(blockStart + at, recordSize_);
+            keptAny = true;
         }
-        if (got < block.size())
-            break;
-    }
-    if (std::ferror(in.get()))
-        throw FileError::fromErrno(path_, "cannot read");
+        blockStart += block.size();
+    });
     if (keptAny) {
         writer.commit();
         return;

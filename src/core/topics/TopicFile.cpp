@@ -8,6 +8,7 @@
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
+#include "core/files/PassThroughWriter.h"
 #include "core/files/SharedRoutines.h"
 #include "core/topics/TopicFinder.h"
 #include "core/topics/TopicIndexBuilder.h"
@@ -81,12 +82,14 @@ void Store(const fs::path& topicFile, const TopicRewrite& rewrite) {
 bool RewriteTopicFile(const fs::path& topicFile, std::string_view name, std::string_view source,
                       std::optional<std::string_view> replacement, bool unchangedKept) {
     AtomicFileWriter out(topicFile);
+    // Lines carried along unchanged are copied from the old file by the kernel.
+    PassThroughWriter kept(topicFile, out);
     TopicReplacer replacer(name, source, replacement,
-                           [&out](std::string_view bytes) { out.write(bytes); });
+                           [&kept](std::string_view bytes) { kept.write(bytes); });
     TopicLineSplitter lines([&replacer](std::string_view line) { replacer.line(line); });
     std::error_code error;
     if (fs::is_regular_file(topicFile, error))
-        ReadFileInBlocks(topicFile, [&lines](std::string_view bytes) { lines.feed(bytes); });
+        kept.readBlocks([&lines](std::string_view bytes) { lines.feed(bytes); });
     lines.finish();
     replacer.finish();
     if (replacer.onlyEmptyLines()) {

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/bytes/FileError.h"
+#include "core/files/FileIO.h"
+#include "core/files/PassThroughWriter.h"
+#include "tests/core/TempFolder.h"
+
+namespace tavrin {
+namespace {
+namespace fs = std::filesystem;
+
+std::string OldBytes(std::size_t size) {
+    std::string bytes;
+    for (std::size_t i = 0; i < size; ++i)
+        bytes += static_cast<char>('a' + (i * 7 + i / 26) % 26);
+    return bytes;
+}
+
+// An edit of the old file as it is read: which of its bytes are dropped, and
+// what is written instead of or between them. Pieces are views of the block
+// where they are kept, copies where the test says so.
+struct Edit {
+    const char* name;
+    std::size_t dropFrom, dropTo;  // old bytes [dropFrom, dropTo) are left out
+    std::size_t insertAt;          // new bytes go before this old byte
+    std::string inserted;
+    std::size_t copiedFrom, copiedTo; // old bytes written from a copy, not the block
+};
+
+TEST(PassThroughWriter, WritesExactlyWhatItIsGivenWhateverTheKernelCopies) {
+    TempFolder temp;
+    const std::string old = OldBytes(1000);
+    const fs::path source = temp / "OLD";
+    WriteFileAtomically(source, old);
+    // Blocks of 64 bytes; runs of 100 bytes or more are copied by the kernel.
+    const Edit edits[] = {
+        {"unchanged", 0, 0, 1000, "", 0, 0},
+        {"middle replaced", 300, 310, 310, "NEW", 0, 0},
+        {"first bytes dropped", 0, 5, 0, "", 0, 0},
+        {"last bytes dropped", 990, 1000, 1000, "", 0, 0},
+        {"insert at a block edge", 0, 0, 128, "edge", 0, 0},
+        {"old bytes given as copies", 0, 0, 1000, "", 60, 700},
+        {"an insert among copies", 0, 0, 50, "x", 40, 1000},
+    };
+    for (const bool kernelCopies : {true, false}) {
+        SetFileFaultHook([kernelCopies](std::string_view step, const fs::path&) {
+            return kernelCopies || step != "kernel copy";
+        });
+        for (const Edit& edit : edits) {
+            const fs::path target = temp / "NEW";
+            std::string expected;
+            AtomicFileWriter out(target, DiskSync::kNoSync);
+            PassThroughWriter writer(source, out, 64, 100);
+            out.write(std::string_view("head"));
+            expected += "head";
+            std::size_t blockStart = 0;
+            writer.readBlocks([&](std::string_view block) {
+                for (std::size_t i = 0; i < block.size(); ++i) {
+                    const std::size_t at = blockStart + i;
+                    if (at == edit.insertAt) {
+                        writer.write(edit.inserted);
+                        expected += edit.inserted;
+                    }
+                    if (at >= edit.dropFrom && at < edit.dropTo)
+                        continue;
+                    if (at >= edit.copiedFrom && at < edit.copiedTo)
+                        writer.write(std::string(1, block[i]));
+                    else
+                        writer.write(block.substr(i, 1));
+                    expected += block[i];
+                }
+                blockStart += block.size();
+            });
+            if (edit.insertAt == old.size()) {
+                writer.write(edit.inserted);
+                expected += edit.inserted;
+            }
+            out.write(std::string_view("tail"));
+            expected += "tail";
+            out.commit();
+            EXPECT_EQ(ReadFileText(target), expected)
+                << edit.name << (kernelCopies ? "" : ", kernel copy refused");
+        }
+        SetFileFaultHook(nullptr);
+    }
+}
+
+TEST(PassThroughWriter, CopiesRangesByOffsetAndNamesAnUnreadableSource) {
+    TempFolder temp;
+    const std::string old = OldBytes(700);
+    WriteFileAtomically(temp / "OLD", old);
+    AtomicFileWriter out(temp / "NEW", DiskSync::kNoSync);
+    PassThroughWriter writer(temp / "OLD", out, 100, 150);
+    std::uint64_t blockStart = 0;
+    // Every other 50-byte record is kept: runs of one record, then one long run.
+    writer.readBlocks([&](std::string_view block) {
+        for (std::uint64_t at = 0; at + 50 <= block.size(); at += 50)
+            if (blockStart + at >= 400 || (blockStart + at) % 100 == 0)
+                writer.copy(blockStart + at, 50);
+        blockStart += block.size();
+    });
+    out.commit();
+    std::string expected;
+    for (std::size_t at = 0; at < 400; at += 100)
+        expected += old.substr(at, 50);
+    expected += old.substr(400);
+    EXPECT_EQ(ReadFileText(temp / "NEW"), expected);
+
+    AtomicFileWriter other(temp / "OTHER", DiskSync::kNoSync);
+    PassThroughWriter missing(temp / "ABSENT.TIR", other);
+    try {
+        missing.readBlocks([](std::string_view) {});
+        FAIL();
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("ABSENT.TIR"), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace tavrin
