@@ -235,8 +235,14 @@ DistributionOutcome PrepareDistribution(const DistributionRequest& request) {
 
     const DistributionList list =
         GatherDistributionFiles(files, request.settings, request.includeProgram);
-    for (const auto& missing : MissingFiles(list, files.quizFolder))
-        outcome.messages.push_back("The file " + DiskName(missing) + " is missing.");
+    // Each name is looked up once: a distribution may carry hundreds of files.
+    std::vector<fs::path> sources;
+    for (const auto& stored : list.names()) {
+        if (auto found = ResolveStoredFile(files.quizFolder, stored))
+            sources.push_back(std::move(*found));
+        else
+            outcome.messages.push_back("The file " + DiskName(stored) + " is missing.");
+    }
     const fs::path runner = request.programFolder / kQuizRunner;
     const bool needsRunner = request.includeProgramFiles && !request.executable;
     if (needsRunner && !isExistingFile(request.programFolder, kQuizRunner))
@@ -244,9 +250,6 @@ DistributionOutcome PrepareDistribution(const DistributionRequest& request) {
     if (!outcome.messages.empty())
         return outcome;
 
-    std::vector<fs::path> sources;
-    for (const auto& stored : list.names())
-        sources.push_back(*ResolveStoredFile(files.quizFolder, stored));
     if (request.includeProgramFiles) {
         sources.push_back(*builtFile);
         if (needsRunner)

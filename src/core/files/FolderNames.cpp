@@ -130,6 +130,19 @@ std::optional<std::string> findEntry(const fs::path& folder, std::string_view st
     return found;
 }
 
+// The path a stored name gives when every part is spelled on disk as stored.
+std::optional<fs::path> spelledAsStored(const fs::path& folder, std::string_view storedName) {
+    const auto parts = SplitStoredPath(storedName);
+    if (parts.empty())
+        return std::nullopt;
+    fs::path spelled = folder;
+    for (const auto& part : parts) {
+        if (part != ".")
+            spelled /= part == ".." ? std::string("..") : DiskName(part);
+    }
+    return spelled;
+}
+
 void sortNoCase(std::vector<std::string>& names, std::string (*upperName)(std::string_view)) {
     std::sort(names.begin(), names.end(), [upperName](const std::string& a, const std::string& b) {
         const auto ua = upperName(a), ub = upperName(b);
@@ -191,8 +204,13 @@ std::optional<fs::path> ResolveStoredFile(const fs::path& quizFolder, std::strin
     if (stored.empty())
         return std::nullopt;
     const bool absolute = stored.front() == '/' || stored.front() == '\\';
-    auto found = ResolveInFolder(absolute ? fs::path("/") : quizFolder, stored);
+    const fs::path folder = absolute ? fs::path("/") : quizFolder;
     std::error_code ec;
+    // Most names are stored as they are spelled on disk: one look settles
+    // them, where a lookup part by part takes two or more.
+    if (auto spelled = spelledAsStored(folder, stored); spelled && fs::is_regular_file(*spelled, ec))
+        return spelled;
+    auto found = ResolveInFolder(folder, stored);
     if (!found || !fs::is_regular_file(*found, ec))
         return std::nullopt;
     return found;

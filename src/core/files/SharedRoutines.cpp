@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -195,37 +196,37 @@ int AppendFileTo(const fs::path& source, AtomicFileWriter& output) {
     return kCopied;
 }
 
-namespace {
-
-// A copied program stays a program: the source's run bits go with the copy.
-void keepRunBits(const fs::path& source, const fs::path& target) {
-    constexpr auto kRunBits =
-        fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
-    std::error_code ec;
-    const auto run = fs::status(source, ec).permissions() & kRunBits;
-    if (!ec && run != fs::perms::none)
-        fs::permissions(target, run, fs::perm_options::add, ec);
-    if (ec)
-        throw FileError(target, "cannot mark as a program: " + ec.message());
-}
-
-} // namespace
-
 void CopyFileInto(const fs::path& source, const fs::path& destination, DiskSync sync) {
     std::error_code ec;
     const fs::path target =
         fs::is_directory(destination, ec) ? destination / source.filename() : destination;
-    if (sameFile(source, target))
-        return;
-    auto in = openForReading(source);
-    if (!in)
+    // The open source answers for its size, its run bits and whether the
+    // target is the source itself: one look at each file, as cp takes.
+    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
         throw FileError::fromErrno(source, "cannot open");
-    AtomicFileWriter out(target, sync);
-    out.appendFrom(in.get());
-    if (std::ferror(in.get()))
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{in};
+    struct stat from {};
+    if (::fstat(in, &from) != 0)
         throw FileError::fromErrno(source, "cannot read");
+    if (!S_ISREG(from.st_mode))
+        throw FileError(source, "is not a plain file");
+    struct stat to {};
+    if (::stat(target.c_str(), &to) == 0 && to.st_dev == from.st_dev && to.st_ino == from.st_ino)
+        return;
+    AtomicFileWriter out(target, sync);
+    out.appendRange(source, in, 0, static_cast<std::uint64_t>(from.st_size));
     out.commit();
-    keepRunBits(source, target);
+    // A copied program stays a program.
+    const auto run = static_cast<fs::perms>(from.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH));
+    if (run == fs::perms::none)
+        return;
+    fs::permissions(target, run, fs::perm_options::add, ec);
+    if (ec)
+        throw FileError(target, "cannot mark as a program: " + ec.message());
 }
 
 } // namespace tavrin

@@ -109,6 +109,14 @@ TEST_F(FileRoutines, CopyFileIntoAFolderOrAName) {
     EXPECT_EQ(ReadFileText(temp.path() / "dist" / "PIC.BMP"), "BM..");
     CopyFileInto(source, temp.path() / "COPY.BMP");
     EXPECT_EQ(ReadFileText(temp.path() / "COPY.BMP"), "BM..");
+    // A copy onto the file itself leaves it; a program stays a program.
+    CopyFileInto(source, temp.path());
+    EXPECT_EQ(ReadFileText(source), "BM..");
+    const auto program = file("RUN.EXE", "MZ");
+    fs::permissions(program, fs::perms::owner_exec, fs::perm_options::add);
+    CopyFileInto(program, temp.path() / "dist");
+    EXPECT_NE(fs::status(temp.path() / "dist" / "RUN.EXE").permissions() & fs::perms::owner_exec,
+              fs::perms::none);
 
     try {
         CopyFileInto(temp.path() / "GONE.BMP", temp.path() / "dist");
