@@ -113,16 +113,17 @@ void ReadFileInBlocks(const std::filesystem::path& path,
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    std::vector<char> buffer(kStreamBufferSize);
+    // Left uninitialised: zeroing would fault in every page for nothing.
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kStreamBufferSize);
     for (;;) {
-        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        const ssize_t got = ::read(fd, buffer.get(), kStreamBufferSize);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             throw FileError::fromErrno(path, "cannot read");
         if (got == 0)
             return;
-        block(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
+        block(std::string_view(buffer.get(), static_cast<std::size_t>(got)));
     }
 }
 

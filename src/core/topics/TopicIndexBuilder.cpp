@@ -117,12 +117,13 @@ void TopicIndexStream::spill(const TopicIndexEntry& entry) {
 
 void TopicIndexStream::emitSpilledEntries() {
     std::FILE* file = spilledEntries_.get();
-    std::vector<char> buffer(1024 * TopicIndexEntry::size);
+    constexpr std::size_t kBufferSize = 1024 * TopicIndexEntry::size;
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
     std::rewind(file);
     for (;;) {
-        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
-        emit(std::string_view(buffer.data(), got));
-        if (got < buffer.size())
+        const std::size_t got = std::fread(buffer.get(), 1, kBufferSize, file);
+        emit(std::string_view(buffer.get(), got));
+        if (got < kBufferSize)
             break;
     }
     if (std::ferror(file))
