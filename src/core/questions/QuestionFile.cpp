@@ -151,8 +151,8 @@ void QuestionFile::CompactQuestionFile() {
     if (!exists())
         return;
     AtomicFileWriter writer(path_);
-    constexpr std::size_t kRecordsPerBlock = 192;
-    PassThroughWriter records(path_, writer, kRecordsPerBlock * recordSize_);
+    const std::size_t recordsPerBlock = PassThroughWriter::kBlockSize / recordSize_;
+    PassThroughWriter records(path_, writer, recordsPerBlock * recordSize_);
     std::uint64_t blockStart = 0;
     bool keptAny = false;
     records.readBlocks([&](std::string_view block) {

@@ -34,7 +34,7 @@ TEST(PassThroughWriter, WritesExactlyWhatItIsGivenWhateverTheKernelCopies) {
     const std::string old = OldBytes(1000);
     const fs::path source = temp / "OLD";
     WriteFileAtomically(source, old);
-    // Blocks of 64 bytes; runs of 100 bytes or more are copied by the kernel.
+    // Blocks of 64 bytes; runs of 40 bytes or more are copied by the kernel.
     const Edit edits[] = {
         {"unchanged", 0, 0, 1000, "", 0, 0},
         {"middle replaced", 300, 310, 310, "NEW", 0, 0},
@@ -52,7 +52,7 @@ TEST(PassThroughWriter, WritesExactlyWhatItIsGivenWhateverTheKernelCopies) {
             const fs::path target = temp / "NEW";
             std::string expected;
             AtomicFileWriter out(target, DiskSync::kNoSync);
-            PassThroughWriter writer(source, out, 64, 100);
+            PassThroughWriter writer(source, out, 64, 40);
             out.write(std::string_view("head"));
             expected += "head";
             std::size_t blockStart = 0;
@@ -92,7 +92,7 @@ TEST(PassThroughWriter, CopiesRangesByOffsetAndNamesAnUnreadableSource) {
     const std::string old = OldBytes(700);
     WriteFileAtomically(temp / "OLD", old);
     AtomicFileWriter out(temp / "NEW", DiskSync::kNoSync);
-    PassThroughWriter writer(temp / "OLD", out, 100, 150);
+    PassThroughWriter writer(temp / "OLD", out, 100, 60);
     std::uint64_t blockStart = 0;
     // Every other 50-byte record is kept: runs of one record, then one long run.
     writer.readBlocks([&](std::string_view block) {

@@ -133,20 +133,32 @@ TEST_F(QuestionFileTest, CompactionShiftsTheRemainingRecords) {
     file.CompactQuestionFile();
     EXPECT_EQ(ReadFileBytes(path), handMadeQA(0, "ONLY"));
 
-    // More records than one read holds, marked ones on both sides of each
-    // block's edge, and a cut-off record at the end, which goes.
+    // More records than one read (256 KiB of whole records) holds: marked
+    // ones on both sides of the first block's edge and near the start, runs
+    // long enough for the kernel to copy, one across two edges, and a cut-off
+    // record at the end, which goes. Where the kernel refuses to copy, the
+    // same records are kept.
+    const int perBlock = 256 * 1024 / 217;
+    const int count = 3 * perBlock + 10;
     std::vector<Bytes> all;
     std::vector<Bytes> kept;
-    for (int i = 0; i < 500; ++i) {
-        const bool marked = i % 191 == 0 || i % 192 == 0 || i % 192 == 191 || i == 499;
+    for (int i = 0; i < count; ++i) {
+        const bool marked =
+            i == 0 || i == 5 || i == perBlock - 1 || i == perBlock || i == count - 1;
         all.push_back(handMadeQA(marked ? 1 : 0, "R" + std::to_string(i)));
         if (!marked)
             kept.push_back(all.back());
     }
     all.push_back(Bytes(100, 0));
-    writeRecords(all);
-    file.CompactQuestionFile();
-    EXPECT_EQ(ReadFileBytes(path), concat(kept));
+    for (const bool kernelCopies : {true, false}) {
+        SetFileFaultHook([kernelCopies](std::string_view step, const std::filesystem::path&) {
+            return kernelCopies || step != "kernel copy";
+        });
+        writeRecords(all);
+        file.CompactQuestionFile();
+        SetFileFaultHook(nullptr);
+        EXPECT_EQ(ReadFileBytes(path), concat(kept)) << kernelCopies;
+    }
 }
 
 TEST_F(QuestionFileTest, FailedCompactionLeavesTheFileIntact) {
