@@ -28,13 +28,6 @@ FileHandle openForReading(const fs::path& path) {
     return FileHandle(std::fopen(path.c_str(), "rb"));
 }
 
-bool sameFile(const fs::path& a, const fs::path& b) {
-    if (a == b)
-        return true;
-    std::error_code ec;
-    return fs::equivalent(a, b, ec) && !ec;
-}
-
 int digitValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -109,23 +102,6 @@ bool IsWholeNumber(std::string_view text) {
     return ParseWholeNumber(text).has_value();
 }
 
-bool HasAttributes(const fs::path& path, unsigned mask) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return false;
-    unsigned attributes = 0;
-    if (S_ISDIR(info.st_mode))
-        attributes |= kAttrDirectory;
-    else
-        attributes |= kAttrArchive;
-    if (::access(path.c_str(), W_OK) != 0 || (info.st_mode & S_IWUSR) == 0)
-        attributes |= kAttrReadOnly;
-    const auto name = path.filename().string();
-    if (!name.empty() && name[0] == '.')
-        attributes |= kAttrHidden;
-    return (attributes & mask) == mask;
-}
-
 bool FindInQuizFolder(const fs::path& quizFolder, std::string_view name, std::string& found) {
     auto parts = SplitStoredPath(name);
     if (parts.empty())
@@ -147,39 +123,6 @@ bool FindInQuizFolder(const fs::path& quizFolder, std::string_view name, std::st
         return false;
     found = matches.front();
     return true;
-}
-
-bool FindEitherInQuizFolder(const fs::path& quizFolder, std::string_view first,
-                            std::string_view second, std::string& found) {
-    std::string match;
-    if (!FindInQuizFolder(quizFolder, first, match) && !FindInQuizFolder(quizFolder, second, match))
-        return false;
-    if (found.empty())
-        found = match;
-    return true;
-}
-
-int CopyFileBlocks(const fs::path& source, const fs::path& destination) {
-    if (sameFile(source, destination))
-        return kCopySameName;
-    auto in = openForReading(source);
-    if (!in)
-        return kCopySourceUnreadable;
-    std::unique_ptr<AtomicFileWriter> out;
-    try {
-        out = std::make_unique<AtomicFileWriter>(destination);
-    } catch (const FileError&) {
-        return kCopyDestinationUncreatable;
-    }
-    try {
-        out->appendFrom(in.get());
-        if (std::ferror(in.get()))
-            throw FileError::fromErrno(source, "cannot read");
-        out->commit();
-    } catch (const FileError&) {
-        return kCopyShortWrite;
-    }
-    return kCopied;
 }
 
 int AppendFileTo(const fs::path& source, AtomicFileWriter& output) {

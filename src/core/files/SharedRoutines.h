@@ -29,24 +29,10 @@ bool IsValidFileName(std::string_view name);
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text);
 bool IsWholeNumber(std::string_view text);
 
-// File attribute bits as the quiz formats know them.
-enum FileAttribute : unsigned {
-    kAttrReadOnly = 0x01,
-    kAttrHidden = 0x02,
-    kAttrDirectory = 0x10,
-    kAttrArchive = 0x20,
-};
-// True when every bit of `mask` is set on the path; false when it does not exist.
-bool HasAttributes(const std::filesystem::path& path, unsigned mask);
-
 // Looks for the stored `name` (wildcards allowed, case ignored) in the quiz folder; on a
 // match stores the stored form of the matched name, without folder, in `found`.
 bool FindInQuizFolder(const std::filesystem::path& quizFolder, std::string_view name,
                       std::string& found);
-// Tries `first`, then `second`; stores the matched name only when `found` is
-// still empty.
-bool FindEitherInQuizFolder(const std::filesystem::path& quizFolder, std::string_view first,
-                            std::string_view second, std::string& found);
 
 // Result codes of the block copies.
 enum CopyResult : int {
@@ -56,12 +42,6 @@ enum CopyResult : int {
     kCopyDestinationUncreatable = 3,
     kCopyShortWrite = 4,
 };
-
-// Copies source over destination in 2048-byte blocks. The destination is only
-// replaced once the whole copy is written, so a failed copy leaves it intact.
-// Copying a file onto itself, by the same name or another path to the same
-// file, does nothing and returns kCopySameName.
-int CopyFileBlocks(const std::filesystem::path& source, const std::filesystem::path& destination);
 
 // Appends the whole source file to an output being written; 0, 2 or 4.
 int AppendFileTo(const std::filesystem::path& source, AtomicFileWriter& output);

@@ -53,12 +53,6 @@ fs::path ProjectState::resultsFile() const {
 fs::path ProjectState::swapFile() const {
     return fileInQuizFolder(ExtensionsOf(quizKind).swap);
 }
-fs::path ProjectState::temporaryFile() const {
-    return fileInQuizFolder(".TMP");
-}
-fs::path ProjectState::indexFile() const {
-    return fileInQuizFolder(".$$$");
-}
 
 void ProjectState::clearQuiz() {
     selectedName_.clear();
@@ -180,13 +174,6 @@ void ProjectState::ConvertEarlierQuiz(const TopicFileUpgrade& upgradeTopicFile) 
     settings = converted;
     if (upgradeTopicFile)
         upgradeTopicFile(topicFile);
-}
-
-void ProjectState::DeleteQuestionAt(std::size_t n) {
-    QuestionFile file = questions();
-    DeleteQuestion(file, n, [this](const std::string& identifier) {
-        DeleteTopic(topicFile, identifier, "HYPER");
-    });
 }
 
 fs::path FirstMissingFolder(const fs::path& folder) {

@@ -65,8 +65,6 @@ struct ProjectState {
     std::filesystem::path executableFile() const;
     std::filesystem::path resultsFile() const;
     std::filesystem::path swapFile() const;
-    std::filesystem::path temporaryFile() const; // NAME.TMP
-    std::filesystem::path indexFile() const;     // NAME.$$$
     QuestionFile questions() const { return QuestionFile(questionFile, quizKind); }
 
     // No quiz is current afterwards.
@@ -99,10 +97,6 @@ struct ProjectState {
     // the topic file. A short or damaged file is a FileError naming it and is
     // left as it was.
     void ConvertEarlierQuiz(const TopicFileUpgrade& upgradeTopicFile = UpgradeTopicFile);
-
-    // Deletes question n of the current quiz together with its information
-    // topic (see DeleteQuestion).
-    void DeleteQuestionAt(std::size_t n);
 
     // The question put to the author before converting an earlier quiz.
     std::string conversionQuestion() const;

@@ -43,29 +43,4 @@ void TTMRecord::setWrongAnswer(int k, std::string_view v) {
     setStringAt(wrongAnswerOffset(k), kLineCapacity, v);
 }
 
-namespace {
-
-template <class Get, class Set> void packSlots(int count, Get get, Set set) {
-    std::vector<std::string> filled;
-    for (int k = 1; k <= count; ++k)
-        if (std::string text = get(k); !text.empty())
-            filled.push_back(std::move(text));
-    for (int k = 1; k <= count; ++k)
-        set(k, k <= static_cast<int>(filled.size()) ? filled[k - 1] : std::string());
-}
-
-} // namespace
-
-void PackMatches(TTMRecord& record) {
-    packSlots(
-        TTMRecord::kMatches, [&](int k) { return record.match(k); },
-        [&](int k, const std::string& v) { record.setMatch(k, v); });
-}
-
-void PackWrongAnswers(TTMRecord& record) {
-    packSlots(
-        TTMRecord::kWrongAnswers, [&](int k) { return record.wrongAnswer(k); },
-        [&](int k, const std::string& v) { record.setWrongAnswer(k, v); });
-}
-
 } // namespace tavrin

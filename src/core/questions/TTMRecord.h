@@ -55,9 +55,4 @@ private:
     static std::size_t wrongAnswerOffset(int k);
 };
 
-// Moves the filled matches to slots 1..n in their order and empties the rest.
-void PackMatches(TTMRecord& record);
-// The same for the wrong answers.
-void PackWrongAnswers(TTMRecord& record);
-
 } // namespace tavrin

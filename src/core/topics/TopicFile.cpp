@@ -197,19 +197,6 @@ bool ReadIntroduction(const fs::path& topicFile, std::vector<std::string>& text)
     return stored && TopicText(*stored).readIntroduction(text);
 }
 
-fs::path TopicIndexPath(const fs::path& topicFile, std::string_view extension) {
-    return topicFile.parent_path() /
-           (QuizBaseName(topicFile.string()) + "." + std::string(extension));
-}
-
-bool BuildTopicIndex(const fs::path& topicFile, std::string_view extension) {
-    const auto text = ReadIfPresent(topicFile);
-    if (!text)
-        return false;
-    WriteFileAtomically(TopicIndexPath(topicFile, extension), BuildTopicIndexBytes(*text));
-    return true;
-}
-
 void UpgradeTopicFile(const fs::path& topicFile) {
     const auto text = ReadIfPresent(topicFile);
     if (!text)

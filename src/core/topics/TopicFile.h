@@ -66,13 +66,6 @@ void ListTopicsForSource(std::vector<std::string>& names, const std::filesystem:
 // Appends the introduction's text lines; false when there is none.
 bool ReadIntroduction(const std::filesystem::path& topicFile, std::vector<std::string>& text);
 
-// Writes the indexed form of the topic file, NAME + "." + extension beside it
-// (NAME being the topic file's base name). False, writing nothing, when the
-// topic file does not exist.
-bool BuildTopicIndex(const std::filesystem::path& topicFile, std::string_view extension = "$$$");
-std::filesystem::path TopicIndexPath(const std::filesystem::path& topicFile,
-                                     std::string_view extension = "$$$");
-
 // Converts the command values of a topic file of the earlier format
 // ("picture.bmp 50" becomes "picture.bmp,50"). Nothing when the file is missing.
 void UpgradeTopicFile(const std::filesystem::path& topicFile);
