@@ -102,21 +102,36 @@ TopicIndexHeader TopicIndexStream::finish() {
 }
 
 void TopicIndexStream::spill(const TopicIndexEntry& entry) {
+    const auto bytes = entry.view();
+    const auto* data = reinterpret_cast<const char*>(bytes.data());
+    ++entryCount_;
+    if (!spilledEntries_ && heldEntries_.size() < kHeldEntries * TopicIndexEntry::size) {
+        heldEntries_.append(data, bytes.size());
+        return;
+    }
     if (!spilledEntries_) {
         spilledEntries_.reset(std::tmpfile());
         if (!spilledEntries_)
             throw FileError::fromErrno(std::filesystem::temp_directory_path(),
                                        "cannot create a temporary file for the topic index");
+        writeSpilled(heldEntries_);
+        std::string().swap(heldEntries_);
     }
-    const auto bytes = entry.view();
+    writeSpilled(std::string_view(data, bytes.size()));
+}
+
+void TopicIndexStream::writeSpilled(std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), spilledEntries_.get()) != bytes.size())
         throw FileError::fromErrno(std::filesystem::temp_directory_path(),
                                    "cannot write the topic index's temporary file");
-    ++entryCount_;
 }
 
 void TopicIndexStream::emitSpilledEntries() {
     std::FILE* file = spilledEntries_.get();
+    if (!file) {
+        emit(heldEntries_);
+        return;
+    }
     constexpr std::size_t kBufferSize = 1024 * TopicIndexEntry::size;
     const auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
     std::rewind(file);

@@ -22,8 +22,9 @@ namespace tavrin {
 // no head line gives the header alone (count 0, index offset 0).
 //
 // The text is fed in pieces of any size and the block leaves through `sink`
-// as it is made; the index entries wait in a temporary file until the text is
-// done, so memory does not grow with the topic file. The block starts with 13
+// as it is made; the index entries wait until the text is done, the first
+// 8192 in memory (640 KiB) and any more in a temporary file with them, so
+// memory does not grow with the topic file. The block starts with 13
 // placeholder bytes; finish() returns the header that belongs in their place.
 // Throws FormatError when the block would not fit the 32-bit offsets, and
 // FileError when the temporary file fails.
@@ -58,6 +59,7 @@ private:
     void startTopic();
     void finishTopic();
     void spill(const TopicIndexEntry& entry);
+    void writeSpilled(std::string_view bytes);
     void emitSpilledEntries();
     std::size_t captureLimit() const;
 
@@ -68,6 +70,8 @@ private:
     struct FileCloser {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
+    static constexpr std::size_t kHeldEntries = 8192;
+    std::string heldEntries_;
     std::unique_ptr<std::FILE, FileCloser> spilledEntries_;
     std::optional<TopicIndexEntry> current_;
     std::uint64_t entryCount_ = 0;

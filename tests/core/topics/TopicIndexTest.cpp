@@ -102,6 +102,26 @@ TEST(TopicIndexBuilder, TextFedInPiecesOfAnySizeGivesTheSameBytes) {
     }
 }
 
+// The first entries wait in memory, later ones in a temporary file with them:
+// every entry comes out once, in file order, on both sides of the switch.
+TEST(TopicIndexBuilder, EntriesKeepTheirOrderPastTheOnesHeldInMemory) {
+    const std::string topic = "]\r\nsource=S\r\n]\r\n";
+    std::string text;
+    for (int i = 0; i < 9000; ++i)
+        text += "[T" + std::to_string(i) + topic;
+    const Bytes block = BuildTopicIndexBytes(text);
+    const TopicIndex index(block);
+    ASSERT_EQ(index.size(), 9000u);
+    std::int32_t start = 13;
+    for (std::size_t i = 0; i < index.size(); ++i) {
+        // Each block: the head line and the source value, each with CR LF.
+        const std::string head = "[T" + std::to_string(i) + "]";
+        ASSERT_EQ(index.entry(i).name(), head) << i;
+        ASSERT_EQ(index.entry(i).start(), start) << i;
+        start += static_cast<std::int32_t>(head.size() + 5);
+    }
+}
+
 TEST(TopicIndexBuilder, TextWithoutHeadLinesGivesTheBareHeaderThatReadsBack) {
     const Bytes header = {0x03, 'W', 'R', '1', 0x00, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(BuildTopicIndexBytes(""), header);
