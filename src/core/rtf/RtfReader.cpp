@@ -147,7 +147,7 @@ RichDocument RtfReader::run() {
             closeGroup();
         } else if (c == '\\') {
             readControl();
-        } else {
+        } else if (!appendAsciiRun()) {
             ++pos_;
             if (c != '\r' && c != '\n' && !consumeSkippedCharacter())
                 textByte(static_cast<unsigned char>(c));
@@ -156,6 +156,24 @@ RichDocument RtfReader::run() {
     if (!finished_)
         finishDocument();
     return std::move(document_);
+}
+
+// Takes a run of printable ASCII text in one step where byte by byte would
+// give the same: in the text, with no character to skip and no surrogate
+// waiting for its pair. False when the byte at the position needs the full path.
+bool RtfReader::appendAsciiRun() {
+    if (skipCharacters_ > 0 || pendingHighSurrogate_ != 0 ||
+        state().destination != Destination::Text)
+        return false;
+    const std::size_t start = pos_;
+    while (pos_ < source_.size()) {
+        const char c = source_[pos_];
+        if (c < 0x20 || c > 0x7e || c == '{' || c == '}' || c == '\\')
+            break;
+        ++pos_;
+    }
+    pendingText_.append(source_.substr(start, pos_ - start));
+    return pos_ > start;
 }
 
 void RtfReader::openGroup() {

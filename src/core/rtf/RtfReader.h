@@ -44,6 +44,7 @@ private:
     explicit RtfReader(std::string_view source) : source_(source) {}
     RichDocument run();
 
+    bool appendAsciiRun();
     void openGroup();
     void closeGroup();
     void readControl();
