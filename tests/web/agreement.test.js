@@ -88,8 +88,21 @@ for (const example of ["CAPITALS", "MUSIC", "SOLAR"]) {
         assert.deepEqual(sections(browserText), sections(desktop));
         assert.ok(sections(desktop).correct.length > 0 && sections(desktop).wrong.length > 0);
         assert.equal(await page.getAttribute("body", "data-score-group") + "\r\n", group);
+        if (example === "MUSIC") await expectTunePlays(page, data.topics.SCALE.media.sound);
         assert.deepEqual(page.errors, []);
     });
+}
+
+// The example's MIDI tune, rendered to Ogg at export, is one chromium decodes:
+// an empty or unplayable rendering has no length.
+async function expectTunePlays(page, sound) {
+    assert.match(sound, /\.ogg$/);
+    const seconds = await page.evaluate((src) => new Promise((resolve) => {
+        const audio = new Audio(src);
+        audio.onloadedmetadata = () => resolve(audio.duration);
+        audio.onerror = () => resolve(-1);
+    }), `media/${sound}`);
+    assert.ok(seconds > 1, `${sound} lasts ${seconds} s`);
 }
 
 run();
