@@ -106,6 +106,10 @@ void TopicIndexStream::spill(const TopicIndexEntry& entry) {
     const auto* data = reinterpret_cast<const char*>(bytes.data());
     ++entryCount_;
     if (!spilledEntries_ && heldEntries_.size() < kHeldEntries * TopicIndexEntry::size) {
+        // Reserved whole at once: grown by doubling, the list would be copied
+        // and faulted in again at each step.
+        if (heldEntries_.empty())
+            heldEntries_.reserve(kHeldEntries * TopicIndexEntry::size);
         heldEntries_.append(data, bytes.size());
         return;
     }
