@@ -1,0 +1,63 @@
+// Feeds arbitrary bytes, as a topic file on disk, to the routines the program
+// uses on topic files: the streaming reads, the rewrites in place and the
+// upgrade of the earlier format. Each must read or refuse, never crash.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+#include "core/bytes/FileError.h"
+#include "core/topics/TopicFile.h"
+
+namespace {
+
+// One file per fuzzing process, removed when it ends.
+struct TemporaryTopicFile {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("tavrin-topic-fuzz-" + std::to_string(::getpid()) + ".QAR");
+    ~TemporaryTopicFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+};
+
+const std::filesystem::path& TopicFile() {
+    static const TemporaryTopicFile file;
+    return file.path;
+}
+
+void WriteInput(const std::uint8_t* data, std::size_t size) {
+    std::ofstream out(TopicFile(), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tavrin;
+    const auto& file = TopicFile();
+    WriteInput(data, size);
+    try {
+        std::vector<std::string> names;
+        ListTopicsForSource(names, file, "HYPER");
+        const std::string first = names.empty() ? "Q1" : names.front();
+        std::vector<std::string> lines;
+        FindTopic(file, first, "HYPER", lines);
+        TopicExists(file, first, "", "HYPER");
+        std::vector<std::string> introduction;
+        ReadIntroduction(file, introduction);
+
+        ReplaceCommandTopic(file, "NEW", first, 2, "A.BMP,5", "HYPER");
+        ReplaceIntroduction(file, {"{\\rtf1 Hello}"});
+        DeleteTopic(file, "NEW", "HYPER");
+        WriteInput(data, size);
+        UpgradeTopicFile(file);
+    } catch (const FileError&) {
+    } catch (const FormatError&) {
+    }
+    return 0;
+}
