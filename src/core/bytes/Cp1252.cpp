@@ -89,6 +89,22 @@ std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t& cp, boo
     return length;
 }
 
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        // Plain ASCII, most of any file, needs no decoding.
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        char32_t cp = 0;
+        bool ok = true;
+        pos += decodeUtf8(text, pos, cp, ok);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 std::string toUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -20,4 +20,7 @@ void appendUtf8(std::string& out, char32_t cp);
 // and sets ok to false for a malformed sequence.
 std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t& cp, bool& ok);
 
+// True when the whole text is well-formed UTF-8.
+bool isValidUtf8(std::string_view text);
+
 } // namespace tavrin::cp1252

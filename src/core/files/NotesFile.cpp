@@ -19,17 +19,6 @@ bool IsAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        char32_t cp = 0;
-        bool ok = true;
-        pos += cp1252::decodeUtf8(text, pos, cp, ok);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
 // Whether every character survives the trip through Windows-1252.
 bool FitsWindows1252(std::string_view utf8) {
     return cp1252::toUtf8(cp1252::fromUtf8(utf8)) == utf8;
@@ -42,7 +31,7 @@ NotesText DecodeNotes(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Mark)) {
         bytes.remove_prefix(kUtf8Mark.size());
         text.encoding = NotesEncoding::Utf8;
-    } else if (!IsAscii(bytes) && IsValidUtf8(bytes)) {
+    } else if (!IsAscii(bytes) && cp1252::isValidUtf8(bytes)) {
         text.encoding = NotesEncoding::Utf8;
     }
     text.lines = SplitLines(text.encoding == NotesEncoding::Utf8 ? std::string(bytes)

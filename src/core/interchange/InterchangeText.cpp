@@ -17,22 +17,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        // Plain ASCII, most of any file, needs no decoding.
-        if (static_cast<unsigned char>(text[pos]) < 0x80) {
-            ++pos;
-            continue;
-        }
-        char32_t cp = 0;
-        bool ok = true;
-        pos += cp1252::decodeUtf8(text, pos, cp, ok);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
 // Bytes that Windows-1252 leaves undefined; text holding one is not from it.
 bool IsCp1252Text(std::string_view bytes) {
     for (const char c : bytes) {
@@ -139,7 +123,7 @@ std::string DecodeTextFile(std::string bytes, std::vector<std::string>& notes) {
         bytes.erase(0, 3);
     if (bytes.find('\0') != std::string::npos)
         throw FormatError("it is not a text file");
-    if (IsValidUtf8(bytes))
+    if (cp1252::isValidUtf8(bytes))
         return bytes; // the file's own buffer: no copy of a large file
     if (!IsCp1252Text(bytes))
         throw FormatError("it is neither UTF-8 nor Windows-1252 text");
