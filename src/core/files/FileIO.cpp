@@ -31,7 +31,7 @@ bool stepAllowed(std::string_view step, const std::filesystem::path& path) {
 
 // The fixed buffer of streamed reads and writes: large enough that system
 // calls cost little beside the copying, small enough to stay in the cache.
-constexpr std::size_t kStreamBufferSize = 256 * 1024;
+constexpr std::size_t kStreamBufferSize = 64 * 1024;
 
 std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};

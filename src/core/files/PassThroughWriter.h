@@ -34,7 +34,7 @@ public:
     // readBlocks, and only bytes read so far.
     void copy(std::uint64_t offset, std::uint64_t count);
 
-    static constexpr std::size_t kBlockSize = 256 * 1024;
+    static constexpr std::size_t kBlockSize = 64 * 1024;
     static constexpr std::uint64_t kKernelCopyFrom = 64 * 1024;
 
 private:

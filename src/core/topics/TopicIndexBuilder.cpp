@@ -1,6 +1,7 @@
 #include "core/topics/TopicIndexBuilder.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "core/bytes/FileError.h"
@@ -16,6 +17,9 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kHeadCapture = TopicIndexEntry::kNameCapacity + 1;
 constexpr std::size_t kSourceStart = 7;
 constexpr std::size_t kSourceCapture = kSourceStart + TopicIndexEntry::kSourceCapacity + 1;
+// Where an entry's start and length, and its source, lie in its 80 bytes.
+constexpr std::size_t kNumbersField = TopicIndexEntry::kNameCapacity + 1;
+constexpr std::size_t kSourceField = kNumbersField + 8;
 
 std::int32_t Offset(std::uint64_t position) {
     if (position > kMaxOffset)
@@ -101,16 +105,50 @@ TopicIndexHeader TopicIndexStream::finish() {
     return header;
 }
 
-void TopicIndexStream::spill(const TopicIndexEntry& entry) {
+// An entry is held without the unused bytes of its two names: a fresh entry
+// has zeros there, so the 80 bytes come back exactly. Held whole, the entries
+// of a large quiz would fault in four times the memory.
+void TopicIndexStream::hold(const TopicIndexEntry& entry) {
     const auto bytes = entry.view();
     const auto* data = reinterpret_cast<const char*>(bytes.data());
+    const std::size_t nameEnd = 1 + static_cast<std::uint8_t>(data[0]);
+    const std::size_t sourceEnd = kSourceField + 1 + static_cast<std::uint8_t>(data[kSourceField]);
+    heldEntries_.append(data, nameEnd);
+    heldEntries_.append(data + kNumbersField, sourceEnd - kNumbersField);
+}
+
+// Expands the held entries into whole ones, a bufferful at a time.
+void TopicIndexStream::expandHeld(const std::function<void(std::string_view)>& out) const {
+    constexpr std::size_t kBatch = 64;
+    std::array<char, kBatch * TopicIndexEntry::size> buffer;
+    std::size_t filled = 0;
+    for (std::size_t at = 0; at < heldEntries_.size();) {
+        char* entry = buffer.data() + filled;
+        std::fill_n(entry, TopicIndexEntry::size, '\0');
+        const std::size_t nameEnd = 1 + static_cast<std::uint8_t>(heldEntries_[at]);
+        std::copy_n(heldEntries_.data() + at, nameEnd, entry);
+        at += nameEnd;
+        const std::size_t tail =
+            kSourceField + 1 - kNumbersField +
+            static_cast<std::uint8_t>(heldEntries_[at + kSourceField - kNumbersField]);
+        std::copy_n(heldEntries_.data() + at, tail, entry + kNumbersField);
+        at += tail;
+        filled += TopicIndexEntry::size;
+        if (filled == buffer.size() || at == heldEntries_.size()) {
+            out(std::string_view(buffer.data(), filled));
+            filled = 0;
+        }
+    }
+}
+
+void TopicIndexStream::spill(const TopicIndexEntry& entry) {
     ++entryCount_;
-    if (!spilledEntries_ && heldEntries_.size() < kHeldEntries * TopicIndexEntry::size) {
+    if (!spilledEntries_ && entryCount_ <= kHeldEntries) {
         // Reserved whole at once: grown by doubling, the list would be copied
-        // and faulted in again at each step.
+        // and faulted in again at each step. Only the pages used are touched.
         if (heldEntries_.empty())
             heldEntries_.reserve(kHeldEntries * TopicIndexEntry::size);
-        heldEntries_.append(data, bytes.size());
+        hold(entry);
         return;
     }
     if (!spilledEntries_) {
@@ -118,10 +156,11 @@ void TopicIndexStream::spill(const TopicIndexEntry& entry) {
         if (!spilledEntries_)
             throw FileError::fromErrno(std::filesystem::temp_directory_path(),
                                        "cannot create a temporary file for the topic index");
-        writeSpilled(heldEntries_);
+        expandHeld([this](std::string_view bytes) { writeSpilled(bytes); });
         std::string().swap(heldEntries_);
     }
-    writeSpilled(std::string_view(data, bytes.size()));
+    const auto bytes = entry.view();
+    writeSpilled(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 void TopicIndexStream::writeSpilled(std::string_view bytes) {
@@ -133,7 +172,7 @@ void TopicIndexStream::writeSpilled(std::string_view bytes) {
 void TopicIndexStream::emitSpilledEntries() {
     std::FILE* file = spilledEntries_.get();
     if (!file) {
-        emit(heldEntries_);
+        expandHeld([this](std::string_view bytes) { emit(bytes); });
         return;
     }
     constexpr std::size_t kBufferSize = 1024 * TopicIndexEntry::size;

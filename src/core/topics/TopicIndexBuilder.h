@@ -23,7 +23,7 @@ namespace tavrin {
 //
 // The text is fed in pieces of any size and the block leaves through `sink`
 // as it is made; the index entries wait until the text is done, the first
-// 8192 in memory (640 KiB) and any more in a temporary file with them, so
+// 8192 in memory (at most 640 KiB) and any more in a temporary file with them, so
 // memory does not grow with the topic file. The block starts with 13
 // placeholder bytes; finish() returns the header that belongs in their place.
 // Throws FormatError when the block would not fit the 32-bit offsets, and
@@ -59,6 +59,8 @@ private:
     void startTopic();
     void finishTopic();
     void spill(const TopicIndexEntry& entry);
+    void hold(const TopicIndexEntry& entry);
+    void expandHeld(const std::function<void(std::string_view)>& out) const;
     void writeSpilled(std::string_view bytes);
     void emitSpilledEntries();
     std::size_t captureLimit() const;
