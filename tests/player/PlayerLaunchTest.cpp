@@ -43,7 +43,7 @@ protected:
 const Bytes kGoodDirectory = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
                               0x6E, 0x13, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00};
 
-TEST_F(PlayerLaunchTest, CompiledQuizNamedOnTheCommandLineIsOpened) {
+TEST_F(PlayerLaunchTest, CompiledQuizNamedOnTheCommandLineOrPickedIsOpened) {
     const fs::path compiled = compile();
     const Bytes bytes = ReadFileBytes(compiled);
     ASSERT_EQ(Bytes(bytes.begin() + 4958, bytes.begin() + 4974), kGoodDirectory);
@@ -52,14 +52,13 @@ TEST_F(PlayerLaunchTest, CompiledQuizNamedOnTheCommandLineIsOpened) {
     EXPECT_EQ(quiz.source->questionRecords().size(), 2u);
     EXPECT_EQ(quiz.source->mediaFolder(), state.quizFolder) << "media and results beside it";
     EXPECT_EQ(quiz.quizFile, state.quizFolder / "DEMO.QAJ");
-}
 
-TEST_F(PlayerLaunchTest, WithoutArgumentTheRunnerAsksAndCancelEndsQuietly) {
+    // Without an argument the runner asks; a cancel ends quietly.
     platform.expectOpenFile(std::nullopt);
-    QuizToPlay quiz = OpenQuizToPlay(platform, PlayerProgram::kQuizRunner, {}, {});
-    EXPECT_FALSE(quiz.source);
-    EXPECT_FALSE(quiz.refused);
-    platform.expectOpenFile(QString::fromStdString(compile().string()));
+    const QuizToPlay none = OpenQuizToPlay(platform, PlayerProgram::kQuizRunner, {}, {});
+    EXPECT_FALSE(none.source);
+    EXPECT_FALSE(none.refused);
+    platform.expectOpenFile(QString::fromStdString(compiled.string()));
     EXPECT_TRUE(OpenQuizToPlay(platform, PlayerProgram::kQuizRunner, {}, {}).source);
 }
 
