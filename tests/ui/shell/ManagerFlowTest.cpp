@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -37,6 +36,10 @@ protected:
         services.viewQuestion = [this](QuizManagerForm&, const std::vector<std::uint8_t>& record) {
             viewed = record;
         };
+        services.editQuestionInformation = [this](const std::string& id) {
+            AppendCommandTopic(state.topicFile, id, 2, "PIC.BMP,0", "HYPER");
+            return true;
+        };
         manager = std::make_unique<TTImainform>(platform, state, services);
     }
     // Scripts the folder chooser: folder and name typed, then OK.
@@ -49,16 +52,28 @@ protected:
         });
     }
 
-    void EnterQuestion(const QString& id, const QString& answer) {
-        platform.onDialog("TTIEntryForm", [id, answer](QDialog& dialog) {
+    // Fills in a new question and saves it; with `information`, first
+    // attaches information and leaves with Save (Saved) or Cancel.
+    enum class Information { None, Saved, Cancelled };
+    void EnterQuestion(const QString& id, const QString& answer,
+                       Information information = Information::None) {
+        platform.onDialog("TTIEntryForm", [id, answer, information](QDialog& dialog) {
             auto& form = static_cast<TTIEntryForm&>(dialog);
-            EXPECT_TRUE(form.QuestID->text().isEmpty());
+            EXPECT_TRUE(form.QuestID->text().isEmpty()) << "even after a cancelled form";
             form.QuestID->setText(id);
             form.qEdit[0]->setText("Capital of " + id + "?");
             form.CorrectEdit->setText(answer);
             form.AEdit[0]->setText(answer);
-            form.BitBtn1->click();
+            if (information != Information::None)
+                form.Button1->click();
+            (information == Information::Cancelled ? form.BitBtn2 : form.BitBtn1)->click();
         });
+    }
+
+    std::vector<std::string> TopicsOfQuestions() {
+        std::vector<std::string> topics;
+        ListTopicsForSource(topics, state.topicFile, "HYPER");
+        return topics;
     }
 
     void PickFromList(int index, const QString& caption) {
@@ -104,14 +119,27 @@ TEST_F(ManagerFlowTest, WholeQuestionLifeCycle) {
     ExpectEnabled(true, false);
     EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
 
-    EnterQuestion("FRANCE", "Paris");
+    platform.onDialog("TQCustForm",
+                      [](QDialog& menu) { menu.findChild<QPushButton*>("CloseBtn")->click(); });
+    manager->CustChapBtn->click();
+    platform.onDialog("TProgConfigForm", [](QDialog& form) { form.reject(); });
+    manager->CustBookBtn->click();
+    EXPECT_EQ(manager->focusWidget(), manager->CustBookBtn);
+    platform.expectError(QString::fromStdString(
+        "The Tutorial file " + (root / "DRAVLEN.RTF").string() + " was not found"));
+    manager->TutBtn->click();
+
+    EnterQuestion("DROPPED", "x", Information::Cancelled);
+    EnterQuestion("FRANCE", "Paris", Information::Saved);
     EnterQuestion("ITALY", "Rome");
     EnterQuestion("SPAIN", "Madrid");
-    platform.expectYesNo(kAnother, true);
-    platform.expectYesNo(kAnother, true);
-    platform.expectYesNo(kAnother, false);
+    for (bool another : {true, true, true, false})
+        platform.expectYesNo(kAnother, another);
     manager->AddBtn->click();
     EXPECT_EQ(StoredIds(), (std::vector<std::string>{"FRANCE", "ITALY", "SPAIN"}));
+    EXPECT_EQ(TopicsOfQuestions(), std::vector<std::string>{"FRANCE"});
+    EXPECT_TRUE(
+        QuestionFile(QuestionFilePath(state), QuizKind::TI).ReadTMRecord(0).hasInformation());
     ExpectEnabled(true, true);
     EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
 
@@ -138,6 +166,7 @@ TEST_F(ManagerFlowTest, WholeQuestionLifeCycle) {
         manager->DeleteBtn->click();
     }
     EXPECT_EQ(StoredIds(), (std::vector<std::string>{"ITALY", "SPAIN"}));
+    EXPECT_TRUE(TopicsOfQuestions().empty()) << "the question's information goes with it";
     EXPECT_EQ(manager->focusWidget(), manager->DeleteBtn);
 
     for (const char* id : {"ITALY", "SPAIN"}) {
@@ -179,39 +208,32 @@ TEST_F(ManagerFlowTest, RelativeFolderLiesBelowTheShownOneAndAFailedStartKeepsTh
     EXPECT_EQ(state.quizFile, second);
     EXPECT_FALSE(fs::exists(root / "Q" / "Sub" / "Other"));
     EXPECT_EQ(fs::current_path(), root / "Q" / "Sub");
-    ExpectEnabled(true, false);
-    EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
 }
 
-TEST_F(ManagerFlowTest, CancelledChooserOrAShortQuizFileKeepsNoQuiz) {
-    platform.onDialog("TMakeDirForm", [](QDialog& dialog) { dialog.reject(); });
-    manager->StartBtn->click();
-    EXPECT_EQ(manager->focusWidget(), manager->StartBtn);
-
-    const fs::path broken = root / "BROKEN.TIJ";
-    WriteFileAtomically(broken, std::string(100, '\0'));
-    platform.expectOpenFile(QString::fromStdString(broken.string()));
-    platform.setFailureHandler([](const QString&) {});
-    manager->SelectBtn->click();
-    EXPECT_TRUE(LastCall().startsWith("error: ")) << LastCall().toStdString();
-    EXPECT_TRUE(LastCall().contains("BROKEN.TIJ")) << LastCall().toStdString();
-    EXPECT_EQ(manager->ProjectLbl->text(), "None Selected");
-    ExpectEnabled(false, false);
-}
-
-TEST_F(ManagerFlowTest, SelectingAQuizOpensItAndCancellingKeepsIt) {
+// A quiz file cut short is refused naming it; a picked quiz opens under its
+// name in upper case, and a cancelled pick keeps it.
+TEST_F(ManagerFlowTest, SelectingAQuizOpensItCancellingKeepsItAndABrokenFileIsRefused) {
     ChooseFolder(root / "Q", "Picked");
     manager->StartBtn->click();
     EnterQuestion("P1", "p");
     platform.expectYesNo(kAnother, false);
     manager->AddBtn->click();
 
-    auto other = std::make_unique<TTImainform>(platform, state, services);
     state.quizFile.clear();
+    auto other = std::make_unique<TTImainform>(platform, state, services);
+    const fs::path broken = root / "BROKEN.TIJ";
+    WriteFileAtomically(broken, std::string(100, '\0'));
+    platform.expectOpenFile(QString::fromStdString(broken.string()));
+    platform.setFailureHandler([](const QString&) {});
+    other->SelectBtn->click();
+    EXPECT_TRUE(LastCall().startsWith("error: ")) << LastCall().toStdString();
+    EXPECT_TRUE(LastCall().contains("BROKEN.TIJ")) << LastCall().toStdString();
+    EXPECT_EQ(other->ProjectLbl->text(), "None Selected");
+    EXPECT_FALSE(other->AddBtn->isEnabled());
+    test::FailTestOnSurprise(platform);
+
     platform.expectOpenFile(QString::fromStdString((root / "Q" / "picked.tij").string()));
     other->SelectBtn->click();
-    EXPECT_EQ(platform.lastFileRequest().filter, "Quiz Files|*.TIJ");
-    EXPECT_EQ(platform.lastFileRequest().helpContext, 90);
     EXPECT_EQ(other->ProjectLbl->text(), "PICKED");
     EXPECT_EQ(QuestionFile(QuestionFilePath(state), QuizKind::TI).ListQuestionIds(),
               std::vector<std::string>{"P1"});
@@ -220,110 +242,6 @@ TEST_F(ManagerFlowTest, SelectingAQuizOpensItAndCancellingKeepsIt) {
     other->SelectBtn->click();
     EXPECT_EQ(other->ProjectLbl->text(), "PICKED");
     EXPECT_EQ(other->focusWidget(), other->AddBtn);
-}
-
-TEST_F(ManagerFlowTest, InformationFollowsTheQuestionThroughCancelSaveAndDelete) {
-    services.editQuestionInformation = [this](const std::string& id) {
-        AppendCommandTopic(state.topicFile, id, 2, "PIC.BMP,0", "HYPER");
-        return true;
-    };
-    auto attachAndPress = [this](const QString& id, bool save) {
-        platform.onDialog("TTIEntryForm", [id, save](QDialog& dialog) {
-            auto& form = static_cast<TTIEntryForm&>(dialog);
-            EXPECT_TRUE(form.QuestID->text().isEmpty()) << "even after a cancelled form";
-            form.QuestID->setText(id);
-            form.qEdit[0]->setText("q");
-            form.CorrectEdit->setText("a");
-            form.AEdit[0]->setText("a");
-            form.Button1->click();
-            EXPECT_FALSE(form.Panel1->text().isEmpty());
-            (save ? form.BitBtn1 : form.BitBtn2)->click();
-        });
-    };
-    manager = std::make_unique<TTImainform>(platform, state, services);
-    ChooseFolder(root / "Q", "INFO");
-    manager->StartBtn->click();
-    attachAndPress("DROPPED", false);
-    attachAndPress("KEPT", true);
-    EnterQuestion("PLAIN", "p");
-    platform.expectYesNo(kAnother, true);
-    platform.expectYesNo(kAnother, true);
-    platform.expectYesNo(kAnother, false);
-    manager->AddBtn->click();
-
-    std::vector<std::string> topics;
-    ListTopicsForSource(topics, state.topicFile, "HYPER");
-    EXPECT_EQ(topics, std::vector<std::string>{"KEPT"});
-    EXPECT_EQ(StoredIds(), (std::vector<std::string>{"KEPT", "PLAIN"}));
-    EXPECT_TRUE(
-        QuestionFile(QuestionFilePath(state), QuizKind::TI).ReadTMRecord(0).hasInformation());
-
-    PickFromList(0, "Select a Question to Delete");
-    platform.expectYesNo("Question \"KEPT\" will be deleted.\n\r\n\rContinue?", true);
-    manager->DeleteBtn->click();
-    topics.clear();
-    ListTopicsForSource(topics, state.topicFile, "HYPER");
-    EXPECT_TRUE(topics.empty());
-}
-
-// The stored topic may spell the identifier in another case (an earlier
-// edit, another program); editing the question's information must rewrite
-// that topic where it stands, under the question's own spelling, and not
-// append a second one.
-TEST_F(ManagerFlowTest, EditedInformationReplacesItsTopicWhereItStands) {
-    ChooseFolder(root / "Q", "ATLAS");
-    manager->StartBtn->click();
-    EnterQuestion("ITALY", "Rome");
-    platform.expectYesNo(kAnother, false);
-    manager->AddBtn->click();
-    {
-        QuestionFile questions(QuestionFilePath(state), QuizKind::TI);
-        TTMRecord italy = questions.ReadTMRecord(0);
-        italy.setHasInformation(true);
-        questions.WriteQuestion(0, italy);
-    }
-    WriteFileAtomically(root / "Q" / "bell.wav", std::string("RIFF"));
-    WriteFileAtomically(TopicFilePath(state), std::string("[FRANCE]\r\nsource=HYPER\r\ntype=3\r\n"
-                                                          "command=f.wav\r\n]\r\n\r\n"
-                                                          "[italy]\r\nsource=HYPER\r\ntype=2\r\n"
-                                                          "command=OLD.BMP,0\r\n]\r\n\r\n"
-                                                          "[SPAIN]\r\nsource=HYPER\r\ntype=3\r\n"
-                                                          "command=s.wav\r\n]\r\n\r\n"));
-    PickFromList(0, "Select a Question to Edit");
-    platform.onDialog("TTIEntryForm", [](QDialog& dialog) {
-        auto& form = static_cast<TTIEntryForm&>(dialog);
-        form.Button1->click();
-        form.BitBtn1->click();
-    });
-    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
-        EXPECT_TRUE(menu.findChild<QRadioButton*>("RadioButton2")->isChecked());
-        menu.findChild<QRadioButton*>("RadioButton3")->click();
-        menu.findChild<QPushButton*>("Button3")->click();
-        menu.findChild<QPushButton*>("SaveBtn")->click();
-    });
-    platform.onDialog("TGetAudioForm",
-                      [](QDialog& picker) { picker.findChild<QPushButton*>("OKBtn")->click(); });
-    manager->EditBtn->click();
-    EXPECT_EQ(ReadFileText(TopicFilePath(state)), "[FRANCE]\r\nsource=HYPER\r\ntype=3\r\n"
-                                                  "command=f.wav\r\n]\r\n\r\n"
-                                                  "[ITALY]\r\nsource=HYPER\r\ntype=3\r\n"
-                                                  "command=bell.wav\r\n]\r\n\r\n"
-                                                  "[SPAIN]\r\nsource=HYPER\r\ntype=3\r\n"
-                                                  "command=s.wav\r\n]\r\n\r\n");
-}
-
-TEST_F(ManagerFlowTest, PresentationMenusOpenAndAMissingTutorialIsReported) {
-    ChooseFolder(root / "Q", "LATER");
-    manager->StartBtn->click();
-    platform.onDialog("TQCustForm",
-                      [](QDialog& menu) { menu.findChild<QPushButton*>("CloseBtn")->click(); });
-    manager->CustChapBtn->click();
-    platform.onDialog("TProgConfigForm", [](QDialog& form) { form.reject(); });
-    manager->CustBookBtn->click();
-    EXPECT_EQ(manager->focusWidget(), manager->CustBookBtn);
-    platform.expectError(QString::fromStdString(
-        "The Tutorial file " + (root / "DRAVLEN.RTF").string() + " was not found"));
-    manager->TutBtn->click();
 }
 
 } // namespace

@@ -4,20 +4,13 @@
 #include "core/topics/TopicFile.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/QuestionRecords.h"
-#include "tests/ui/runtime/RunTestSupport.h"
-#include "ui/runtime/ChoiceLabel.h"
-#include "ui/runtime/PreviewQuiz.h"
-#include "ui/runtime/ProjectQuizSource.h"
-#include "ui/runtime/TMCDisplayForm.h"
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TImportReportForm.h"
 #include "ui/shell/TMCmainform.h"
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace tavrin {
@@ -31,11 +24,6 @@ protected:
     void SetUp() override {
         root = fs::path(temp.path().toStdString());
         StartUpProjectState(state, (root / "tavrin").string(), 24);
-        services.previewQuiz = [this](QuizManagerForm& form) {
-            const ProjectQuizSource source(state);
-            test::KeepOrder random;
-            PreviewQuiz(platform, source, state.quizFile.string(), presenter, random, &form);
-        };
         manager = std::make_unique<TMCmainform>(platform, state, services);
         platform.onDialog("TMakeDirForm", [this](QDialog& dialog) {
             test::typeInto(dialog, "DirEdit", QString::fromStdString((root / "QUIZ").string()));
@@ -71,11 +59,10 @@ protected:
     fs::path bank;
     ProjectState state;
     ManagerServices services;
-    test::RecordingPresenter presenter;
     std::unique_ptr<TMCmainform> manager;
 };
 
-TEST_F(QuestionInterchangeFlowTest, CancelInTheReportLeavesBothFilesByteForByte) {
+TEST_F(QuestionInterchangeFlowTest, CancelledImportChangesNothingThenImportAndExport) {
     const std::string questions = ReadFileText(QuestionFilePath(state));
     const std::string topics = ReadFileText(TopicFilePath(state));
     platform.expectOpenFile(QString::fromStdString(bank.string()));
@@ -83,28 +70,7 @@ TEST_F(QuestionInterchangeFlowTest, CancelInTheReportLeavesBothFilesByteForByte)
     manager->ImportBtn->click();
     EXPECT_EQ(ReadFileText(QuestionFilePath(state)), questions);
     EXPECT_EQ(ReadFileText(TopicFilePath(state)), topics);
-}
 
-// Scripts a preview that answers every question with its correct choice (the
-// last one, as the order is kept), noting each question's text and choices.
-void TakeThePreview(ScriptedPlatform& platform, int questions, QStringList& shown) {
-    for (int i = 0; i < questions; ++i)
-        platform.onDialog("TMCDisplayForm", [&shown, last = i + 1 == questions](QDialog& dialog) {
-            auto& form = dynamic_cast<TMCDisplayForm&>(dialog);
-            QStringList choices;
-            for (int option = 0; option < form.optionCount(); ++option)
-                choices << form.optionLabels[option]->text();
-            shown << form.questionLabels[0]->text() + ": " + choices.join(", ");
-            QTest::mouseDClick(form.optionLabels[form.optionCount() - 1], Qt::LeftButton);
-            test::click(dialog, last ? "continuebitbtn" : "NextBitBtn");
-        });
-    platform.onDialog("TResultsForm", [](QDialog& dialog) {
-        EXPECT_EQ(test::findChild<QLabel>(dialog, "Label4")->text(), "3") << "all correct";
-        test::click(dialog, "OKBtn");
-    });
-}
-
-TEST_F(QuestionInterchangeFlowTest, ImportAddsTheQuestionsThatFitAndExportWritesThemAll) {
     platform.expectOpenFile(QString::fromStdString(bank.string()));
     AnswerReport("ImportBtn");
     platform.expectInfo("2 questions added to the quiz.");
@@ -113,12 +79,6 @@ TEST_F(QuestionInterchangeFlowTest, ImportAddsTheQuestionsThatFitAndExportWrites
               (std::vector<std::string>{"Sun", "Moon", "Mars"}));
     std::vector<std::string> lines;
     EXPECT_TRUE(FindTopic(TopicFilePath(state), "Mars", "HYPER", lines));
-
-    QStringList shown;
-    TakeThePreview(platform, 3, shown);
-    manager->PreviewBtn->click();
-    EXPECT_EQ(shown, (QStringList{"The sun is a: planet, star",
-                                  "The moon is a: star, planet, satellite", "Mars is: blue, red"}));
 
     const fs::path out = root / "out.xml";
     platform.expectSaveFile(QString::fromStdString(out.string()));

@@ -35,7 +35,14 @@ protected:
     ManagerServices services;
 };
 
-TEST_F(TopMenuTest, StartUpShowsTheMenuCentredAfterTheFirstTick) {
+// The first tick shows the menu centred, after warning of a low-colour screen.
+TEST_F(TopMenuTest, StartUpWarnsOfFewColoursAndShowsTheMenuCentredAfterTheFirstTick) {
+    platform.setScreenColourDepth(8);
+    platform.expectInfo("Your video Display mode is set at 256 colors.\n\r\n\r"
+                        "The graphics in this program need High Color\n\r"
+                        "or True Color. At the Start Menu select Settings\n\r"
+                        "then Control Panel then Display - Settings to\n\r"
+                        "change the video Display mode");
     TNquizMainForm menu(platform, "Tavrin for Windows Ver 2.2", {});
     EXPECT_EQ(menu.TitlePnl->text(), "Tavrin for Windows - Ver 2.2");
     menu.resize(1000, 700);
@@ -49,19 +56,7 @@ TEST_F(TopMenuTest, StartUpShowsTheMenuCentredAfterTheFirstTick) {
     EXPECT_EQ(panel.top(), menu.height() / 2 - panel.height() / 2);
 }
 
-TEST_F(TopMenuTest, LowColourScreenIsWarnedAbout) {
-    platform.setScreenColourDepth(8);
-    platform.expectInfo("Your video Display mode is set at 256 colors.\n\r\n\r"
-                        "The graphics in this program need High Color\n\r"
-                        "or True Color. At the Start Menu select Settings\n\r"
-                        "then Control Panel then Display - Settings to\n\r"
-                        "change the video Display mode");
-    TNquizMainForm menu(platform, "T", {});
-    menu.Timer1Timer();
-    EXPECT_FALSE(menu.Timer1->isActive());
-}
-
-TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuiz) {
+TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuizThenHelpAboutAndQuit) {
     state.quizFile = "/somewhere/OLD.QAJ";
     TNquizMainForm menu(platform, "T", ManagerActions());
     menu.Timer1Timer();
@@ -83,11 +78,7 @@ TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuiz) {
     platform.onDialog("TMCmainform", [](QDialog& dialog) { dialog.reject(); });
     menu.Button1->click();
     EXPECT_EQ(state.quizKind, QuizKind::MC);
-}
 
-TEST_F(TopMenuTest, HelpAndAboutAndQuit) {
-    TNquizMainForm menu(platform, "Tavrin for Windows Ver 2.2", {});
-    menu.Timer1Timer();
     platform.expectHelp(1);
     menu.HelpBtn->click();
     platform.onDialog("TQuizaboutform", [](QDialog& about) { test::click(about, "CloseBtn"); });
