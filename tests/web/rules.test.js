@@ -43,9 +43,11 @@ const checks = {
         assert.deepEqual(layout.labels.slice().sort(), ["", "Right", "W1", "W3"]);
         assert.equal(R.layOutChoices("Only", ["", "", "", "", ""]).optionCount, 1);
     },
-    "question count text: not a number counts as 2, never above the total"() {
+    "question count: text not a number counts as 2, kept within 1..offered"() {
         for (const [text, total, n] of [["7", 5, 5], ["abc", 5, 2], ["", 9, 2], ["3", 9, 3]])
             assert.equal(R.questionsToTakeFromText(text, total), n, text);
+        for (const [typed, offered, n] of [[9, 3, 3], [0, 3, 1], [2, 3, 2]])
+            assert.equal(R.clampQuestionsToTake(typed, offered), n, typed);
         assert.equal(R.questionsOfferedInRun(6000), 5000);
         assert.equal(R.percentCorrect(2, 3), 66);
         assert.equal(R.percentCorrect(0, 0), 0);
