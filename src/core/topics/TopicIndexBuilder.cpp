@@ -47,7 +47,8 @@ void TopicIndexStream::emit(std::string_view bytes) {
 
 // A line is passed on as it stands when it ends in CR LF; a line ending in LF
 // alone, or in nothing at the end of the text, gets its CR LF. Runs of bytes
-// that need no change leave in one piece.
+// that need no change leave in one piece: a topic's text lines join one run
+// until something else must be written or counted.
 void TopicIndexStream::feed(std::string_view text) {
     std::size_t run = 0;
     std::size_t at = 0;
@@ -58,19 +59,25 @@ void TopicIndexStream::feed(std::string_view text) {
     };
     while (at < text.size()) {
         if (atLineStart_) {
-            beginLine(text[at]);
-            run = at;
+            at = skipWholeTextLines(text, at);
+            if (at == text.size())
+                break;
+            if (continuesTextRun(text[at])) {
+                atLineStart_ = false;
+                lineLength_ = 0;
+                lastByte_ = 0;
+            } else {
+                passOn(at);
+                beginLine(text[at]);
+            }
         }
         const std::size_t lineEnd = text.find('\n', at);
         if (lineEnd == std::string_view::npos) {
             takeLineBytes(text.substr(at));
-            passOn(text.size());
-            return;
+            break;
         }
         takeLineBytes(text.substr(at, lineEnd - at));
-        if (lastByte_ == '\r' && lineLength_ > 0) {
-            passOn(lineEnd + 1);
-        } else {
+        if (lastByte_ != '\r' || lineLength_ == 0) {
             passOn(lineEnd);
             if (emitting_)
                 emit(kLineEnd);
@@ -79,6 +86,27 @@ void TopicIndexStream::feed(std::string_view text) {
         endLine();
         at = lineEnd + 1;
     }
+    passOn(text.size());
+}
+
+// From a line start: the whole lines ending in CR LF that continue the text
+// run, which need nothing but to be found (most of a topic file). Returns the
+// start of the first line that needs more.
+std::size_t TopicIndexStream::skipWholeTextLines(std::string_view text, std::size_t at) const {
+    while (at < text.size() && continuesTextRun(text[at])) {
+        const std::size_t lineEnd = text.find('\n', at);
+        if (lineEnd == std::string_view::npos || lineEnd == at || text[lineEnd - 1] != '\r')
+            break;
+        at = lineEnd + 1;
+    }
+    return at;
+}
+
+// A text line after another, with nothing to watch for: it changes no state
+// and its bytes follow the previous line's in the output.
+bool TopicIndexStream::continuesTextRun(char first) const {
+    return kind_ == LineKind::kText && !observer_ && !expectingSource_ && first != '[' &&
+           first != ']';
 }
 
 TopicIndexHeader TopicIndexStream::finish() {
@@ -229,15 +257,19 @@ std::size_t TopicIndexStream::captureLimit() const {
 void TopicIndexStream::takeLineBytes(std::string_view bytes) {
     if (bytes.empty())
         return;
-    const std::size_t limit = captureLimit();
-    if (capture_.size() < limit)
-        capture_.append(bytes.substr(0, limit - capture_.size()));
+    if (kind_ != LineKind::kText || observing_) {
+        const std::size_t limit = captureLimit();
+        if (capture_.size() < limit)
+            capture_.append(bytes.substr(0, limit - capture_.size()));
+    }
     lineLength_ += bytes.size();
     lastByte_ = bytes.back();
 }
 
 void TopicIndexStream::endLine() {
     atLineStart_ = true;
+    if (kind_ == LineKind::kText && !observing_)
+        return;
     std::string_view content = capture_;
     if (content.size() == lineLength_ && content.ends_with('\r'))
         content.remove_suffix(1);

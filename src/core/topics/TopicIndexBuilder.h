@@ -53,6 +53,8 @@ private:
     enum class LineKind { kHead, kSource, kText };
 
     void emit(std::string_view bytes);
+    bool continuesTextRun(char first) const;
+    std::size_t skipWholeTextLines(std::string_view text, std::size_t at) const;
     void beginLine(char first);
     void takeLineBytes(std::string_view bytes);
     void endLine();

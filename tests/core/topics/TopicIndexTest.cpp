@@ -89,6 +89,9 @@ TEST(TopicIndexBuilder, TextFedInPiecesOfAnySizeGivesTheSameBytes) {
     const std::string variants[] = {
         kTwoTopics,
         WithLfLineEnds(kTwoTopics),
+        // One LF line amid CR LF lines ends a run of lines passed on whole.
+        kTwoTopics.substr(0, kTwoTopics.find("type=3") + 6) + "\n" +
+            kTwoTopics.substr(kTwoTopics.find("type=3") + 8),
         kTwoTopics.substr(0, kTwoTopics.size() - 1),
         WithLfLineEnds(kTwoTopics.substr(0, kTwoTopics.size() - 2)),
         kTwoTopics.substr(0, kTwoTopics.find("Hi\r\n") + 3),
