@@ -15,6 +15,42 @@ TEST(ResultsDesignTest, PercentagesOutsideZeroToHundredOrNotWholeAreRefused) {
                  {"5x", PercentRefusal::kNotANumber}};
     for (const auto& c : cases)
         EXPECT_EQ(CheckPercentText(c.text).refusal, c.refusal) << c.text;
+    // The pass-percentage edit and the group-limit edits word them apart.
+    const struct {
+        PercentRefusal refusal;
+        const char* pass;
+        const char* group;
+    } messages[] = {
+        {PercentRefusal::kNotANumber, "That is not a valid number", "That is not a valid number."},
+        {PercentRefusal::kAboveMaximum, "100% is the maximum", "The maximum score is 100."},
+        {PercentRefusal::kBelowMinimum, "The score cannot be less than 0", "The minimum score is 0."},
+    };
+    for (const auto& m : messages) {
+        EXPECT_EQ(PassPercentageRefusal(m.refusal), m.pass);
+        EXPECT_EQ(GroupLimitRefusal(m.refusal), m.group);
+    }
+}
+
+TEST(ResultsDesignTest, GroupLimitsAreDefinedByGroupZeroAndEmptyOnesStoreZero) {
+    QuizSettings settings;
+    InitQuizSettings(settings);
+    StoreGroupLimits(settings, {30, std::nullopt, 60, std::nullopt, std::nullopt});
+    EXPECT_TRUE(settings.scoreGroupsDefined());
+    const int limits[] = {30, 0, 60, 0, 0};
+    for (int group = 0; group < QuizSettings::kAuthorGroups; ++group)
+        EXPECT_EQ(settings.groupLimit(group), limits[group]) << group;
+
+    StoreGroupLimits(settings, {std::nullopt, 50, std::nullopt, std::nullopt, std::nullopt});
+    EXPECT_FALSE(settings.scoreGroupsDefined());
+    EXPECT_EQ(settings.groupLimit(1), 0) << "nothing is kept without group 0";
+}
+
+TEST(ResultsDesignTest, QuitTextIsStoredForTheProgramAndCutForTheQuizScreen) {
+    QuizSettings settings;
+    InitQuizSettings(settings);
+    StoreQuitText(settings, "&Stop the quiz now");
+    EXPECT_EQ(settings.programScreens().quitButtonText(), "&Stop the quiz n");
+    EXPECT_EQ(settings.customTexts().quitButton(), "&Stop the q");
 }
 
 TEST(ResultsDesignTest, GroupOrderComparesWithTheNearestFilledLimitBefore) {

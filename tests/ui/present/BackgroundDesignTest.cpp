@@ -1,20 +1,15 @@
-#include <QFrame>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QTest>
 #include <filesystem>
 
 #include "core/files/FileIO.h"
-#include "core/settings/ProgramScreens.h"
 #include "core/settings/ProgramWindow.h"
-#include "platform/PlatformConversions.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/QuizFolders.h"
 #include "ui/present/ImportToQuizFolder.h"
 #include "ui/present/ShowBackground.h"
 #include "ui/present/TCFGDesignBackForm.h"
-#include "ui/present/TIntDesignBackForm.h"
-#include "ui/present/TVPDesignBackForm.h"
 
 namespace tavrin {
 namespace {
@@ -100,7 +95,7 @@ TEST_F(BackgroundDesignTest, WithoutAJpegTheFirstBitmapIsTakenAndAJpegWallpaperI
     EXPECT_EQ(window.bytes(), before.bytes()) << "Cancel keeps everything";
 }
 
-TEST_F(BackgroundDesignTest, OkKeepsOnlyTheFileTheKindUsesInTheProgramAndIntroduction) {
+TEST_F(BackgroundDesignTest, OkKeepsOnlyTheFileTheKindUses) {
     const auto kindOnOk = [this](const char* radio) {
         platform.onDialog("TCFGDesignBackForm", [radio](QDialog& form) {
             click(form, radio);
@@ -117,43 +112,6 @@ TEST_F(BackgroundDesignTest, OkKeepsOnlyTheFileTheKindUsesInTheProgramAndIntrodu
     kindOnOk("ColorRadio");
     ASSERT_TRUE(DesignProgramBackground(platform, quiz_, window));
     EXPECT_EQ(window.backgroundGraphic() + window.backgroundWallpaper(), "");
-
-    ProgramScreens screens;
-    IntroScreenDesign intro = DefaultIntroScreenDesign();
-    ViewPortDesign text = intro.textWindow();
-    text.setDisplaytype(2);
-    text.setSGraphic("g.jpg");
-    text.setSWallpaper("w.bmp");
-    intro.setTextWindow(text);
-    screens.setIntroScreen(intro);
-    platform.onDialog("TIntDesignBackForm", [](QDialog& form) {
-        EXPECT_EQ(textOf(form, "GraphicEdit"), "g.jpg");
-        click(form, "OKBtn");
-    });
-    ASSERT_TRUE(DesignIntroductionBackground(platform, quiz_, screens, window, "{\\rtf1 Hi}"));
-    const ViewPortDesign stored = screens.introScreen().textWindow();
-    EXPECT_EQ(stored.sGraphic(), "g.jpg");
-    EXPECT_EQ(stored.sWallpaper(), "");
-    EXPECT_EQ(stored.vpLeft(), text.vpLeft());
-}
-
-TEST_F(BackgroundDesignTest, TheTopicDesignerKeepsBothFilesAndTheColourFollowsTheDialog) {
-    ViewPortDesign design = DefaultViewPortDesign();
-    design.setSGraphic("g.jpg");
-    design.setSWallpaper("w.bmp");
-    platform.expectColour(0x000000FF);
-    platform.expectColour(std::nullopt);
-    platform.onDialog("TVPDesignBackForm", [](QDialog& form) {
-        click(form, "SelectBtn");
-        EXPECT_EQ(findChild<QFrame>(form, "ColorPanel")->palette().color(QPalette::Window),
-                  QColor(Qt::red));
-        click(form, "SelectBtn");
-        click(form, "OKBtn");
-    });
-    ASSERT_TRUE(DesignViewPortBackground(platform, quiz_, design, "{\\rtf1 Hi}"));
-    EXPECT_EQ(design.sBackColor(), 0x000000FFu) << "a cancelled colour dialog keeps the colour";
-    EXPECT_EQ(design.sGraphic(), "g.jpg");
-    EXPECT_EQ(design.sWallpaper(), "w.bmp");
 }
 
 // Whether a found file is copied, and that it never overwrites, is the picked-file

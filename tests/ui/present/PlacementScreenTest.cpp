@@ -1,16 +1,12 @@
-#include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
-#include <QTest>
 
 #include "core/settings/ProgramScreens.h"
 #include "core/settings/ProgramWindow.h"
 #include "support/GuiTestSupport.h"
 #include "ui/hyper/THypTextAdjForm.h"
 #include "ui/hyper/TextEntry.h"
-#include "ui/present/TIntAdjustForm.h"
 #include "ui/present/TIntDesignBackForm.h"
 #include "ui/present/TStretchHandle.h"
 #include "ui/present/TVPAdjustForm.h"
@@ -66,32 +62,6 @@ TEST_F(PlacementScreenTest, ResizingAndMovingWithTheHandleIsSaved) {
     EXPECT_EQ(design.vpHeight(), 140);
 }
 
-TEST_F(PlacementScreenTest, SavingUnmovedKeepsTheViewPortAndEveryOtherEndingAsks) {
-    const ViewPortDesign before = design;
-    platform.onDialog("TVPAdjustForm", [](QDialog& form) {
-        EXPECT_EQ(textWindow(form), QRect(100, 90, 250, 120));
-        triggerMenu(form, "&Save and Quit");
-    });
-    EXPECT_TRUE(AdjustViewPort(platform, {}, design, kRtf));
-    EXPECT_EQ(design.bytes(), before.bytes());
-
-    platform.onDialog("TVPAdjustForm", [](QDialog& form) {
-        dragTextWindow(form, {100, 60}, {60, 40});
-        QTest::keyClick(&form, Qt::Key_Escape);
-    });
-    platform.expectYesNo("Save changes?", false);
-    EXPECT_FALSE(AdjustViewPort(platform, {}, design, kRtf));
-    EXPECT_EQ(design.bytes(), before.bytes());
-
-    platform.onDialog("TVPAdjustForm", [](QDialog& form) {
-        dragTextWindow(form, {100, 60}, {60, 40});
-        triggerMenu(form, "&Quit");
-    });
-    platform.expectYesNo("Save changes?", true);
-    EXPECT_TRUE(AdjustViewPort(platform, {}, design, kRtf));
-    EXPECT_EQ(design.vpLeft(), 60);
-}
-
 TEST_F(PlacementScreenTest, TheRightButtonOpensTheMenuOverTheAttachedHandle) {
     // Each screen with the name of its text window.
     const std::pair<const char*, const char*> screens[] = {{"THypTextAdjForm", "Panel1"},
@@ -119,76 +89,60 @@ TEST_F(PlacementScreenTest, TheRightButtonOpensTheMenuOverTheAttachedHandle) {
     EXPECT_TRUE(AdjustViewPort(platform, {}, design, kRtf));
 }
 
-TEST_F(PlacementScreenTest, TheIntroductionWindowSitsBetweenItsBars) {
+// The designer's screen keeps only the file its kind uses, and the placement
+// only on OK.
+TEST_F(PlacementScreenTest, TheIntroductionDesignerPlacesTheWindowBetweenTheBarsAndKeepsItOnOk) {
     ProgramScreens screens;
-    InitButtonTexts(screens);
     IntroScreenDesign intro = DefaultIntroScreenDesign();
     intro.setUseMenuBar(false);
     intro.setUseTitleBar(true);
-    intro.setTitleBarText("Welcome");
     intro.setTitleBarFont("24 0 1 Times New Roman");
     intro.setUseStatusBar(true);
     intro.setStatusBarFont("8 0 0 Arial");
-    screens.setIntroScreen(intro);
-    ProgramWindow window;
-    platform.onDialog("TIntAdjustForm", [](QDialog& form) {
-        EXPECT_EQ(findChild<QLabel>(form, "TitleBar")->geometry(), QRect(0, 0, 640, 48));
-        EXPECT_EQ(findChild<QLabel>(form, "StatusBar")->geometry(), QRect(0, 464, 640, 16));
-        EXPECT_EQ(findChild<QWidget>(form, "ScreenArea")->geometry(), QRect(0, 48, 640, 416));
-        EXPECT_EQ(textWindow(form), QRect(100, 90, 250, 120)) << "within the area";
-        dragTextWindow(form, {100, 60}, {90, 60});
-        triggerMenu(form, "&Save and Quit");
-    });
-    EXPECT_TRUE(AdjustIntroductionWindow(platform, {}, screens, window, design, kRtf));
-    EXPECT_EQ(design.vpLeft(), 90);
-    EXPECT_EQ(design.vpTop(), 90);
-
-    design.setFullscreen(true);
-    intro.setUseTitleBar(false);
-    intro.setUseStatusBar(false);
-    intro.setUseMenuBar(true);
-    screens.setIntroScreen(intro);
-    platform.onDialog("TIntAdjustForm", [](QDialog& form) {
-        const auto* menu = findChild<QMenuBar>(form, "MainMenu1");
-        ASSERT_EQ(menu->actions().size(), 1) << "no about box and no help file";
-        EXPECT_EQ(menu->actions().front()->text(), "&Close");
-        EXPECT_EQ(textWindow(form), findChild<QWidget>(form, "ScreenArea")->rect());
-        triggerMenu(form, "&Save and Quit");
-    });
-    const ViewPortDesign before = design;
-    EXPECT_TRUE(AdjustIntroductionWindow(platform, {}, screens, window, design, kRtf));
-    EXPECT_EQ(design.bytes(), before.bytes()) << "a full-screen window saved unmoved";
-}
-
-TEST_F(PlacementScreenTest, TheIntroductionDesignerKeepsAPlacementOnlyOnOk) {
-    ProgramScreens screens;
-    IntroScreenDesign intro = DefaultIntroScreenDesign();
-    intro.setUseMenuBar(false);
+    design.setDisplaytype(2);
+    design.setSGraphic("g.jpg");
+    design.setSWallpaper("w.bmp");
     intro.setTextWindow(design);
     screens.setIntroScreen(intro);
-    const auto placeAt60 = [this](const char* ending) {
+    const auto placeAt90 = [this](const char* ending) {
+        platform.expectError("The graphic file g.jpg was not found"); // shown on the screen
         platform.onDialog("TIntDesignBackForm", [this, ending](QDialog& designer) {
             platform.onDialog("TIntAdjustForm", [](QDialog& form) {
-                dragTextWindow(form, {100, 60}, {60, 60});
+                EXPECT_EQ(findChild<QLabel>(form, "TitleBar")->geometry(), QRect(0, 0, 640, 48));
+                EXPECT_EQ(findChild<QLabel>(form, "StatusBar")->geometry(),
+                          QRect(0, 464, 640, 16));
+                EXPECT_EQ(findChild<QWidget>(form, "ScreenArea")->geometry(),
+                          QRect(0, 48, 640, 416));
+                EXPECT_EQ(textWindow(form), QRect(100, 90, 250, 120)) << "within the area";
+                dragTextWindow(form, {100, 60}, {90, 60});
                 triggerMenu(form, "&Save and Quit");
             });
             click(designer, "AdjustBtn");
             click(designer, ending);
         });
     };
-    placeAt60("CancelBtn");
+    placeAt90("CancelBtn");
     const ProgramScreens before = screens;
     EXPECT_FALSE(DesignIntroductionBackground(platform, {}, screens, ProgramWindow(), kRtf));
     EXPECT_EQ(screens.bytes(), before.bytes());
-    placeAt60("OKBtn");
+    placeAt90("OKBtn");
     EXPECT_TRUE(DesignIntroductionBackground(platform, {}, screens, ProgramWindow(), kRtf));
-    EXPECT_EQ(screens.introScreen().textWindow().vpLeft(), 60);
-    EXPECT_EQ(screens.introScreen().textWindow().vpWidth(), 250);
+    const ViewPortDesign placed = screens.introScreen().textWindow();
+    EXPECT_EQ(QRect(placed.vpLeft(), placed.vpTop(), placed.vpWidth(), placed.vpHeight()),
+              QRect(90, 90, 250, 120));
+    EXPECT_EQ(placed.sGraphic(), "g.jpg");
+    EXPECT_EQ(placed.sWallpaper(), "");
 }
 
+// The topic's designer keeps both files whatever the kind, and its colour
+// follows the colour dialog unless that is cancelled.
 TEST_F(PlacementScreenTest, TheDisplayScreenButtonOfTheEditorDesignsTheTopicScreen) {
     std::vector<std::string> lines{"{\\rtf1\\ansi Hello", "}"};
     design.setDisplaytype(2);
+    design.setSGraphic("g.jpg");
+    design.setSWallpaper("w.bmp");
+    platform.expectColour(0x000000FF);
+    platform.expectColour(std::nullopt);
     platform.onDialog("THypEntryForm", [this](QDialog& editor) {
         platform.onDialog("TVPDesignBackForm", [this](QDialog& designer) {
             platform.onDialog("TVPAdjustForm", [](QDialog& form) {
@@ -200,6 +154,10 @@ TEST_F(PlacementScreenTest, TheDisplayScreenButtonOfTheEditorDesignsTheTopicScre
                 triggerMenu(form, "&Save and Quit");
             });
             click(designer, "ColorRadio"); // the screen shows the background being designed
+            click(designer, "SelectBtn");
+            EXPECT_EQ(findChild<QFrame>(designer, "ColorPanel")->palette().color(QPalette::Window),
+                      QColor(Qt::red));
+            click(designer, "SelectBtn");
             click(designer, "AdjustBtn");
             click(designer, "OKBtn");
         });
@@ -210,6 +168,8 @@ TEST_F(PlacementScreenTest, TheDisplayScreenButtonOfTheEditorDesignsTheTopicScre
     EXPECT_EQ(design.vpLeft(), 60);
     EXPECT_EQ(design.vpTop(), 70);
     EXPECT_EQ(design.displaytype(), 1);
+    EXPECT_EQ(design.sBackColor(), 0x000000FFu) << "a cancelled colour dialog keeps the colour";
+    EXPECT_EQ(design.sGraphic() + design.sWallpaper(), "g.jpgw.bmp");
 }
 
 } // namespace
