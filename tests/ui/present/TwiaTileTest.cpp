@@ -15,7 +15,6 @@ namespace {
 
 const QColor kBody(200, 0, 0);
 const QColor kMark(0, 0, 220);
-const QColor kParent(0, 160, 0);
 
 // A 100 x 60 picture of one colour with its top-left pixel marked, so that
 // every tile's origin can be found on the rendered control.
@@ -30,16 +29,6 @@ QImage Rendered(QWidget& widget) {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// A parent painted in its own colour, so that whatever the tile leaves
-// undrawn shows it.
-void PaintInParentColour(QWidget& parent, QSize size) {
-    parent.resize(size);
-    parent.setAutoFillBackground(true);
-    QPalette palette = parent.palette();
-    palette.setColor(QPalette::Window, kParent);
-    parent.setPalette(palette);
-}
-
 TEST(TwiaTile, TilesFromTheTopLeftAndCutsTheLastRowAndColumn) {
     TwiaTile tile;
     tile.resize(250, 130);
@@ -52,40 +41,6 @@ TEST(TwiaTile, TilesFromTheTopLeftAndCutsTheLastRowAndColumn) {
             ASSERT_EQ(shown.pixelColor(x, y), origin ? kMark : kBody) << x << "," << y;
         }
     }
-}
-
-TEST(TwiaTile, TransparentColourIsTheBottomLeftPixelAndShowsTheParentAsAnEmptyPictureDoes) {
-    QWidget parent;
-    PaintInParentColour(parent, {120, 80});
-    auto* tile = new TwiaTile(&parent);
-    tile->setGeometry(0, 0, 120, 80);
-
-    QImage picture(60, 40, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    picture.setPixelColor(10, 10, kBody);
-    tile->setImage(picture);
-    EXPECT_EQ(tile->TranColor(), QColor(Qt::white));
-    EXPECT_FALSE(tile->Transparent());
-    EXPECT_EQ(Rendered(parent).pixelColor(30, 30), QColor(Qt::white));
-
-    tile->setTransparent(true);
-    QImage shown = Rendered(parent);
-    EXPECT_EQ(shown.pixelColor(30, 30), kParent);
-    EXPECT_EQ(shown.pixelColor(71, 50), kParent);
-    EXPECT_EQ(shown.pixelColor(10, 10), kBody);
-    EXPECT_EQ(shown.pixelColor(70, 50), kBody); // the same pixel in the next tile
-
-    // A new picture brings its own transparent colour.
-    picture.fill(kBody);
-    picture.setPixelColor(0, 39, kMark);
-    tile->setImage(picture);
-    EXPECT_EQ(tile->TranColor(), kMark);
-    shown = Rendered(parent);
-    EXPECT_EQ(shown.pixelColor(0, 39), kParent);
-    EXPECT_EQ(shown.pixelColor(30, 30), kBody);
-
-    tile->setImage(QImage()); // an empty picture draws nothing
-    EXPECT_EQ(Rendered(parent).pixelColor(30, 30), kParent);
 }
 
 class ShowBackgroundTest : public test::GuiTest {
