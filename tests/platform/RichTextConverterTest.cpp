@@ -29,7 +29,7 @@ QTextCharFormat formatAt(const QTextDocument& doc, int position) {
 
 } // namespace
 
-TEST(RichTextConverter, LoadsFormattingIntoTheTextDocument) {
+TEST(RichTextConverter, LoadsFormattingIntoTheTextDocumentAndSavesItBack) {
     QTextDocument doc;
     LoadRtf(doc, kTopicText);
     ASSERT_EQ(doc.blockCount(), 2);
@@ -56,14 +56,10 @@ TEST(RichTextConverter, LoadsFormattingIntoTheTextDocument) {
     EXPECT_TRUE(formatAt(doc, body.position() + 5).fontItalic());
     EXPECT_EQ(formatAt(doc, body.position() + 8).background().color(), QColor(0, 0, 255));
     EXPECT_FALSE(doc.isUndoAvailable());
-}
 
-TEST(RichTextConverter, SavedTextReadsBackToTheSameDocument) {
-    QTextDocument doc;
-    LoadRtf(doc, kTopicText);
+    // Saved, it reads back as the text it was loaded from, and again the same.
     const std::string saved = SaveRtf(doc);
     EXPECT_EQ(RtfReader::Read(saved), RtfReader::Read(kTopicText));
-
     QTextDocument again;
     LoadRtf(again, saved);
     EXPECT_EQ(SaveRtf(again), saved);

@@ -45,8 +45,6 @@ protected:
 
     void writeQuiz() {
         InitQuizSettings(settings);
-        settings.setUseTitleBar(true);
-        settings.setTitleBarText("Rivers and Mountains");
         settings.setSaveResultsToDisk(true);
         settings.setTakeAllQuestions(false);
         SaveQuizSettings(quizFolder / "DEMO.TIJ", settings);
@@ -84,8 +82,7 @@ protected:
         request.programFolder = kProgramFolder;
         request.destination = root / ("made-" + name);
         request.executable = executable;
-        const DistributionOutcome outcome = PrepareDistribution(request);
-        EXPECT_TRUE(outcome.copied);
+        EXPECT_TRUE(PrepareDistribution(request).copied);
         const fs::path learner = root / "learner" / name;
         fs::create_directories(learner.parent_path());
         fs::copy(request.destination, learner, fs::copy_options::recursive);
@@ -142,18 +139,12 @@ TEST_F(LearnerRunTest, DistributedQuizIsPlayedByBothPlayersAwayFromTheQuizFolder
     const fs::path withRunner = distributeAndMove(false, "compiled");
     fs::remove_all(root / "authoring");
 
-    {
-        SCOPED_TRACE("executable quiz, started from another folder");
-        const auto run = play(withExecutable / "DEMO.EXE", {}, root);
-        expectPlayedThrough(run);
-        expectTwoOfThree(withExecutable / "DEMO.TID");
-    }
-    {
-        SCOPED_TRACE("quiz runner given the compiled quiz");
-        const auto run = play(withRunner / "vorlandt.exe", {"DEMO.TIC"}, withRunner);
-        expectPlayedThrough(run);
-        expectTwoOfThree(withRunner / "DEMO.TID");
-    }
+    // The executable quiz started from another folder, the runner given the
+    // compiled quiz: each finds its media and writes its results beside itself.
+    expectPlayedThrough(play(withExecutable / "DEMO.EXE", {}, root));
+    expectTwoOfThree(withExecutable / "DEMO.TID");
+    expectPlayedThrough(play(withRunner / "vorlandt.exe", {"DEMO.TIC"}, withRunner));
+    expectTwoOfThree(withRunner / "DEMO.TID");
 }
 
 } // namespace

@@ -81,10 +81,13 @@ test("a finished run reports score, status and every question", async (browser) 
     await page.close();
 });
 
-// The quit is played in a popup, which finds the API of the page that opened it.
+// The quit is played in a popup, which finds the API of the page that opened
+// it: Esc asks with the quiz's own warning, No stays, Yes ends without results.
 test("a score below the pass percentage fails; a quit stays incomplete", async (browser) => {
-    const quiz = f.quiz(3, [f.mc("A", "Pick", "Right", ["Wrong"]), f.mc("B", "Pick again", "Yes", ["No"])],
-        { passPercentage: 51 });
+    const quiz = f.quiz(3, [f.mc("A", "Pick", "Right", ["Wrong"]), f.mc("B", "Pick again", "Yes", ["No"])], {
+        passPercentage: 51,
+        customTexts: Object.assign(f.settings().customTexts, { quitConfirmation: "Really leave?" }),
+    });
     let { page, player } = await openInPlatform(browser, quiz);
     await learner.playToResults(player, quiz, { A: "Right", B: "No" });
     await player.click("#TResultsForm #OKBtn");
@@ -94,7 +97,11 @@ test("a score below the pass percentage fails; a quit stays incomplete", async (
     await page.close();
 
     ({ page, player } = await openInPlatform(browser, quiz, null, undefined, true));
-    await player.click("#BitBtn1");
+    await player.waitForSelector("#TMCDisplayForm");
+    await player.keyboard.press("Escape");
+    assert.equal(await player.textContent(".message .message-text"), "Really leave?\n");
+    await player.click("#NoBtn");
+    await player.click("#TMCDisplayForm #BitBtn1");
     await player.click("#YesBtn");
     await player.waitForSelector("#Ended");
     state = await apiState(page);

@@ -66,12 +66,11 @@ std::set<int> AnchorsOf(const std::string& html) {
 
 // Every help context that a control of the form, or the form, opens.
 void CollectContexts(const QWidget& form, std::set<int>& contexts) {
-    contexts.insert(HelpContextOf(&form));
-    if (const auto* dialog = qobject_cast<const PlatformDialog*>(&form))
-        contexts.insert(dialog->helpContext());
-    for (const QWidget* child : form.findChildren<QWidget*>()) {
-        contexts.insert(HelpContextOf(child));
-        if (const auto* dialog = qobject_cast<const PlatformDialog*>(child))
+    QList<const QWidget*> widgets = form.findChildren<const QWidget*>();
+    widgets.prepend(&form);
+    for (const QWidget* widget : widgets) {
+        contexts.insert(HelpContextOf(widget));
+        if (const auto* dialog = qobject_cast<const PlatformDialog*>(widget))
             contexts.insert(dialog->helpContext());
     }
 }

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -114,7 +115,6 @@ TEST_F(ManagerFlowTest, WholeQuestionLifeCycle) {
     manager->StartBtn->click();
     const fs::path quizFile = folder / "capitals.TIJ";
     ASSERT_TRUE(fs::exists(quizFile));
-    EXPECT_EQ(fs::file_size(quizFile), 4958u);
     EXPECT_EQ(manager->ProjectLbl->text(), "capitals");
     ExpectEnabled(true, false);
     EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
@@ -179,6 +179,16 @@ TEST_F(ManagerFlowTest, WholeQuestionLifeCycle) {
     EXPECT_FALSE(fs::exists(QuestionFilePath(state)));
     ExpectEnabled(true, false);
     EXPECT_EQ(manager->focusWidget(), manager->AddBtn);
+
+    // F1 on a button opens the button's own page.
+    manager->show();
+    const std::pair<QPushButton*, int> pages[] = {
+        {manager->SelectBtn, 120}, {manager->QuitBtn, 21}, {manager->AddBtn, 126}};
+    for (auto [button, context] : pages) {
+        button->setFocus();
+        platform.expectHelp(context);
+        QTest::keyClick(button, Qt::Key_F1);
+    }
 }
 
 // A folder typed without its path lies below the one the chooser shows (the

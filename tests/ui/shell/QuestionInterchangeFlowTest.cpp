@@ -47,8 +47,6 @@ protected:
         platform.onDialog("TImportReportForm", [button](QDialog& dialog) {
             const QString report =
                 test::findChild<QPlainTextEdit>(dialog, "ReportMemo")->toPlainText();
-            EXPECT_TRUE(report.contains("line 3 \"Sun\": not imported: essay questions"))
-                << report.toStdString();
             EXPECT_TRUE(report.contains("\"Moon\": imported as Moon")) << report.toStdString();
             test::click(dialog, button);
         });
@@ -77,8 +75,6 @@ TEST_F(QuestionInterchangeFlowTest, CancelledImportChangesNothingThenImportAndEx
     manager->ImportBtn->click();
     EXPECT_EQ(QuestionFile(QuestionFilePath(state), QuizKind::MC).ListQuestionIds(),
               (std::vector<std::string>{"Sun", "Moon", "Mars"}));
-    std::vector<std::string> lines;
-    EXPECT_TRUE(FindTopic(TopicFilePath(state), "Mars", "HYPER", lines));
 
     const fs::path out = root / "out.xml";
     platform.expectSaveFile(QString::fromStdString(out.string()));

@@ -3,7 +3,6 @@
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TNquizMainForm.h"
 #include "ui/shell/TQAMainForm.h"
-#include "ui/shell/TTImainform.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,14 +19,6 @@ class TopMenuTest : public test::GuiTest {
 protected:
     void SetUp() override {
         StartUpProjectState(state, (temp.path() + "/tavrin").toStdString(), 24);
-    }
-
-    TNquizMainForm::Actions ManagerActions() {
-        TNquizMainForm::Actions actions;
-        actions.openManager = [this](QuizKind kind) {
-            RunQuizManager(platform, state, services, kind, nullptr);
-        };
-        return actions;
     }
 
     QTemporaryDir temp;
@@ -58,7 +49,11 @@ TEST_F(TopMenuTest, StartUpWarnsOfFewColoursAndShowsTheMenuCentredAfterTheFirstT
 
 TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuizThenHelpAboutAndQuit) {
     state.quizFile = "/somewhere/OLD.QAJ";
-    TNquizMainForm menu(platform, "T", ManagerActions());
+    TNquizMainForm::Actions actions;
+    actions.openManager = [this](QuizKind kind) {
+        RunQuizManager(platform, state, services, kind, nullptr);
+    };
+    TNquizMainForm menu(platform, "T", actions);
     menu.Timer1Timer();
     platform.onDialog("TQAMainForm", [&](QDialog& dialog) {
         auto& manager = static_cast<TQAMainForm&>(dialog);
@@ -86,20 +81,6 @@ TEST_F(TopMenuTest, EachKindButtonOpensItsManagerWithNoQuizThenHelpAboutAndQuit)
     menu.show();
     menu.QuitBtn->click();
     EXPECT_FALSE(menu.isVisible());
-}
-
-TEST_F(TopMenuTest, F1OnAManagerButtonOpensItsOwnPage) {
-    ManagerServices none;
-    TTImainform manager(platform, state, none);
-    manager.show();
-    const std::pair<QPushButton*, int> pages[] = {
-        {manager.SelectBtn, 120}, {manager.QuitBtn, 21}, {manager.AddBtn, 126}};
-    for (auto [button, context] : pages) {
-        button->setEnabled(true);
-        button->setFocus();
-        platform.expectHelp(context);
-        QTest::keyClick(button, Qt::Key_F1);
-    }
 }
 
 } // namespace
