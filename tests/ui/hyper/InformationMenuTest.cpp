@@ -7,7 +7,6 @@
 #include "core/topics/TopicFile.h"
 #include "support/GuiTestSupport.h"
 #include "tests/core/QuizFolders.h"
-#include "ui/hyper/THypMenuForm.h"
 #include "ui/hyper/TInfoMenuForm.h"
 #include "ui/hyper/TextEntry.h"
 
@@ -37,26 +36,12 @@ TEST_F(InformationMenuTest, OpensWithTextOnlyAndRefusesToSaveNothingOrAnEmptyTex
         EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton1")->isChecked());
         EXPECT_TRUE(findChild<QPushButton>(menu, "Button1")->isEnabled());
         EXPECT_FALSE(findChild<QPushButton>(menu, "Button2")->isEnabled());
-        EXPECT_EQ(menu.findChild<QRadioButton*>("RadioButton9"), nullptr);
         test::setChecked(menu, "RadioButton7", true);
         EXPECT_TRUE(findChild<QPushButton>(menu, "Button7")->isEnabled());
         EXPECT_FALSE(findChild<QPushButton>(menu, "Button1")->isEnabled());
         click(menu, "SaveBtn");
         click(menu, "CancelBtn");
     });
-    platform.expectError("No data has been entered.");
-    EXPECT_FALSE(runMenu("Q1"));
-
-    // Changing the option after adding leaves nothing to save either.
-    write(quiz_ / "a.bmp", "b");
-    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
-        test::setChecked(menu, "RadioButton2", true);
-        click(menu, "Button2");
-        test::setChecked(menu, "RadioButton3", true);
-        click(menu, "SaveBtn");
-        click(menu, "CancelBtn");
-    });
-    platform.onDialog("TGetGraphicForm", [](QDialog& picker) { click(picker, "OKBtn"); });
     platform.expectError("No data has been entered.");
     EXPECT_FALSE(runMenu("Q1"));
 
@@ -72,9 +57,8 @@ TEST_F(InformationMenuTest, OpensWithTextOnlyAndRefusesToSaveNothingOrAnEmptyTex
     EXPECT_FALSE(fs::exists(topics_));
 }
 
-TEST_F(InformationMenuTest, PictureFromElsewhereThenChangedToASound) {
+TEST_F(InformationMenuTest, APictureFromElsewhereIsCopiedAndSaved) {
     write(other_ / "sun.jpg", "jpeg bytes");
-    write(quiz_ / "bell.wav", "wave");
     platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
         test::setChecked(menu, "RadioButton2", true);
         click(menu, "Button2");
@@ -93,44 +77,6 @@ TEST_F(InformationMenuTest, PictureFromElsewhereThenChangedToASound) {
     EXPECT_TRUE(runMenu("Q1"));
     EXPECT_EQ(read(quiz_ / "sun.jpg"), "jpeg bytes");
     EXPECT_EQ(read(topics_), "[Q1]\r\nsource=HYPER\r\ntype=2\r\ncommand=sun.jpg,25\r\n]\r\n\r\n");
-
-    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
-        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton2")->isChecked());
-        test::setChecked(menu, "RadioButton3", true);
-        click(menu, "Button3");
-        click(menu, "SaveBtn");
-    });
-    platform.onDialog("TGetAudioForm", [](QDialog& picker) {
-        EXPECT_EQ(test::textOf(picker, "Edit1"), "bell.wav") << "preset from the quiz folder";
-        click(picker, "OKBtn");
-    });
-    EXPECT_TRUE(runMenu("Q1"));
-    EXPECT_EQ(read(topics_), "[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=bell.wav\r\n]\r\n\r\n");
-}
-
-TEST_F(InformationMenuTest, WindowsProgramSavesItsOwnLinkType) {
-    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
-        test::setChecked(menu, "RadioButton4", true);
-        click(menu, "Button4");
-        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton4")->isChecked());
-        click(menu, "SaveBtn");
-    });
-    platform.onDialog("TExeChoiceForm", [](QDialog& choice) {
-        EXPECT_TRUE(findChild<QRadioButton>(choice, "RadioButton1")->isChecked());
-        test::setChecked(choice, "RadioButton2", true);
-        EXPECT_FALSE(findChild<QPushButton>(choice, "Button1")->isEnabled());
-        click(choice, "Button2");
-        click(choice, "OKBtn");
-    });
-    platform.onDialog("TGetWinExeForm", [](QDialog& dialog) {
-        click(dialog, "OKBtn");
-        typeInto(dialog, "Edit1", "write.exe notes.doc");
-        click(dialog, "OKBtn");
-    });
-    platform.expectError("No executable file has been selected");
-    EXPECT_TRUE(runMenu("Q1"));
-    EXPECT_EQ(read(topics_),
-              "[Q1]\r\nsource=HYPER\r\ntype=9\r\ncommand=write.exe notes.doc\r\n]\r\n\r\n");
 }
 
 TEST_F(InformationMenuTest, TextOnlyRunsTheEditorWithTheWindowReset) {
@@ -161,26 +107,6 @@ TEST_F(InformationMenuTest, AnExistingTopicReportsTrueEvenWhenCancelledOrUnreada
     AppendCommandTopic(topics_, "Q2", 2, "a.jpg,xx", "HYPER");
     platform.expectError("'xx' is not a valid integer value");
     EXPECT_TRUE(runMenu("Q2"));
-}
-
-TEST_F(InformationMenuTest, FeedbackMenuSavesANotesFileAndReopensOnIt) {
-    platform.onDialog("THypMenuForm", [](QDialog& menu) {
-        test::setChecked(menu, "RadioButton9", true);
-        click(menu, "Button9");
-        click(menu, "SaveBtn");
-    });
-    platform.onDialog("TNoteFileForm", [](QDialog& dialog) {
-        typeInto(dialog, "Edit1", "advice.txt");
-        click(dialog, "OKBtn");
-    });
-    EXPECT_TRUE(EditGroupFeedback(platform, topics_, quiz_, "GROUP 3 FEEDBACK"));
-    EXPECT_EQ(read(topics_),
-              "[GROUP 3 FEEDBACK]\r\nsource=HYPER\r\ntype=13\r\ncommand=advice.txt\r\n]\r\n\r\n");
-    platform.onDialog("THypMenuForm", [](QDialog& menu) {
-        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton9")->isChecked());
-        click(menu, "CancelBtn");
-    });
-    EXPECT_TRUE(EditGroupFeedback(platform, topics_, quiz_, "GROUP 3 FEEDBACK"));
 }
 
 } // namespace

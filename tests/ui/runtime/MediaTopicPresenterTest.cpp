@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,19 +48,8 @@ TEST_F(MediaTopicPresenterTest, RunInformationFindsAccentedFilesAndNamesWhatFail
     presenter.ShowTopic({"[Q]", "source=HYPER", "type=4", "command=My Program.sh", "]"});
 }
 
-TEST_F(MediaTopicPresenterTest, AboutBoxShowsTheDesignOrNamesTheMissingIcon) {
+TEST_F(MediaTopicPresenterTest, AboutBoxNamesAMissingIcon) {
     AboutBoxDesign design;
-    design.setCommentLine(1, "A");
-    design.setCommentLine(3, "B");
-    platform.onDialog("TAboutBox", [](QDialog& box) {
-        auto* icon = test::findChild<QLabel>(box, "ProgramIcon");
-        EXPECT_TRUE(icon->isHidden());
-        EXPECT_EQ(test::findChild<QLabel>(box, "Comments")->x(), 8)
-            << "texts take the icon's place";
-        test::click(box, "OKButton");
-    });
-    presenter.ShowAboutBox(design);
-
     design.setUseIcon(true);
     design.setIconFile("quiz.ico");
     platform.expectError("The Icon file quiz.ico is missing");

@@ -35,12 +35,6 @@ std::string MemoryQuizSource::readFile(const std::string& name) const {
     return content.str();
 }
 
-void RecordingPresenter::PrepareMediaWindows(const QString& caption, const std::string& instruction,
-                                             bool advisory) {
-    calls.push_back("media " + caption.toStdString() + " / " + instruction +
-                    (advisory ? " / advisory" : ""));
-}
-
 void RecordingPresenter::ShowTopic(const std::vector<std::string>& lines) {
     std::string joined = "topic";
     for (const auto& line : lines)
@@ -48,38 +42,8 @@ void RecordingPresenter::ShowTopic(const std::vector<std::string>& lines) {
     calls.push_back(joined);
 }
 
-void RecordingPresenter::ShowMultimedia(const QString& caption, const std::string& command) {
-    calls.push_back("multimedia " + caption.toStdString() + " " + command);
-}
-
-void RecordingPresenter::RunProgram(int linkType, const std::string& command) {
-    calls.push_back("program " + std::to_string(linkType) + " " + command);
-}
-
-void RecordingPresenter::OpenDocument(const std::string& command) {
-    calls.push_back("document " + command);
-}
-
-void RecordingPresenter::ShowAboutBox(const AboutBoxDesign& design) {
-    calls.push_back("about " + std::to_string(design.whenToShow()));
-}
-
-void RecordingPresenter::ShowIntroduction(const std::vector<std::string>& lines,
-                                          const ProgramScreens&, const ProgramWindow&) {
-    calls.push_back("introduction " + std::to_string(lines.size()));
-}
-
 QString QuitText() {
     return "All results will be lost. Quit anyway?\r\n";
-}
-
-void ShowAboutBox(QuizSettings& settings, int when) {
-    auto screens = settings.programScreens();
-    screens.setShowAboutBox(true);
-    auto about = screens.aboutBox();
-    about.setWhenToShow(when);
-    screens.setAboutBox(about);
-    settings.setProgramScreens(screens);
 }
 
 void CloseResults(ScriptedPlatform& platform) {
