@@ -82,12 +82,19 @@ TEST_F(HypertextEntryTest, FormattingFollowsTheButtonsAndBoxes) {
     EXPECT_EQ(design.vpBack(), 0x00FFFF00u) << "a cancelled colour keeps the editor's colour";
 }
 
-// The text window appears where its mock window was placed.
 TEST_F(HypertextEntryTest, PlacingKeepsTheViewPortUnlessMovedAndSaved) {
+    platform.onDialog("THypTextAdjForm", [](QDialog& form) {
+        EXPECT_EQ(findChild<QFrame>(form, "Panel1")->geometry(), QRect(100, 90, 253, 120));
+        triggerMenu(form, "&Save and Quit");
+    });
+    const ViewPortDesign before = design;
+    EXPECT_TRUE(AdjustTextWindow(platform, design, "{\\rtf1 x}"));
+    EXPECT_EQ(design.bytes(), before.bytes());
+
+    // The text window then appears where its mock window was placed.
     QPoint placedAt;
     platform.onDialog("THypTextAdjForm", [&placedAt](QDialog& form) {
         auto* mock = findChild<QFrame>(form, "Panel1");
-        EXPECT_EQ(mock->geometry(), QRect(100, 90, 253, 120));
         mock->move(20, 30);
         placedAt = mock->mapToGlobal(QPoint(0, 0));
         form.close();

@@ -57,8 +57,9 @@ TEST_F(InformationMenuTest, OpensWithTextOnlyAndRefusesToSaveNothingOrAnEmptyTex
     EXPECT_FALSE(fs::exists(topics_));
 }
 
-TEST_F(InformationMenuTest, APictureFromElsewhereIsCopiedAndSaved) {
+TEST_F(InformationMenuTest, PictureFromElsewhereThenChangedToASound) {
     write(other_ / "sun.jpg", "jpeg bytes");
+    write(quiz_ / "bell.wav", "wave");
     platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
         test::setChecked(menu, "RadioButton2", true);
         click(menu, "Button2");
@@ -77,6 +78,19 @@ TEST_F(InformationMenuTest, APictureFromElsewhereIsCopiedAndSaved) {
     EXPECT_TRUE(runMenu("Q1"));
     EXPECT_EQ(read(quiz_ / "sun.jpg"), "jpeg bytes");
     EXPECT_EQ(read(topics_), "[Q1]\r\nsource=HYPER\r\ntype=2\r\ncommand=sun.jpg,25\r\n]\r\n\r\n");
+
+    platform.onDialog("TInfoMenuForm", [](QDialog& menu) {
+        EXPECT_TRUE(findChild<QRadioButton>(menu, "RadioButton2")->isChecked());
+        test::setChecked(menu, "RadioButton3", true);
+        click(menu, "Button3");
+        click(menu, "SaveBtn");
+    });
+    platform.onDialog("TGetAudioForm", [](QDialog& picker) {
+        EXPECT_EQ(test::textOf(picker, "Edit1"), "bell.wav") << "preset from the quiz folder";
+        click(picker, "OKBtn");
+    });
+    EXPECT_TRUE(runMenu("Q1"));
+    EXPECT_EQ(read(topics_), "[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=bell.wav\r\n]\r\n\r\n");
 }
 
 TEST_F(InformationMenuTest, TextOnlyRunsTheEditorWithTheWindowReset) {
