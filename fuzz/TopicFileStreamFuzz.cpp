@@ -3,8 +3,8 @@
 // upgrade of the earlier format. Each must read or refuse, never crash. The
 // index block a compile streams must not depend on where reads cut the file.
 #include <cstddef>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>

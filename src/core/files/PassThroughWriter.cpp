@@ -1,5 +1,6 @@
 #include "core/files/PassThroughWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -46,6 +47,7 @@ void PassThroughWriter::readBlocks(const std::function<void(std::string_view)>& 
         // gone; a long one waits, as the kernel copies it from the file.
         if (runEnd_ - runStart_ < kernelCopyFrom_)
             flushRun();
+        keepTail();
         offset += got;
     }
     flushRun();
@@ -68,14 +70,36 @@ std::size_t PassThroughWriter::fill(char* buffer) {
     return filled;
 }
 
+// The end of the block just read: a line cut by the block's end is written
+// whole once the next block completes it, and still continues a long run.
+void PassThroughWriter::keepTail() {
+    tailSize_ = std::min(block_.size(), tail_.size());
+    std::memcpy(tail_.data(), block_.data() + block_.size() - tailSize_, tailSize_);
+}
+
 bool PassThroughWriter::continuesRun(std::string_view bytes) const {
-    if (block_.empty() || runEnd_ < blockOffset_ || runEnd_ - blockOffset_ > block_.size())
+    if (block_.empty())
+        return false;
+    if (runEnd_ < blockOffset_)
+        return continuesRunAcrossBlocks(bytes);
+    if (runEnd_ - blockOffset_ > block_.size())
         return false;
     const auto at = static_cast<std::size_t>(runEnd_ - blockOffset_);
     if (bytes.size() > block_.size() - at)
         return false;
     return bytes.data() == block_.data() + at ||
            std::memcmp(bytes.data(), block_.data() + at, bytes.size()) == 0;
+}
+
+// Only a long run outlives the block it ends in; a short one has left from it.
+bool PassThroughWriter::continuesRunAcrossBlocks(std::string_view bytes) const {
+    const std::uint64_t before = blockOffset_ - runEnd_;
+    if (runEnd_ - runStart_ < kernelCopyFrom_ || before > tailSize_ || bytes.size() < before ||
+        bytes.size() - before > block_.size())
+        return false;
+    const auto gap = static_cast<std::size_t>(before);
+    return std::memcmp(bytes.data(), tail_.data() + tailSize_ - gap, gap) == 0 &&
+           std::memcmp(bytes.data() + gap, block_.data(), bytes.size() - gap) == 0;
 }
 
 void PassThroughWriter::write(std::string_view bytes) {

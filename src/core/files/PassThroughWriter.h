@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -24,8 +25,8 @@ public:
 
     // Passes the old file to `block` a block at a time, every block but the
     // last full; while it runs, pieces written that lie in the block (or
-    // equal the old bytes that follow the run) join the run. Throws FileError naming the old file when it cannot
-    // be opened or read.
+    // equal the old bytes that follow the run) join the run. Throws FileError naming the old file
+    // when it cannot be opened or read.
     void readBlocks(const std::function<void(std::string_view)>& block);
 
     // Writes `bytes` next: from the old file where they continue the run.
@@ -35,11 +36,15 @@ public:
     void copy(std::uint64_t offset, std::uint64_t count);
 
     static constexpr std::size_t kBlockSize = 64 * 1024;
-    static constexpr std::uint64_t kKernelCopyFrom = 64 * 1024;
+    // Well under a block: a run must outlast the block it starts in to grow
+    // long enough for the kernel to copy it.
+    static constexpr std::uint64_t kKernelCopyFrom = 16 * 1024;
 
 private:
     std::size_t fill(char* buffer);
     bool continuesRun(std::string_view bytes) const;
+    bool continuesRunAcrossBlocks(std::string_view bytes) const;
+    void keepTail();
     void startRun(std::uint64_t offset, std::uint64_t count);
     void flushRun();
 
@@ -51,6 +56,9 @@ private:
     // The block being read and where it lies in the old file.
     std::string_view block_;
     std::uint64_t blockOffset_ = 0;
+    // The last bytes of the block before, for a line cut between the two.
+    std::array<char, 4096> tail_;
+    std::size_t tailSize_ = 0;
     // The run of old bytes written but not yet passed on: [runStart_, runEnd_).
     std::uint64_t runStart_ = 0;
     std::uint64_t runEnd_ = 0;

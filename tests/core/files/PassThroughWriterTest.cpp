@@ -23,8 +23,8 @@ std::string OldBytes(std::size_t size) {
 // where they are kept, copies where the test says so.
 struct Edit {
     const char* name;
-    std::size_t dropFrom, dropTo;  // old bytes [dropFrom, dropTo) are left out
-    std::size_t insertAt;          // new bytes go before this old byte
+    std::size_t dropFrom, dropTo; // old bytes [dropFrom, dropTo) are left out
+    std::size_t insertAt;         // new bytes go before this old byte
     std::string inserted;
     std::size_t copiedFrom, copiedTo; // old bytes written from a copy, not the block
 };
@@ -84,6 +84,56 @@ TEST(PassThroughWriter, WritesExactlyWhatItIsGivenWhateverTheKernelCopies) {
                 << edit.name << (kernelCopies ? "" : ", kernel copy refused");
         }
         SetFileFaultHook(nullptr);
+    }
+}
+
+// Pieces of 10 bytes, as a line reader passes lines: whole ones as views of
+// the block, one cut by a block's end as a copy once the next block ends it.
+// The cut piece continues a long run where it equals the old bytes, so an
+// unchanged file leaves in one kernel copy; a short run has already left.
+TEST(PassThroughWriter, APieceCutByABlockEdgeContinuesALongRunItFollows) {
+    TempFolder temp;
+    const std::string old = OldBytes(1000);
+    WriteFileAtomically(temp / "OLD", old);
+    struct Case {
+        std::uint64_t kernelCopyFrom;
+        bool cutPieceChanged;
+        int kernelCopies;
+    };
+    for (const Case& c : {Case{16, false, 1}, Case{16, true, 2}, Case{100, false, 0}}) {
+        SCOPED_TRACE(testing::Message()
+                     << c.kernelCopyFrom << (c.cutPieceChanged ? " changed" : ""));
+        int kernelCopies = 0;
+        SetFileFaultHook([&](std::string_view step, const fs::path&) {
+            kernelCopies += step == "kernel copy";
+            return true;
+        });
+        AtomicFileWriter out(temp / "NEW", DiskSync::kNoSync);
+        PassThroughWriter writer(temp / "OLD", out, 64, c.kernelCopyFrom);
+        std::string cut;
+        std::string expected;
+        std::uint64_t blockStart = 0;
+        writer.readBlocks([&](std::string_view block) {
+            std::size_t at = 0;
+            if (!cut.empty()) {
+                at = 10 - cut.size();
+                cut += block.substr(0, at);
+                if (c.cutPieceChanged && blockStart == 704)
+                    cut[0] = '#';
+                writer.write(cut);
+                expected += cut;
+            }
+            for (; at + 10 <= block.size(); at += 10) {
+                writer.write(block.substr(at, 10));
+                expected += block.substr(at, 10);
+            }
+            cut = block.substr(at);
+            blockStart += block.size();
+        });
+        out.commit();
+        SetFileFaultHook(nullptr);
+        EXPECT_EQ(ReadFileText(temp / "NEW"), expected);
+        EXPECT_EQ(kernelCopies, c.kernelCopies);
     }
 }
 
