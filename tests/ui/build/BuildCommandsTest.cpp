@@ -60,24 +60,24 @@ TEST_F(ExecutableCommandTest, BuildsItAndStartsItOnYesOrSaysWhyNot) {
 // A missing stub, or a compiled file that cannot be written, is reported by
 // name and nothing is claimed; without the compiled file no executable is made.
 TEST_F(ExecutableCommandTest, FilesThatCannotBeReadOrWrittenAreNamedAndNothingIsMade) {
-    platform.setFailureHandler({});
+    const auto named = [](const fs::path& file, const char* reason) {
+        return QString::fromStdString(file.string()) + reason;
+    };
+    platform.expectError(
+        named(state.programFolder / "dravlen.bin", ": cannot open: No such file or directory"));
     EXPECT_FALSE(CreateExecutableCommand(platform, state));
-    ASSERT_EQ(platform.calls().size(), 1);
-    EXPECT_TRUE(platform.calls().front().startsWith("error: "));
-    EXPECT_TRUE(platform.calls().front().contains("dravlen.bin"));
     EXPECT_FALSE(fs::exists(state.quizFolder / "DEMO.EXE"));
 
     installStub();
     fs::remove(state.quizFolder / "DEMO.QAC");
     fs::create_directory(state.quizFolder / "DEMO.QAC"); // cannot be replaced by a file
+    const QString unwritable =
+        named(state.quizFolder / "DEMO.QAC", ": cannot replace: Is a directory");
+    platform.expectError(unwritable);
     EXPECT_FALSE(CompileQuizCommand(platform, state));
-    ASSERT_EQ(platform.calls().size(), 2);
-    EXPECT_TRUE(platform.calls()[1].startsWith("error: "));
-    EXPECT_TRUE(platform.calls()[1].contains("DEMO.QAC"));
+    platform.expectError(unwritable);
+    platform.expectError("Unable to create the Executable Quiz.");
     EXPECT_FALSE(CreateExecutableCommand(platform, state));
-    ASSERT_EQ(platform.calls().size(), 4);
-    EXPECT_TRUE(platform.calls()[2].contains("DEMO.QAC"));
-    EXPECT_EQ(platform.calls().back(), "error: Unable to create the Executable Quiz.");
 }
 
 class DistributionCommandTest : public BuildQuizTest {
