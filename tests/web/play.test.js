@@ -160,13 +160,20 @@ test("study information: picture with sound, a tune, formatted text, a missing f
                 assert.equal(await page.textContent("#TShowHTextForm b"), "Seine");
                 // The frame at the view port's corner in the design area centred on the
                 // page, all of it halved on a page half the design area's size.
-                const corner = async () => {
+                // The page lays the frame out again after its resize event, so the
+                // position is awaited before it is compared.
+                const corner = async (expected) => {
+                    await page.waitForFunction(([x, y]) => {
+                        const box = document.querySelector("#TShowHTextForm").getBoundingClientRect();
+                        return box.x === x && box.y === y;
+                    }, expected, { timeout: 5000 }).catch(() => {});
                     const box = await page.locator("#TShowHTextForm").boundingBox();
                     return [box.x, box.y];
                 };
-                assert.deepEqual(await corner(), [(1280 - 640) / 2 + 120, (720 - 480) / 2 + 80]);
+                const centred = [(1280 - 640) / 2 + 120, (720 - 480) / 2 + 80];
+                assert.deepEqual(await corner(centred), centred);
                 await page.setViewportSize({ width: 320, height: 240 });
-                assert.deepEqual(await corner(), [60, 40]);
+                assert.deepEqual(await corner([60, 40]), [60, 40]);
                 await page.setViewportSize({ width: 1280, height: 720 });
                 assert.equal(await page.$$eval("#TShowHTextForm script, #TShowHTextForm img[onerror]",
                     (n) => n.length), 0);
