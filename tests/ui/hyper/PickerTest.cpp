@@ -39,12 +39,10 @@ TEST_F(PickerTest, GraphicPickerListsTheQuizFolderAndChecksTheDuration) {
         auto* list = findChild<QListWidget>(picker, "FileListBox1");
         ASSERT_EQ(list->count(), 2);
         EXPECT_EQ(list->item(0)->text(), "a.jpg");
-        EXPECT_FALSE(findChild<QPushButton>(picker, "ViewBtn")->isEnabled());
         click(picker, "OKBtn");
         list->setCurrentRow(1);
         emit list->itemClicked(list->item(1));
         EXPECT_EQ(test::textOf(picker, "Edit1"), "b.BMP");
-        EXPECT_TRUE(findChild<QPushButton>(picker, "ViewBtn")->isEnabled());
         typeInto(picker, "DurationEdit", "1x");
         click(picker, "OKBtn");
         EXPECT_EQ(test::textOf(picker, "DurationEdit"), "0");
@@ -118,28 +116,6 @@ TEST_F(PickerTest, AccentedNamesAreListedViewedAndFoundAndOthersRefused) {
     EXPECT_TRUE(fs::exists(quiz_ / "ol\xC3\xA9.jpg"));
 }
 
-TEST_F(PickerTest, ProgramKindChoicesStartOnTheCurrentKind) {
-    platform.onDialog("TExeChoiceForm", [](QDialog& choice) {
-        EXPECT_TRUE(findChild<QPushButton>(choice, "Button3")->isEnabled());
-        EXPECT_FALSE(findChild<QPushButton>(choice, "Button1")->isEnabled());
-        click(choice, "Button3");
-        click(choice, "OKBtn");
-    });
-    platform.onDialog("TGetHTMForm", [](QDialog& picker) {
-        EXPECT_EQ(test::textOf(picker, "Edit1"), "old.htm");
-        typeInto(picker, "Edit1", "new.htm");
-        click(picker, "OKBtn");
-    });
-    QString command, value = "old.htm";
-    int linkType = 10;
-    EXPECT_TRUE(ChooseProgramKind(platform, quiz_, command, value, linkType));
-    EXPECT_EQ(linkType, 10);
-    EXPECT_EQ(command, "new.htm");
-
-    platform.onDialog("TExe2ChoiceForm", [](QDialog& choice) { click(choice, "CancelBtn"); });
-    EXPECT_FALSE(ChooseProgramKindShort(platform, quiz_, command, value, linkType));
-}
-
 TEST_F(PickerTest, GraphicAndSoundChecksThePictureThenTheSound) {
     write(quiz_ / "tune.MID");
     platform.onDialog("TGetGrAudioForm", [](QDialog& picker) {
@@ -160,7 +136,7 @@ TEST_F(PickerTest, GraphicAndSoundChecksThePictureThenTheSound) {
     EXPECT_EQ(command, "a.jpg,tune.MID,15");
 }
 
-TEST_F(PickerTest, CommandTypeDialogAsksForTheSelectedKindsFile) {
+TEST_F(PickerTest, CommandTypeDialogAsksForTheSelectedKindsFileAndTakesAProgramKindsType) {
     write(quiz_ / "a.jpg");
     CommandRecord record;
     platform.onDialog("TCommandTypeForm", [](QDialog& dialog) {
@@ -183,10 +159,9 @@ TEST_F(PickerTest, CommandTypeDialogAsksForTheSelectedKindsFile) {
     EXPECT_EQ(record.commandType(), 2);
     EXPECT_EQ(record.graphicFile(), "a.jpg");
     EXPECT_EQ(record.runCommand(), "a.jpg,0");
-}
 
-TEST_F(PickerTest, CommandTypeDialogTakesTheProgramKindsType) {
-    CommandRecord record;
+    // A program kind brings its own type.
+    record = CommandRecord();
     platform.onDialog("TCommandTypeForm", [](QDialog& dialog) {
         click(dialog, "DefineBtn3");
         click(dialog, "OKBtn");
@@ -206,24 +181,6 @@ TEST_F(PickerTest, CommandTypeDialogTakesTheProgramKindsType) {
     EXPECT_EQ(record.commandType(), 9);
     EXPECT_EQ(record.programCommand(), "viewer.exe a.doc");
     EXPECT_EQ(record.runCommand(), "viewer.exe a.doc");
-}
-
-TEST_F(PickerTest, ViewOfANotesFileOpensTheNotesEditorOnTheQuizFolderFile) {
-    write(quiz_ / "Advice.txt");
-    platform.onDialog("TNoteFileForm", [](QDialog& picker) {
-        typeInto(picker, "Edit1", "ADVICE.TXT");
-        click(picker, "ViewBtn");
-        click(picker, "OKBtn");
-    });
-    QString caption;
-    platform.onDialog("THNotesForm", [&caption](QDialog& notes) {
-        caption = notes.windowTitle();
-        notes.reject();
-    });
-    QString file;
-    EXPECT_TRUE(PickNotesFile(platform, quiz_, file));
-    EXPECT_EQ(file, "ADVICE.TXT");
-    EXPECT_EQ(caption, "Current File : " + QString::fromStdString((quiz_ / "Advice.txt").string()));
 }
 
 } // namespace

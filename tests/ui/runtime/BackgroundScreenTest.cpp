@@ -21,10 +21,6 @@ protected:
         picture.save(folder.filePath(QStringLiteral("back.jpg")), "JPG");
     }
 
-    QColor ShownAt(TTutBackForm& screen, QPoint point) {
-        return QColor(screen.grab().toImage().pixel(point));
-    }
-
     QTemporaryDir folder;
 };
 
@@ -68,7 +64,7 @@ TEST_F(BackgroundScreenTest, DrawsEachKindAsTheDesignersDoAndKeepsItsOwnColourOt
         EXPECT_TRUE(shows != "picture" || screen.Image1->geometry() == screen.rect());
         EXPECT_TRUE(shows != "wallpaper" || screen.TwiaTile1->Image().size() == QSize(20, 10));
         const QColor expected(shows == "colour" ? row.colour.rgb() : QColor(Qt::darkCyan).rgb());
-        EXPECT_EQ(ShownAt(screen, {100, 75}), expected);
+        EXPECT_EQ(QColor(screen.grab().toImage().pixel(100, 75)), expected);
     }
 }
 

@@ -46,6 +46,7 @@ TEST_F(MediaTopicPresenterTest, RunInformationFindsAccentedFilesAndNamesWhatFail
     platform.expectRunProgram(ProcessResult{false, 0, "Permission denied"}, "\"My Program.sh\"");
     platform.expectError("Unable to start My Program.sh: Permission denied");
     presenter.ShowTopic({"[Q]", "source=HYPER", "type=4", "command=My Program.sh", "]"});
+    EXPECT_EQ(platform.lastWorkingFolder(), folder.path()) << "programs start in the quiz folder";
 }
 
 TEST_F(MediaTopicPresenterTest, AboutBoxNamesAMissingIcon) {

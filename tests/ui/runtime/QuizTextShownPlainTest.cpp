@@ -45,11 +45,7 @@ protected:
 
 TEST_F(QuizTextShownPlainTest, EveryRunWindowShowsTheQuizTextsAsTyped) {
     using MakeWindow = std::function<std::unique_ptr<QDialog>(RunContext&)>;
-    struct Window {
-        QuizKind kind;
-        MakeWindow make;
-    };
-    const Window windows[] = {
+    const std::pair<QuizKind, MakeWindow> windows[] = {
         {QuizKind::TI, [](RunContext& run) { return std::make_unique<TTIDispForm>(run); }},
         {QuizKind::MC, [](RunContext& run) { return std::make_unique<TMCDisplayForm>(run); }},
         {QuizKind::QA, [](RunContext& run) { return std::make_unique<TDispQForm>(run); }},
@@ -65,10 +61,10 @@ TEST_F(QuizTextShownPlainTest, EveryRunWindowShowsTheQuizTextsAsTyped) {
     };
     for (const QString& shown : MarkupLookingTexts()) {
         const std::string text = shown.toStdString();
-        for (const Window& window : windows) {
-            MemoryQuizSource source(window.kind);
+        for (const auto& [kind, make] : windows) {
+            MemoryQuizSource source(kind);
             const QuizSettings settings = SettingsShowing(text);
-            QuizRunState state(window.kind);
+            QuizRunState state(kind);
             state.tmRecord = LinesQuestion(text);
             state.qaRecord = QAQuestion("ID", text, text);
             for (int pair = 0; pair < 2; ++pair)
@@ -78,7 +74,7 @@ TEST_F(QuizTextShownPlainTest, EveryRunWindowShowsTheQuizTextsAsTyped) {
             state.Pages = PlanPages(2);
             state.CurrentPage = 1;
             RunContext run(platform, state, settings, random, presenter, source);
-            const auto form = window.make(run);
+            const auto form = make(run);
             ExpectLabelsShowLiterally(*form, shown);
         }
     }

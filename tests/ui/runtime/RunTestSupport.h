@@ -36,22 +36,18 @@ public:
     std::vector<std::vector<std::uint8_t>> questionRecords() const override { return records_; }
     std::optional<std::vector<std::string>> findTopic(std::string_view name,
                                                       std::string_view source) const override;
-    std::optional<std::vector<std::string>> introduction() const override { return intro_; }
+    std::optional<std::vector<std::string>> introduction() const override { return {}; }
     std::filesystem::path mediaFolder() const override { return folder_; }
 
     // Settings of a new quiz that asks every question and saves nothing.
     QuizSettings& editSettings() { return settings_; }
-    void add(const TQARecord& record) {
-        records_.emplace_back(record.view().begin(), record.view().end());
-    }
-    void add(const TTMRecord& record) {
+    template <typename Record> void add(const Record& record) {
         records_.emplace_back(record.view().begin(), record.view().end());
     }
     void addRaw(std::vector<std::uint8_t> bytes) { records_.push_back(std::move(bytes)); }
     void addTopic(const std::string& name, std::vector<std::string> lines) {
         topics_[name] = lines;
     }
-    void setIntroduction(std::vector<std::string> lines) { intro_ = std::move(lines); }
     std::string readFile(const std::string& name) const;
 
 private:
@@ -59,7 +55,6 @@ private:
     QuizSettings settings_;
     std::vector<std::vector<std::uint8_t>> records_;
     std::map<std::string, std::vector<std::string>> topics_;
-    std::optional<std::vector<std::string>> intro_;
     std::filesystem::path folder_;
 };
 

