@@ -144,6 +144,9 @@ TEST(MatchPage, CorrectOnlyForTheOwnSlotAndHighlightSkipsAnswered) {
     EXPECT_EQ(StepHighlight(3, 4, +1, enabled), 1);
     EXPECT_EQ(StepHighlight(1, 4, -1, enabled), 3);
     EXPECT_EQ(StepHighlight(2, 4, +1, {false, false, false, false}), 2);
+    // No answered list: every option takes the highlight, Up and Down wrap.
+    EXPECT_EQ(StepHighlight(1, 4, -1, {}), 4);
+    EXPECT_EQ(StepHighlight(4, 4, +1, {}), 1);
 }
 
 TEST(RecList, CopiesTheSmallerSizeAndChecksTheIndex) {
