@@ -37,7 +37,6 @@ TEST_F(HelpViewerTest, OpensAtTheContextsAnchorOrElseTheContentsOrTheTopAndGoesB
     const QString help = writeHelp(folder, "DRAVLEN.HLP", kHelp);
     ASSERT_TRUE(viewer.ShowContext(help, 165, error)) << error.toStdString();
     EXPECT_EQ(shownAnchor(), "context-165");
-    EXPECT_TRUE(viewer.Browser->toPlainText().contains("Choosing a question"));
     ASSERT_TRUE(viewer.ShowContext(help, 999, error));
     EXPECT_EQ(shownAnchor(), "context-1");
     viewer.BackBtn->click();

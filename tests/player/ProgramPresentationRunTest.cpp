@@ -64,11 +64,12 @@ protected:
             click(back, "SelectBtn");
             click(back, "OKBtn");
         });
-        platform.onDialog("TProgConfigForm", [](QDialog& form) {
+        platform.onDialog("TProgConfigForm", [this](QDialog& form) {
             typeInto(form, "TitleEdit", "Rivers of the World");
             click(form, "BackgroundBtn");
             setChecked(form, "IntroCheck", true);
             click(form, "IntroBtn");
+            EXPECT_FALSE(fs::exists(state.topicFile)) << "written only on Save";
             setChecked(form, "AboutCheck", true);
             click(form, "AboutBtn");
             click(form, "SaveBtn");

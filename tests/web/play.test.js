@@ -43,21 +43,18 @@ test("multiple choice by keys, the last question with Continue",
         assert.deepEqual(page.errors, []);
     });
 
-test("match pages: 11 questions on pages of 6 and 5, by mouse and by keys", async (browser) => {
+// How many pairs a page holds is the rules' page plan; the match quiz by mouse
+// is the agreement test's SOLAR.
+test("match pages: 11 questions on two pages, by keys", async (browser) => {
     const records = [];
     for (let i = 1; i <= 11; ++i) records.push(f.qa(`Q${i}`, `Question ${i}`, `Answer ${i}`));
     const quiz = f.quiz(1, records);
     const answers = {};
     records.forEach((r, i) => { answers[r.identifier] = i < 3 ? null : r.answer; });
-    for (const useKeys of [false, true]) {
-        const page = await openQuiz(browser, quiz);
-        const firstPage = await learner.texts(page, "#TDispQForm #QuestionGrpBox .line-label");
-        assert.equal(await learner.playToResults(page, quiz, answers, { useKeys }), 2);
-        const results = await learner.readResults(page);
-        assert.deepEqual(results, { asked: "11", correct: "8", passed: "yes" });
-        assert.equal(firstPage.length, 6);
-        assert.deepEqual(page.errors, []);
-    }
+    const page = await openQuiz(browser, quiz);
+    assert.equal(await learner.playToResults(page, quiz, answers, { useKeys: true }), 2);
+    assert.deepEqual(await learner.readResults(page), { asked: "11", correct: "8", passed: "yes" });
+    assert.deepEqual(page.errors, []);
 });
 
 test("a match page: Quit on the last page disappears once every pair is matched", async (browser) => {
@@ -73,7 +70,6 @@ test("a match page: Quit on the last page disappears once every pair is matched"
     assert.equal(await page.textContent("#QDoneLbl"), "2");
     assert.ok(!(await page.isVisible("#BitBtn1")));
     assert.ok(await page.isVisible("#BitBtn2"));
-    await page.keyboard.press("ArrowUp"); // nothing left to move to
     await page.click("#BitBtn2");
     await page.waitForSelector("#TResultsForm");
 });

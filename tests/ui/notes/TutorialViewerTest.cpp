@@ -52,6 +52,7 @@ TEST_F(TutorialViewerTest, FindIgnoresCaseIsSeededByShortSelectionsAndBeepsAtThe
         select(form, 16, 30);
         form.Find1->trigger();
         TFindDialog& find = *form.FindDialog1;
+        EXPECT_TRUE(find.isVisible() && !find.isModal());
         EXPECT_EQ(find.findText(), "") << "30 characters are not a search text";
         select(form, 16, 29);
         form.Find1->trigger();

@@ -5,7 +5,6 @@
 #include "core/settings/ProgramScreens.h"
 #include "core/settings/ProgramWindow.h"
 #include "support/GuiTestSupport.h"
-#include "ui/hyper/THypTextAdjForm.h"
 #include "ui/hyper/TextEntry.h"
 #include "ui/present/TIntDesignBackForm.h"
 #include "ui/present/TStretchHandle.h"
@@ -44,44 +43,23 @@ protected:
     ViewPortDesign design = DefaultViewPortDesign();
 };
 
-TEST_F(PlacementScreenTest, ResizingAndMovingWithTheHandleIsSaved) {
+TEST_F(PlacementScreenTest, ResizingAndMovingWithTheHandleIsSavedAndTheRightButtonOpensTheMenu) {
     platform.onDialog("TVPAdjustForm", [](QDialog& form) {
         // The handle surrounds the window 2 pixels out at the top left, 3 at the bottom right.
         dragTextWindow(form, {253, 123}, {283, 143});
         EXPECT_EQ(textWindow(form), QRect(100, 90, 280, 140));
         dragTextWindow(form, {100, 60}, {60, 40});
+        // The right button over the attached handle opens the screen's menu.
+        auto* menu = findChild<QMenu>(form, "PopupMenu1");
+        test::sendMouse(*findChild<TStretchHandle>(form, "StretchHandle1"),
+                        QEvent::MouseButtonPress, {30, 30}, Qt::RightButton, Qt::RightButton);
+        EXPECT_TRUE(menu->isVisible());
+        menu->hide();
         triggerMenu(form, "&Save and Quit");
     });
     EXPECT_TRUE(AdjustViewPort(platform, {}, design, kRtf));
     EXPECT_EQ(QRect(design.vpLeft(), design.vpTop(), design.vpWidth(), design.vpHeight()),
               QRect(60, 70, 280, 140));
-}
-
-TEST_F(PlacementScreenTest, TheRightButtonOpensTheMenuOverTheAttachedHandle) {
-    // Each screen with the name of its text window.
-    const std::pair<const char*, const char*> screens[] = {{"THypTextAdjForm", "Panel1"},
-                                                           {"TVPAdjustForm", "TextPanel"}};
-    for (const auto& [screen, window] : screens) {
-        platform.onDialog(screen, [window](QDialog& form) {
-            auto* textWindow = findChild<QWidget>(form, window);
-            test::sendMouse(*findChild<QWidget>(form, "RichEdit1")->parentWidget(),
-                            QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
-            auto* handle = findChild<TStretchHandle>(form, "StretchHandle1");
-            ASSERT_TRUE(handle->isAttached(textWindow));
-            test::sendMouse(*handle, QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton,
-                            Qt::NoButton);
-            auto* menu = findChild<QMenu>(form, "PopupMenu1");
-            for (int click = 0; click < 2; ++click) {
-                test::sendMouse(*handle, QEvent::MouseButtonPress, {30, 30}, Qt::RightButton,
-                                Qt::RightButton);
-                EXPECT_TRUE(menu->isVisible()) << form.objectName().toStdString();
-                menu->hide();
-            }
-            triggerMenu(form, "&Save and Quit");
-        });
-    }
-    EXPECT_TRUE(AdjustTextWindow(platform, design, kRtf));
-    EXPECT_TRUE(AdjustViewPort(platform, {}, design, kRtf));
 }
 
 // The designer's screen keeps only the file its kind uses, and the placement

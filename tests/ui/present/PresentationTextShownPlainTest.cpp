@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <QLabel>
 
 #include "core/settings/AboutBoxDesign.h"
 #include "core/settings/IntroScreenDesign.h"
@@ -40,6 +41,15 @@ TEST_F(PresentationTextShownPlainTest, AboutBoxAndIntroductionBarsShowTheAuthors
         });
         ShowIntroduction(platform, {}, screens, ProgramWindow(), {"{\\rtf1\\ansi Welcome", "}"});
     }
+}
+
+// A blank comment line makes a paragraph break between the lines around it.
+TEST_F(PresentationTextShownPlainTest, AboutCommentsShowWithTheirParagraphBreaks) {
+    AboutBoxDesign about;
+    about.setCommentLine(1, "A");
+    about.setCommentLine(3, "B");
+    const TAboutBox box(platform, about, {});
+    EXPECT_EQ(findChild<QLabel>(box, "Comments")->text(), "A \n\nB \n\n");
 }
 
 } // namespace

@@ -11,15 +11,13 @@
 namespace tavrin {
 namespace {
 
-// A screen with two panels.
+// A screen with one panel.
 class StretchHandleTest : public ::testing::Test {
 protected:
     StretchHandleTest() {
         screen.resize(640, 480);
         first.setParent(&screen);
         first.setGeometry(40, 40, 100, 60);
-        second.setParent(&screen);
-        second.setGeometry(200, 200, 80, 40);
         screen.show();
     }
 
@@ -31,7 +29,6 @@ protected:
 
     QWidget screen;
     QWidget first;
-    QWidget second;
     TStretchHandle handle{&screen};
 };
 
@@ -45,7 +42,6 @@ TEST_F(StretchHandleTest, AttachingTwiceIsIgnoredAndDetachHides) {
     handle.Detach();
     EXPECT_EQ(handle.attachedCount(), 0);
     EXPECT_FALSE(handle.isVisible());
-    EXPECT_EQ(handle.parentWidget(), &screen) << "kept by its screen between attachments";
 }
 
 TEST_F(StretchHandleTest, AFormTakesNoHandles) {
@@ -82,15 +78,13 @@ TEST_F(StretchHandleTest, DraggingResizesOrMovesTheControlWithinItsParent) {
     }
 }
 
-TEST_F(StretchHandleTest, ArrowKeysMoveEveryAttachedControlByOnePixel) {
+TEST_F(StretchHandleTest, ArrowKeysMoveTheAttachedControlByOnePixel) {
     handle.Attach(&first);
-    handle.Attach(&second);
-    for (const Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left,
-                            Qt::Key_Up})
+    for (const Qt::Key k :
+         {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up})
         key(k);
     EXPECT_EQ(first.pos(), QPoint(39, 41));
-    EXPECT_EQ(second.pos(), QPoint(199, 201));
-    EXPECT_EQ(second.size(), QSize(80, 40));
+    EXPECT_EQ(first.size(), QSize(100, 60));
 }
 
 TEST_F(StretchHandleTest, OneControlGetsEightSquaresInColor) {

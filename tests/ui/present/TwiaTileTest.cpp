@@ -24,10 +24,6 @@ QImage MarkedPicture() {
     return picture;
 }
 
-QImage Rendered(QWidget& widget) {
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 class ShowBackgroundTest : public test::GuiTest {
 protected:
     ShowBackgroundTest() {
@@ -55,17 +51,6 @@ protected:
     BackgroundParts parts;
 };
 
-TEST_F(ShowBackgroundTest, PlainColourPaintsTheAreaAndOtherKindsChangeNothing) {
-    EXPECT_TRUE(show(0));
-    EXPECT_TRUE(show(7));
-    EXPECT_FALSE(area.autoFillBackground());
-    EXPECT_TRUE(show(BackgroundDesign::kColour));
-    EXPECT_EQ(areaColour(), QColor(0, 0, 255));
-    EXPECT_TRUE(area.autoFillBackground());
-    EXPECT_FALSE(parts.picture->isVisibleTo(&area));
-    EXPECT_FALSE(parts.wallpaper->isVisibleTo(&area));
-}
-
 TEST_F(ShowBackgroundTest, GraphicIsStretchedAndWallpaperTiledOverTheAreaFoundWithoutRegardToCase) {
     save(MarkedPicture(), "back.bmp");
     EXPECT_TRUE(show(BackgroundDesign::kGraphic, "BACK.BMP"));
@@ -77,7 +62,7 @@ TEST_F(ShowBackgroundTest, GraphicIsStretchedAndWallpaperTiledOverTheAreaFoundWi
     EXPECT_TRUE(parts.wallpaper->isVisibleTo(&area));
     EXPECT_EQ(parts.wallpaper->geometry(), area.rect());
     // Tiled from the top left, the last row and column cut.
-    const QImage shown = Rendered(*parts.wallpaper);
+    const QImage shown = parts.wallpaper->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < 130; ++y)
         for (int x = 0; x < 250; ++x)
             ASSERT_EQ(shown.pixelColor(x, y), x % 100 == 0 && y % 60 == 0 ? kMark : kBody)
