@@ -38,8 +38,4 @@ std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
     return SplitLines(ReadFileText(path));
 }
 
-void WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    WriteFileAtomically(path, JoinLinesCrLf(lines));
-}
-
 } // namespace tavrin

@@ -13,7 +13,5 @@ std::vector<std::string> SplitLines(std::string_view text);
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 
 std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
-// Rewrites the whole file atomically, every line ended by CR LF.
-void WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 } // namespace tavrin

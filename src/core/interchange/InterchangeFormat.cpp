@@ -27,20 +27,6 @@ std::optional<Format> FormatNamed(std::string_view name) {
     return std::nullopt;
 }
 
-const char* FormatName(Format format) {
-    switch (format) {
-    case Format::Gift:
-        return "GIFT";
-    case Format::MoodleXml:
-        return "Moodle XML";
-    case Format::Aiken:
-        return "Aiken";
-    case Format::Csv:
-        return "CSV";
-    }
-    return "";
-}
-
 Format GuessFormat(const fs::path& path, std::string_view text) {
     const std::string extension = UpperAscii(path.extension().string());
     if (extension == ".XML")

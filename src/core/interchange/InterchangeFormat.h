@@ -13,7 +13,6 @@ enum class Format { Gift, MoodleXml, Aiken, Csv };
 
 // "gift", "moodle", "aiken", "csv" (case ignored).
 std::optional<Format> FormatNamed(std::string_view name);
-const char* FormatName(Format format);
 
 // The format of a file by its extension (.gift, .xml, .csv), else by its
 // text: Aiken when it has ANSWER: lines and no braces, GIFT otherwise.

@@ -35,24 +35,6 @@ std::string ProjectState::quizName() const {
     return QuizBaseName(quizFile.filename().string());
 }
 
-fs::path ProjectState::fileInQuizFolder(const std::string& extension) const {
-    if (!hasQuiz())
-        return {};
-    return existingOrNamed(quizFolder, quizName() + extension);
-}
-
-fs::path ProjectState::compiledFile() const {
-    return fileInQuizFolder(ExtensionsOf(quizKind).compiled);
-}
-fs::path ProjectState::executableFile() const {
-    return fileInQuizFolder(".EXE");
-}
-fs::path ProjectState::resultsFile() const {
-    return fileInQuizFolder(ExtensionsOf(quizKind).results);
-}
-fs::path ProjectState::swapFile() const {
-    return fileInQuizFolder(ExtensionsOf(quizKind).swap);
-}
 
 void ProjectState::clearQuiz() {
     selectedName_.clear();

@@ -61,10 +61,6 @@ struct ProjectState {
     // The quiz name: the quiz file's name without folder and extension.
     std::string quizName() const;
 
-    std::filesystem::path compiledFile() const;
-    std::filesystem::path executableFile() const;
-    std::filesystem::path resultsFile() const;
-    std::filesystem::path swapFile() const;
     QuestionFile questions() const { return QuestionFile(questionFile, quizKind); }
 
     // No quiz is current afterwards.
@@ -103,7 +99,6 @@ struct ProjectState {
 
 private:
     std::string selectedName_; // the upper-case name a selected quiz goes by
-    std::filesystem::path fileInQuizFolder(const std::string& name) const;
     void openCurrentQuiz(const AskYesNo& ask, const TopicFileUpgrade& upgradeTopicFile,
                          bool& declined);
 };

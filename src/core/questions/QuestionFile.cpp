@@ -82,13 +82,6 @@ std::vector<std::uint8_t> QuestionFile::ReadQuestion(std::size_t n) const {
     return record;
 }
 
-TQARecord QuestionFile::ReadQARecord(std::size_t n) const {
-    requireSize(TQARecord::size);
-    TQARecord record;
-    record.assignBytes(ReadQuestion(n));
-    return record;
-}
-
 TTMRecord QuestionFile::ReadTMRecord(std::size_t n) const {
     requireSize(TTMRecord::size);
     TTMRecord record;

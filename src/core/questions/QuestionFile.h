@@ -41,7 +41,6 @@ public:
 
     // Record n (from 0) as raw bytes.
     std::vector<std::uint8_t> ReadQuestion(std::size_t n) const;
-    TQARecord ReadQARecord(std::size_t n) const;
     TTMRecord ReadTMRecord(std::size_t n) const;
 
     // Writes one record at n, or after the last record when n is kAppend; the

@@ -112,12 +112,4 @@ std::vector<std::string> TopicIndex::topicLines(std::size_t index) const {
     return lines;
 }
 
-std::vector<std::string> TopicIndex::listTopicsForSource(std::string_view source) const {
-    std::vector<std::string> names;
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (EqualNoCase(entries_[i].source(), source))
-            names.push_back(topicName(i));
-    return names;
-}
-
 } // namespace tavrin

@@ -47,9 +47,6 @@ public:
     // block without head, source and "text=" lines); true when there was one.
     bool readIntroduction(std::vector<std::string>& lines) const;
 
-    // Names of the topics with that source, in stored order.
-    std::vector<std::string> listTopicsForSource(std::string_view source) const;
-
 private:
     std::string_view blockText(std::size_t index) const;
 

@@ -1,10 +1,7 @@
 #include "core/topics/TopicRewrite.h"
 
-#include "core/files/FolderNames.h"
 #include "core/topics/TopicLineCursor.h"
-#include "core/topics/TopicReplacer.h"
 #include "core/topics/TopicText.h"
-#include "core/topics/TopicValues.h"
 
 namespace tavrin {
 namespace {
@@ -47,22 +44,6 @@ void TopicRewrite::raw(std::string_view topicText) {
     text += topicText;
     if (HoldsContent(topicText))
         onlyEmptyLines = false;
-}
-
-TopicRewrite TopicRewrite::replaceTopic(std::string_view text, std::string_view name,
-                                        std::string_view source,
-                                        std::optional<std::string_view> replacement) {
-    TopicRewrite result;
-    result.text.reserve(text.size() + (replacement ? replacement->size() : 0) + 2);
-    TopicReplacer replacer(name, source, replacement,
-                           [&result](std::string_view bytes) { result.text += bytes; });
-    TopicLineCursor cursor(text);
-    while (!cursor.atEnd())
-        replacer.line(cursor.next());
-    replacer.finish();
-    result.matched = replacer.matched();
-    result.onlyEmptyLines = replacer.onlyEmptyLines();
-    return result;
 }
 
 TopicRewrite TopicRewrite::replaceIntroduction(std::string_view text,

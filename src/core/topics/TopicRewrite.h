@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,14 +12,6 @@ struct TopicRewrite {
     std::string text;
     bool matched = false;       // some topic (or introduction) was affected
     bool onlyEmptyLines = true; // the result holds no line with content
-
-    // Drops every topic (name, source), from its head line to the line "]"
-    // and the empty line after it. With a replacement (the new topic's text),
-    // that text takes the place of each dropped topic; when none matched it
-    // is added at the end, so what the author saved is never lost.
-    static TopicRewrite replaceTopic(std::string_view text, std::string_view name,
-                                     std::string_view source,
-                                     std::optional<std::string_view> replacement);
 
     // Puts the new introduction topic in the place of the first introduction
     // and drops any later one (readers join them, so their text is in the new

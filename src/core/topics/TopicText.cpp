@@ -1,20 +1,10 @@
 #include "core/topics/TopicText.h"
 
 #include "core/files/FolderNames.h"
-#include "core/topics/TopicFinder.h"
 #include "core/topics/TopicLineCursor.h"
 #include "core/topics/TopicValues.h"
 
 namespace tavrin {
-
-std::optional<std::vector<std::string>> TopicText::findTopic(std::string_view name,
-                                                             std::string_view source) const {
-    TopicFinder finder(name, source);
-    TopicLineCursor cursor(text_);
-    while (!cursor.atEnd())
-        finder.line(cursor.next());
-    return finder.finish();
-}
 
 bool TopicText::contains(std::string_view name, std::string_view source) const {
     TopicLineCursor cursor(text_);

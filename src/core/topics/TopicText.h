@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,12 +12,6 @@ namespace tavrin {
 class TopicText {
 public:
     explicit TopicText(std::string_view text) : text_(text) {}
-
-    // The last topic (name, source): its stored name without brackets, its
-    // source line and every following line up to and including the line "]"
-    // (up to the end of the text when that line is missing).
-    std::optional<std::vector<std::string>> findTopic(std::string_view name,
-                                                      std::string_view source) const;
 
     // True when some topic (name, source) is present.
     bool contains(std::string_view name, std::string_view source) const;

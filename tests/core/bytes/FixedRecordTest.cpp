@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/bytes/ByteCursor.h"
+#include "core/bytes/FileError.h"
 #include "core/bytes/FixedRecord.h"
 #include "core/bytes/ShortString.h"
 
@@ -50,22 +50,6 @@ TEST(ShortStringField, CutsLongTextClampsDamagedLengthAndChecksTheRecordSize) {
     record.assignBytes(raw);
     EXPECT_EQ(record.name().size(), 5u);
     EXPECT_THROW(record.assignBytes(std::vector<std::uint8_t>(10, 0)), FormatError);
-}
-
-TEST(ByteReader, ReadsLittleEndianAndStopsAtTheEnd) {
-    const std::vector<std::uint8_t> raw = {0x02, 0x00, 0x00, 0x00, 0x34, 0x12, 0xFF};
-    ByteReader reader(raw);
-    EXPECT_EQ(reader.i32(), 2);
-    EXPECT_EQ(reader.u16(), 0x1234);
-    EXPECT_EQ(reader.remaining(), 1u);
-    // Only one byte left: a 32-bit read must fail, not read beyond.
-    EXPECT_THROW(reader.u32(), FormatError);
-    EXPECT_EQ(reader.u8(), 0xFF);
-    EXPECT_THROW(reader.u8(), FormatError);
-    EXPECT_THROW(reader.seek(8), FormatError);
-    reader.seek(1);
-    // A huge count must not wrap around the bounds check.
-    EXPECT_THROW(reader.bytes(static_cast<std::size_t>(-1)), FormatError);
 }
 
 } // namespace

@@ -43,18 +43,18 @@ TEST(TextLines, ReadsBothLineEndsAndWritesCrLf) {
 TEST(AtomicRewrite, AFailedStepLeavesTheOldFileAndErrorsNameIt) {
     TempFolder temp;
     const auto path = temp.path() / "QUIZ.TIR";
-    WriteTextLines(path, {"old"});
+    WriteFileAtomically(path, std::string("old"));
     for (const char* failing : {"write", "flush", "rename"}) {
         SetFileFaultHook(
             [failing](std::string_view step, const fs::path&) { return step != failing; });
-        EXPECT_THROW(WriteTextLines(path, {"new"}), FileError) << failing;
+        EXPECT_THROW(WriteFileAtomically(path, std::string("new")), FileError) << failing;
         SetFileFaultHook(nullptr);
-        EXPECT_EQ(ReadFileText(path), "old\r\n") << failing;
+        EXPECT_EQ(ReadFileText(path), "old") << failing;
     }
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
-    WriteTextLines(path, {"new"});
-    EXPECT_EQ(ReadFileText(path), "new\r\n");
+    WriteFileAtomically(path, std::string("new"));
+    EXPECT_EQ(ReadFileText(path), "new");
     try {
         ReadFileBytes(temp.path() / "ABSENT.QAJ");
         FAIL();

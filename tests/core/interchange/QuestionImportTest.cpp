@@ -139,7 +139,7 @@ TEST_F(QuestionImportTest, ExportThenImportGivesTheSameRecords) {
                                {"{\\rtf1 Study {\\b this}.\\par}"}, "HYPER");
         for (const Format format : {Format::Gift, Format::MoodleXml, Format::Csv}) {
             const fs::path out = folder / "exported";
-            EXPECT_TRUE(ExportQuiz(source, format, out).empty()) << FormatName(format);
+            EXPECT_TRUE(ExportQuiz(source, format, out).empty()) << static_cast<int>(format);
             if (format == Format::MoodleXml) {
                 pugi::xml_document document;
                 EXPECT_TRUE(document.load_file(out.c_str()));
@@ -151,7 +151,7 @@ TEST_F(QuestionImportTest, ExportThenImportGivesTheSameRecords) {
             EXPECT_EQ(plan.refused, 0u) << plan.reportText();
             CommitImport(plan);
             EXPECT_EQ(read(target.questionFile), read(source.questionFile))
-                << FormatName(format) << " " << static_cast<int>(kind);
+                << static_cast<int>(format) << " " << static_cast<int>(kind);
             std::vector<std::string> lines;
             if (kind == QuizKind::MC) {
                 ASSERT_TRUE(FindTopic(target.topicFile, "M1", "HYPER", lines));

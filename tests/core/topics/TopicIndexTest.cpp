@@ -172,7 +172,6 @@ TEST(TopicIndexReader, FindsTheLastMatchLikeTheTopicFile) {
               (Lines{"q1", "source=hyper", "type=3", "command=second.wav", "]"}));
     EXPECT_FALSE(reader.findTopic("Q2", "HYPER"));
     EXPECT_FALSE(reader.findTopic("Q1", "INTRO"));
-    EXPECT_EQ(reader.listTopicsForSource("HYPER"), (Lines{"Q1", "q1"}));
 }
 
 TEST(TopicIndexReader, ReadsTheHandWrittenIndex) {

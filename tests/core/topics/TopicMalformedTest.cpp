@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,7 +8,6 @@
 #include "core/topics/TopicFile.h"
 #include "core/topics/TopicIndex.h"
 #include "core/topics/TopicIndexBuilder.h"
-#include "core/topics/TopicText.h"
 #include "core/topics/TopicTextWriter.h"
 #include "tests/core/TempFolder.h"
 
@@ -17,26 +17,43 @@ namespace {
 using Lines = std::vector<std::string>;
 using namespace std::string_literals;
 
-TEST(TopicMalformedInput, BinaryAndNulBytesAreOrdinaryLineContent) {
+// Damaged topic files, read and rewritten through the routines the program uses.
+class TopicMalformedInput : public ::testing::Test {
+protected:
+    std::optional<Lines> find(const std::string& text, const std::string& name,
+                              const std::string& source = "HYPER") {
+        WriteFileAtomically(file_, text);
+        Lines lines;
+        return FindTopic(file_, name, source, lines) ? std::optional(lines) : std::nullopt;
+    }
+    bool remove(const std::string& text, const std::string& name,
+                const std::string& source = "HYPER") {
+        WriteFileAtomically(file_, text);
+        return DeleteTopic(file_, name, source);
+    }
+    std::string read() const { return ReadFileText(file_); }
+
+    TempFolder temp;
+    std::filesystem::path file_ = temp / "Q.TIR";
+};
+
+TEST_F(TopicMalformedInput, BinaryAndNulBytesAreOrdinaryLineContent) {
     const std::string text =
         "\xff\xfe\x00\x01\r\n[Q\x00\xe9]\r\nsource=HYPER\r\n\x00\x00\r\n]\r\n"s;
-    const TopicText topics(text);
-    EXPECT_EQ(topics.findTopic("Q\x00\xe9"s, "HYPER"),
-              (Lines{"Q\x00\xe9"s, "source=HYPER", "\x00\x00"s, "]"}));
+    EXPECT_EQ(find(text, "Q\x00\xe9"s), (Lines{"Q\x00\xe9"s, "source=HYPER", "\x00\x00"s, "]"}));
     Lines names;
-    topics.listTopicsForSource(names, "hyper");
+    ListTopicsForSource(names, file_, "hyper");
     EXPECT_EQ(names, Lines{"Q\x00\xe9"s});
-    TempFolder folder;
-    WriteFileAtomically(folder / "Q.TIR", text);
-    EXPECT_FALSE(DeleteTopic(folder / "Q.TIR", "q\x00\xc9"s, "HYPER")) << "only a to z are folded";
-    EXPECT_TRUE(DeleteTopic(folder / "Q.TIR", "Q\x00\xe9"s, "HYPER"));
+    EXPECT_FALSE(remove(text, "q\x00\xc9"s)) << "only a to z are folded";
+    EXPECT_TRUE(remove(text, "Q\x00\xe9"s));
 }
 
-TEST(TopicMalformedInput, MegabyteLinesAreHandledWhole) {
+// Lines far longer than one read of the file arrive whole.
+TEST_F(TopicMalformedInput, MegabyteLinesAreHandledWhole) {
     const std::string longName(1 << 20, 'n');
     const std::string longLine(1 << 20, 'x');
     const std::string text = "[" + longName + "]\r\nsource=HYPER\r\n" + longLine + "\r\n]\r\n";
-    const auto found = TopicText(text).findTopic(longName, "HYPER");
+    const auto found = find(text, longName);
     ASSERT_TRUE(found);
     EXPECT_EQ((*found)[2].size(), longLine.size());
 
@@ -48,54 +65,45 @@ TEST(TopicMalformedInput, MegabyteLinesAreHandledWhole) {
     EXPECT_TRUE(reader.findTopic(longName, "HYPER"));
 }
 
-TEST(TopicMalformedInput, HeadLinesWithoutClosingBracketLoseTheirLastCharacter) {
+TEST_F(TopicMalformedInput, HeadLinesWithoutClosingBracketLoseTheirLastCharacter) {
     const std::string text = "[Q12\r\nsource=HYPER\r\n]\r\n[\r\nsource=HYPER\r\n]\r\n";
-    const TopicText topics(text);
-    EXPECT_TRUE(topics.findTopic("Q1", "HYPER"));
-    EXPECT_FALSE(topics.findTopic("Q12", "HYPER"));
-    EXPECT_EQ(topics.findTopic("", "HYPER"), (Lines{"", "source=HYPER", "]"}));
+    EXPECT_TRUE(find(text, "Q1"));
+    EXPECT_FALSE(find(text, "Q12"));
+    EXPECT_EQ(find(text, ""), (Lines{"", "source=HYPER", "]"}));
 }
 
-TEST(TopicMalformedInput, TopicWithoutClosingLineRunsToTheNextClosingLine) {
-    // Replace and delete skip to the next line that is exactly "]".
+TEST_F(TopicMalformedInput, TopicWithoutClosingLineRunsToTheNextClosingLine) {
     const std::string text = "[A]\r\nsource=HYPER\r\ntype=3\r\n"
                              "[B]\r\nsource=HYPER\r\ntype=3\r\n]\r\n\r\nafter\r\n";
-    TempFolder folder;
-    WriteFileAtomically(folder / "Q.TIR", text);
-    EXPECT_TRUE(DeleteTopic(folder / "Q.TIR", "A", "HYPER"));
-    EXPECT_EQ(ReadFileText(folder / "Q.TIR"), "after\r\n");
-    EXPECT_EQ(TopicText(text).findTopic("A", "HYPER")->size(), 7u);
+    EXPECT_EQ(find(text, "A")->size(), 7u);
+    EXPECT_TRUE(remove(text, "A"));
+    EXPECT_EQ(read(), "after\r\n");
 }
 
-TEST(TopicMalformedInput, BareLineFeedsAreReadAndRewrittenAsCrLf) {
+TEST_F(TopicMalformedInput, BareLineFeedsAreReadAndRewrittenAsCrLf) {
     const std::string text = "[A]\nsource=HYPER\n]\n\n[B]\nsource=HYPER\n]\n";
-    EXPECT_TRUE(TopicText(text).contains("b", "hyper"));
-    TempFolder folder;
-    WriteFileAtomically(folder / "Q.TIR", text);
-    EXPECT_TRUE(DeleteTopic(folder / "Q.TIR", "A", "HYPER"));
-    EXPECT_EQ(ReadFileText(folder / "Q.TIR"), "[B]\r\nsource=HYPER\r\n]\r\n");
+    EXPECT_TRUE(remove(text, "A"));
+    EXPECT_EQ(read(), "[B]\r\nsource=HYPER\r\n]\r\n");
+    EXPECT_TRUE(TopicExists(file_, "b", "", "hyper"));
 }
 
-TEST(TopicMalformedInput, TextLinesHoldingLineBreaksAreStoredAsSeparateLines) {
+TEST_F(TopicMalformedInput, TextLinesHoldingLineBreaksAreStoredAsSeparateLines) {
     TopicTextWriter writer;
     writer.introduction({"one\r\ntwo", "three"}, false);
     EXPECT_EQ(writer.text(),
               "[^INTRODUCTION^]\r\nsource=INTRO\r\ntext=\r\none\r\ntwo\r\nthree\r\n]\r\n");
 }
 
-TEST(TopicMalformedInput, EmptyLineFreeAndCutOffTexts) {
-    EXPECT_FALSE(TopicText("").findTopic("", ""));
-    TempFolder folder;
-    const auto file = folder / "Q.TIR";
-    WriteFileAtomically(file, "\r\n\r\n");
-    EXPECT_FALSE(DeleteTopic(file, "A", "HYPER"));
-    EXPECT_FALSE(std::filesystem::exists(file)) << "a file of empty lines goes";
+TEST_F(TopicMalformedInput, EmptyLineFreeAndCutOffTexts) {
+    EXPECT_FALSE(find("", ""));
+    EXPECT_FALSE(remove("\r\n\r\n", "A"));
+    EXPECT_FALSE(std::filesystem::exists(file_)) << "a file of empty lines goes";
+    WriteFileAtomically(file_, "[^INTRO");
     Lines intro;
-    EXPECT_FALSE(TopicText("[^INTRO").readIntroduction(intro) && !intro.empty());
+    EXPECT_FALSE(ReadIntroduction(file_, intro) && !intro.empty());
     // A head line at the very end has no source.
-    EXPECT_FALSE(TopicText("[A]").findTopic("A", ""));
-    WriteFileAtomically(file, "[A]");
-    EXPECT_FALSE(DeleteTopic(file, "A", ""));
+    EXPECT_FALSE(find("[A]", "A", ""));
+    EXPECT_FALSE(remove("[A]", "A", ""));
     const auto index = BuildTopicIndexBytes("[A]");
     EXPECT_EQ(TopicIndex(index).blockLines(0), (Lines{"[A]", ""}));
 }
