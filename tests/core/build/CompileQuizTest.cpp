@@ -98,20 +98,6 @@ TEST(CompileQuiz, EmbedsTheIndexedTopicsBeforeTheRecords) {
     EXPECT_EQ(ReadFileBytes(compiled), expected);
 }
 
-TEST(CompileQuiz, TopicFileWithoutTopicsGivesTheHeaderAlone) {
-    TempFolder folder;
-    WriteFileAtomically(folder / "E.MCR", "\r\n\r\n");
-    WriteFileAtomically(folder / "E.MCQ", SampleRecord(1367, "M1"));
-    const fs::path compiled =
-        CompileQuiz(QuizFileSet::named(folder.path(), QuizKind::MC, "E.MCJ"), QuizSettings());
-    const Bytes written = ReadFileBytes(compiled);
-    ASSERT_EQ(written.size(), 4974u + 13 + 1367);
-    EXPECT_EQ(Bytes(written.begin() + 4958, written.end() - 1367),
-              (Bytes{0x03, 0x00, 0x00, 0x00, 0x6E, 0x13, 0x00, 0x00, 0x7B, 0x13,
-                     0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x03, 'W',  'R',  '1',
-                     0x00, 0,    0,    0,    0,    0,    0,    0,    0}));
-}
-
 TEST(CompileQuiz, FindsFilesWhoseNamesDifferInCase) {
     TempFolder folder;
     WriteFileAtomically(folder / "quiz.qaq", SampleRecord(217, "A"));

@@ -137,29 +137,10 @@ TEST(PassThroughWriter, APieceCutByABlockEdgeContinuesALongRunItFollows) {
     }
 }
 
-TEST(PassThroughWriter, CopiesRangesByOffsetAndNamesAnUnreadableSource) {
+TEST(PassThroughWriter, NamesAnUnreadableSource) {
     TempFolder temp;
-    const std::string old = OldBytes(700);
-    WriteFileAtomically(temp / "OLD", old);
     AtomicFileWriter out(temp / "NEW", DiskSync::kNoSync);
-    PassThroughWriter writer(temp / "OLD", out, 100, 60);
-    std::uint64_t blockStart = 0;
-    // Every other 50-byte record is kept: runs of one record, then one long run.
-    writer.readBlocks([&](std::string_view block) {
-        for (std::uint64_t at = 0; at + 50 <= block.size(); at += 50)
-            if (blockStart + at >= 400 || (blockStart + at) % 100 == 0)
-                writer.copy(blockStart + at, 50);
-        blockStart += block.size();
-    });
-    out.commit();
-    std::string expected;
-    for (std::size_t at = 0; at < 400; at += 100)
-        expected += old.substr(at, 50);
-    expected += old.substr(400);
-    EXPECT_EQ(ReadFileText(temp / "NEW"), expected);
-
-    AtomicFileWriter other(temp / "OTHER", DiskSync::kNoSync);
-    PassThroughWriter missing(temp / "ABSENT.TIR", other);
+    PassThroughWriter missing(temp / "ABSENT.TIR", out);
     try {
         missing.readBlocks([](std::string_view) {});
         FAIL();

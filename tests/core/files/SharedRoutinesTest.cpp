@@ -126,16 +126,5 @@ TEST_F(FileRoutines, CopyFileIntoAFolderOrAName) {
     }
 }
 
-TEST_F(FileRoutines, FindInQuizFolderIgnoresCaseAndTakesMasks) {
-    file("picture.bmp", "");
-    file("Song.WAV", "");
-    std::string found;
-    EXPECT_TRUE(FindInQuizFolder(temp.path(), "PICTURE.BMP", found));
-    EXPECT_EQ(found, "picture.bmp");
-    EXPECT_TRUE(FindInQuizFolder(temp.path(), "*.wav", found));
-    EXPECT_EQ(found, "Song.WAV");
-    EXPECT_FALSE(FindInQuizFolder(temp.path(), "*.JPG", found));
-}
-
 } // namespace
 } // namespace tavrin

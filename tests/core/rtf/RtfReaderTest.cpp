@@ -5,9 +5,14 @@
 #include <set>
 #include <string>
 
+#include "tests/core/rtf/RtfRuns.h"
+
 using namespace tavrin;
+using tavrin::testing::Paragraphs;
 
 namespace {
+
+using Lines = std::vector<std::string>;
 
 // A header as rich-text controls write it: two fonts, auto + red + blue.
 const std::string kHeader = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033"
@@ -19,82 +24,33 @@ RichDocument read(const std::string& body) {
     return RtfReader::Read(kHeader + body);
 }
 
-const TextRun& onlyRun(const RichDocument& doc) {
-    EXPECT_EQ(doc.paragraphs.size(), 1u);
-    EXPECT_EQ(doc.paragraphs.at(0).runs.size(), 1u);
-    return doc.paragraphs.at(0).runs.at(0);
-}
-
 } // namespace
 
 TEST(RtfReader, CharacterFormattingOfRuns) {
-    const RichDocument doc =
-        read("\\viewkind4\\uc1\\pard\\f0\\fs20 plain \\b bold\\b0  \\i italic\\i0  "
-             "\\ul under\\ulnone  \\strike gone\\strike0  \\cf1 red\\cf0  "
-             "\\f1\\fs36 big\\par\r\n}");
-    ASSERT_EQ(doc.paragraphs.size(), 1u);
-    const auto& runs = doc.paragraphs[0].runs;
-    ASSERT_EQ(runs.size(), 12u);
-    EXPECT_EQ(runs[0].text, "plain ");
-    EXPECT_EQ(runs[0].format->fontFace, "Arial");
-    EXPECT_EQ(runs[0].format->sizeHalfPoints, 20);
-    EXPECT_FALSE(runs[0].format->bold);
-    EXPECT_EQ(runs[1].text, "bold");
-    EXPECT_TRUE(runs[1].format->bold);
-    EXPECT_TRUE(runs[3].format->italic);
-    EXPECT_TRUE(runs[5].format->underline);
-    EXPECT_TRUE(runs[7].format->strikeOut);
-    EXPECT_EQ(runs[9].text, "red");
-    EXPECT_EQ(runs[9].format->colour, 0x0000FFu);
-    EXPECT_EQ(runs[10].text, " ");
-    EXPECT_FALSE(runs[10].format->colour.has_value());
-    EXPECT_EQ(runs[11].text, "big");
-    EXPECT_EQ(runs[11].format->fontFace, "Times New Roman");
-    EXPECT_EQ(runs[11].format->sizeHalfPoints, 36);
+    EXPECT_EQ(Paragraphs(read("\\viewkind4\\uc1\\pard\\f0\\fs20 plain \\b bold\\b0  \\i italic\\i0  "
+                              "\\ul under\\ulnone  \\strike gone\\strike0  \\cf1 red\\cf0  "
+                              "\\f1\\fs36 big\\par\r\n}")),
+              Lines{"plain {Arial 20}|bold{Arial 20 B}| {Arial 20}|italic{Arial 20 I}| {Arial 20}|"
+                    "under{Arial 20 U}| {Arial 20}|gone{Arial 20 S}| {Arial 20}|"
+                    "red{Arial 20 c0000ff}| {Arial 20}|big{Times New Roman 36}"});
 }
 
 TEST(RtfReader, GroupsRestoreFormattingAndPlainResets) {
-    const RichDocument doc = read("\\pard\\fs20 a{\\b\\cf2 b{\\i c}d}e\\b\\i\\fs40\\plain f\\par}");
-    const auto& runs = doc.paragraphs.at(0).runs;
-    ASSERT_EQ(runs.size(), 6u);
-    EXPECT_EQ(runs[0].text, "a");
-    EXPECT_EQ(runs[1].text, "b");
-    EXPECT_TRUE(runs[1].format->bold);
-    EXPECT_EQ(runs[1].format->colour, 0xFF0000u);
-    EXPECT_TRUE(runs[2].format->italic);
-    EXPECT_TRUE(runs[2].format->bold);
-    EXPECT_EQ(runs[3].text, "d");
-    EXPECT_FALSE(runs[3].format->italic);
-    // "e" is back in the paragraph's format; \plain turns "f" into the defaults.
-    EXPECT_EQ(runs[4].text, "e");
-    EXPECT_EQ(runs[4].format, runs[0].format);
-    EXPECT_EQ(runs[5].text, "f");
-    EXPECT_EQ(runs[5].format->sizeHalfPoints, 24);
-    EXPECT_FALSE(runs[5].format->bold);
-
+    EXPECT_EQ(Paragraphs(read("\\pard\\fs20 a{\\b\\cf2 b{\\i c}d}e\\b\\i\\fs40\\plain f\\par}")),
+              Lines{"a{Arial 20}|b{Arial 20 B cff0000}|c{Arial 20 B I cff0000}|d{Arial 20 B cff0000}|"
+                    "e{Arial 20}|f{Arial 24}"});
     // \plain goes back to the default font, not the first one.
-    const RichDocument other = RtfReader::Read(
-        "{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0\\fs50\\plain x}");
-    EXPECT_EQ(onlyRun(other).format->fontFace, "Courier New");
-    EXPECT_EQ(onlyRun(other).format->sizeHalfPoints, 24);
+    EXPECT_EQ(Paragraphs(RtfReader::Read(
+                  "{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0\\fs50\\plain x}")),
+              Lines{"x{Courier New 24}"});
 }
 
 TEST(RtfReader, ColoursFromTheTable) {
-    const RichDocument doc = read("\\highlight2 a\\highlight0 b{\\cb1 c}{\\chcbpat2 d}}");
-    const auto& runs = doc.paragraphs.at(0).runs;
-    ASSERT_EQ(runs.size(), 4u);
-    EXPECT_EQ(runs[0].format->background, 0xFF0000u);
-    EXPECT_FALSE(runs[1].format->background.has_value());
-    EXPECT_EQ(runs[2].format->background, 0x0000FFu);
-    EXPECT_EQ(runs[3].format->background, 0xFF0000u);
-
+    EXPECT_EQ(Paragraphs(read("\\highlight2 a\\highlight0 b{\\cb1 c}{\\chcbpat2 d}}")),
+              Lines{"a{Arial 24 hff0000}|b{Arial 24}|c{Arial 24 h0000ff}|d{Arial 24 hff0000}"});
     // Without an auto entry index 0 is a colour; an index past the table is none.
-    const RichDocument noAuto =
-        RtfReader::Read("{\\rtf1{\\colortbl\\red0\\green128\\blue0;}\\cf0 g\\cf7 x}");
-    const auto& plain = noAuto.paragraphs.at(0).runs;
-    ASSERT_EQ(plain.size(), 2u);
-    EXPECT_EQ(plain[0].format->colour, 0x008000u);
-    EXPECT_FALSE(plain[1].format->colour.has_value());
+    EXPECT_EQ(Paragraphs(RtfReader::Read("{\\rtf1{\\colortbl\\red0\\green128\\blue0;}\\cf0 g\\cf7 x}")),
+              Lines{"g{ 24 c008000}|x{ 24}"});
 }
 
 TEST(RtfReader, ParagraphsAndTheirFormats) {
@@ -181,14 +137,7 @@ TEST(RtfReader, TruncatedInputGivesWhatWasRead) {
 
 TEST(RtfReader, DeepNestingIsFlattened) {
     const std::string deep = std::string(100000, '{') + "\\b deep" + std::string(100000, '}');
-    const RichDocument doc = read(deep + " tail}");
-    ASSERT_EQ(doc.paragraphs.size(), 1u);
-    const auto& runs = doc.paragraphs[0].runs;
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[0].text, "deep");
-    EXPECT_TRUE(runs[0].format->bold);
-    EXPECT_EQ(runs[1].text, " tail");
-    EXPECT_FALSE(runs[1].format->bold);
+    EXPECT_EQ(Paragraphs(read(deep + " tail}")), Lines{"deep{Arial 24 B}| tail{Arial 24}"});
 }
 
 TEST(RtfReader, HugeNumbersAreClamped) {
@@ -197,8 +146,7 @@ TEST(RtfReader, HugeNumbersAreClamped) {
     ASSERT_EQ(doc.paragraphs.size(), 1u);
     EXPECT_EQ(doc.paragraphs[0].format->leftIndentTwips, 31680);
     EXPECT_EQ(doc.paragraphs[0].format->firstLineIndentTwips, -31680);
-    EXPECT_EQ(onlyRun(doc).format->sizeHalfPoints, 3276);
-    EXPECT_EQ(doc.plainText(), "\xEF\xBF\xBD");
+    EXPECT_EQ(Paragraphs(doc), Lines{"\xEF\xBF\xBD{Arial 3276}"});
 }
 
 TEST(RtfReader, TabStopsPerParagraphAreBounded) {
