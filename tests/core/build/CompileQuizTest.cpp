@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "tests/core/CompiledQuizFixtures.h"
 #include "core/build/CompiledQuiz.h"
 #include "core/build/CompiledQuizBuilder.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/settings/QuizSettings.h"
+#include "tests/core/CompiledQuizFixtures.h"
 
 namespace tavrin {
 namespace {

@@ -92,12 +92,11 @@ TEST(FolderNames, StoredNamesAreWindows1252AndNamesOnDiskUtf8) {
 }
 
 TEST(FolderNames, MasksMatchWithoutRegardToCase) {
-    EXPECT_TRUE(MatchesMask("pic.jpg", "*.JPG"));
-    EXPECT_TRUE(MatchesMask("QUIZ.QAJ", "*.qaj"));
-    EXPECT_TRUE(MatchesMask("a", "*.*"));
-    EXPECT_TRUE(MatchesMask("ab.c", "?b.*"));
-    EXPECT_FALSE(MatchesMask("pic.jpeg", "*.JPG"));
-    EXPECT_FALSE(MatchesMask("xpic.jpg", "p*.jpg"));
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"pic.jpg", "*.JPG", true}, {"QUIZ.QAJ", "*.qaj", true},  {"a", "*.*", true},
+        {"ab.c", "?b.*", true},     {"pic.jpeg", "*.JPG", false}, {"xpic.jpg", "p*.jpg", false}};
+    for (const auto& [name, mask, matches] : cases)
+        EXPECT_EQ(MatchesMask(name, mask), matches) << name << " " << mask;
     EXPECT_EQ(SplitStoredPath("C:\\QUIZ\\A.BMP"), (std::vector<std::string>{"QUIZ", "A.BMP"}));
 }
 

@@ -27,18 +27,20 @@ RichDocument read(const std::string& body) {
 } // namespace
 
 TEST(RtfReader, CharacterFormattingOfRuns) {
-    EXPECT_EQ(Paragraphs(read("\\viewkind4\\uc1\\pard\\f0\\fs20 plain \\b bold\\b0  \\i italic\\i0  "
-                              "\\ul under\\ulnone  \\strike gone\\strike0  \\cf1 red\\cf0  "
-                              "\\f1\\fs36 big\\par\r\n}")),
-              Lines{"plain {Arial 20}|bold{Arial 20 B}| {Arial 20}|italic{Arial 20 I}| {Arial 20}|"
-                    "under{Arial 20 U}| {Arial 20}|gone{Arial 20 S}| {Arial 20}|"
-                    "red{Arial 20 c0000ff}| {Arial 20}|big{Times New Roman 36}"});
+    EXPECT_EQ(
+        Paragraphs(read("\\viewkind4\\uc1\\pard\\f0\\fs20 plain \\b bold\\b0  \\i italic\\i0  "
+                        "\\ul under\\ulnone  \\strike gone\\strike0  \\cf1 red\\cf0  "
+                        "\\f1\\fs36 big\\par\r\n}")),
+        Lines{"plain {Arial 20}|bold{Arial 20 B}| {Arial 20}|italic{Arial 20 I}| {Arial 20}|"
+              "under{Arial 20 U}| {Arial 20}|gone{Arial 20 S}| {Arial 20}|"
+              "red{Arial 20 c0000ff}| {Arial 20}|big{Times New Roman 36}"});
 }
 
 TEST(RtfReader, GroupsRestoreFormattingAndPlainResets) {
-    EXPECT_EQ(Paragraphs(read("\\pard\\fs20 a{\\b\\cf2 b{\\i c}d}e\\b\\i\\fs40\\plain f\\par}")),
-              Lines{"a{Arial 20}|b{Arial 20 B cff0000}|c{Arial 20 B I cff0000}|d{Arial 20 B cff0000}|"
-                    "e{Arial 20}|f{Arial 24}"});
+    EXPECT_EQ(
+        Paragraphs(read("\\pard\\fs20 a{\\b\\cf2 b{\\i c}d}e\\b\\i\\fs40\\plain f\\par}")),
+        Lines{"a{Arial 20}|b{Arial 20 B cff0000}|c{Arial 20 B I cff0000}|d{Arial 20 B cff0000}|"
+              "e{Arial 20}|f{Arial 24}"});
     // \plain goes back to the default font, not the first one.
     EXPECT_EQ(Paragraphs(RtfReader::Read(
                   "{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0\\fs50\\plain x}")),
@@ -49,8 +51,9 @@ TEST(RtfReader, ColoursFromTheTable) {
     EXPECT_EQ(Paragraphs(read("\\highlight2 a\\highlight0 b{\\cb1 c}{\\chcbpat2 d}}")),
               Lines{"a{Arial 24 hff0000}|b{Arial 24}|c{Arial 24 h0000ff}|d{Arial 24 hff0000}"});
     // Without an auto entry index 0 is a colour; an index past the table is none.
-    EXPECT_EQ(Paragraphs(RtfReader::Read("{\\rtf1{\\colortbl\\red0\\green128\\blue0;}\\cf0 g\\cf7 x}")),
-              Lines{"g{ 24 c008000}|x{ 24}"});
+    EXPECT_EQ(
+        Paragraphs(RtfReader::Read("{\\rtf1{\\colortbl\\red0\\green128\\blue0;}\\cf0 g\\cf7 x}")),
+        Lines{"g{ 24 c008000}|x{ 24}"});
 }
 
 TEST(RtfReader, ParagraphsAndTheirFormats) {

@@ -17,8 +17,7 @@ using Lines = std::vector<std::string>;
 
 // Files saved by a word processor; tests/data/rtf/README.md says how they were made.
 RichDocument readFixture(const char* name) {
-    const auto folder =
-        std::filesystem::path(TAVRIN_SOURCE_DIR) / "tests" / "data" / "rtf";
+    const auto folder = std::filesystem::path(TAVRIN_SOURCE_DIR) / "tests" / "data" / "rtf";
     return RtfReader::Read(ReadFileText(folder / name));
 }
 
@@ -26,18 +25,20 @@ RichDocument readFixture(const char* name) {
 
 TEST(RtfWordProcessor, FormattedAndPlainDocuments) {
     const RichDocument doc = readFixture("formatted.rtf");
-    EXPECT_EQ(Paragraphs(doc),
-              (Lines{"Plain {Arial 24}|bold{Arial 24 B}| {Arial 24}|italic{Arial 24 I}| {Arial 24}|"
-                     "under{Arial 24 U}| {Arial 24}|struck{Arial 24 S}",
-                     "Red centred{Arial 36 c0000ff}", "Blue right{Times New Roman 20 cff0000}",
-                     "Caf\xC3\xA9 \xE2\x82\xAC"
-                     "5 \xE2\x80\x93 \xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x84\x96 \xCE\xA9mega{Arial 24}",
-                     "highlighted{Arial 24 h00ffff}"}));
+    EXPECT_EQ(
+        Paragraphs(doc),
+        (Lines{"Plain {Arial 24}|bold{Arial 24 B}| {Arial 24}|italic{Arial 24 I}| {Arial 24}|"
+               "under{Arial 24 U}| {Arial 24}|struck{Arial 24 S}",
+               "Red centred{Arial 36 c0000ff}", "Blue right{Times New Roman 20 cff0000}",
+               "Caf\xC3\xA9 \xE2\x82\xAC"
+               "5 \xE2\x80\x93 \xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x84\x96 \xCE\xA9mega{Arial 24}",
+               "highlighted{Arial 24 h00ffff}"}));
     EXPECT_EQ(doc.paragraphs[1].format->alignment, ParagraphAlignment::Center);
     EXPECT_EQ(doc.paragraphs[2].format->alignment, ParagraphAlignment::Right);
 
-    EXPECT_EQ(Paragraphs(readFixture("plain.rtf")),
-              (Lines{"First line{DejaVu Sans Mono 20}", "Second line caf\xC3\xA9{DejaVu Sans Mono 20}"}));
+    EXPECT_EQ(
+        Paragraphs(readFixture("plain.rtf")),
+        (Lines{"First line{DejaVu Sans Mono 20}", "Second line caf\xC3\xA9{DejaVu Sans Mono 20}"}));
 }
 
 TEST(RtfWordProcessor, OurOutputResavedByAWordProcessorKeepsItsFormatting) {

@@ -33,16 +33,11 @@ std::vector<int> sizesFor(int n) {
 }
 
 TEST(PlanPages, SplitsTheRemainderOverTheLastTwoPages) {
-    EXPECT_EQ(sizesFor(1), std::vector<int>{1});
-    EXPECT_EQ(sizesFor(4), std::vector<int>{4});
-    EXPECT_EQ(sizesFor(10), std::vector<int>{10});
-    EXPECT_EQ(sizesFor(11), (std::vector<int>{6, 5}));
-    EXPECT_EQ(sizesFor(13), (std::vector<int>{7, 6}));
-    EXPECT_EQ(sizesFor(19), (std::vector<int>{10, 9}));
-    EXPECT_EQ(sizesFor(20), (std::vector<int>{10, 10}));
-    EXPECT_EQ(sizesFor(21), (std::vector<int>{10, 6, 5}));
-    EXPECT_EQ(sizesFor(28), (std::vector<int>{10, 9, 9}));
-    EXPECT_TRUE(sizesFor(0).empty());
+    const std::pair<int, std::vector<int>> cases[] = {
+        {1, {1}},      {4, {4}},       {10, {10}},       {11, {6, 5}},     {13, {7, 6}},
+        {19, {10, 9}}, {20, {10, 10}}, {21, {10, 6, 5}}, {28, {10, 9, 9}}, {0, {}}};
+    for (const auto& [questions, sizes] : cases)
+        EXPECT_EQ(sizesFor(questions), sizes) << questions;
 }
 
 TEST(PlanPages, GivesOutRunListIndicesInOrder) {
@@ -86,9 +81,7 @@ TEST(QuestionsToTake, ClampsAndReadsTheField) {
     EXPECT_EQ(QuestionsToTakeFromText("40", 12), 12);
     EXPECT_EQ(QuestionsOfferedInRun(7000), kMaxQuestionsPerRun);
     EXPECT_EQ(QuestionsOfferedInRun(12), 12);
-}
-
-TEST(QuestionsToTake, PercentCorrectTruncatesTowardZero) {
+    // The percentage truncates toward zero.
     EXPECT_EQ(PercentCorrect(2, 3), 66);
     EXPECT_EQ(PercentCorrect(150, 150), 100);
     EXPECT_EQ(PercentCorrect(0, 0), 0);

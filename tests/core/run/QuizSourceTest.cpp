@@ -2,14 +2,13 @@
 
 #include <filesystem>
 
-#include "tests/core/CompiledQuizFixtures.h"
 #include "core/build/CompiledQuizBuilder.h"
-#include "core/run/CompiledQuizSource.h"
-#include "core/build/ExecutableQuiz.h"
 #include "core/files/FileIO.h"
 #include "core/questions/QuestionFile.h"
+#include "core/run/CompiledQuizSource.h"
 #include "core/settings/QuizSettings.h"
 #include "core/topics/TopicFile.h"
+#include "tests/core/CompiledQuizFixtures.h"
 
 namespace tavrin {
 namespace {
@@ -67,7 +66,8 @@ protected:
                                  "GROUP 3 FEEDBACK", "D1", "D5", "Twice", "c2", "absent"}) {
             Lines lines;
             const bool found = FindTopic(topics, name, "HYPER", lines);
-            EXPECT_EQ(compiled.findTopic(name, "HYPER"), found ? std::optional(lines) : std::nullopt)
+            EXPECT_EQ(compiled.findTopic(name, "HYPER"),
+                      found ? std::optional(lines) : std::nullopt)
                 << name;
         }
         EXPECT_EQ(compiled.findTopic("C2", "INTRO"), std::nullopt);
@@ -93,12 +93,6 @@ TEST_F(QuizSources, CompiledDataAnswersLikeTheQuizFolder) {
     EXPECT_EQ(display->size(), 21u);
     EXPECT_EQ(display->back(), "]");
     EXPECT_EQ(compiled.mediaFolder(), folder.path());
-}
-
-TEST_F(QuizSources, AnExecutableQuizAnswersLikeTheQuizFolder) {
-    WriteFileAtomically(folder / "stub.bin", testing::TinyElfStub());
-    const fs::path executable = BuildExecutableQuiz(files, settings, folder / "stub.bin");
-    ExpectLikeTheFolder(CompiledQuizSource::fromExecutable(executable));
 }
 
 TEST_F(QuizSources, AQuizWithoutTopicsHasNoneInEitherForm) {

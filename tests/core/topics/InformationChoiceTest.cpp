@@ -78,19 +78,6 @@ protected:
     fs::path file_ = temp / "QUIZ.TIR";
 };
 
-TEST_F(InformationSaveTest, EditingAfterARenameReplacesTheTopicInPlace) {
-    AppendCommandTopic(file_, "Q1", 3, "a.wav", "HYPER");
-    AppendCommandTopic(file_, "Q2", 3, "b.wav", "HYPER");
-    std::vector<std::string> lines;
-    ASSERT_TRUE(FindTopic(file_, "Q1", "HYPER", lines));
-    InformationChoice choice = LoadInformationChoice(lines);
-    choice.chosenType = choice.expectedType = 8;
-    choice.command = "t.mid";
-    SaveInformationTopic(file_, "Q1NEW", choice);
-    EXPECT_EQ(read(), "[Q1NEW]\r\nsource=HYPER\r\ntype=8\r\ncommand=t.mid\r\n]\r\n\r\n"
-                      "[Q2]\r\nsource=HYPER\r\ntype=3\r\ncommand=b.wav\r\n]\r\n\r\n");
-}
-
 TEST_F(InformationSaveTest, ADisplayTopicReadBackIsWrittenTheSame) {
     ViewPortDesign design = DefaultViewPortDesign();
     design.setFullscreen(false);

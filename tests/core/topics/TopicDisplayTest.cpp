@@ -56,8 +56,6 @@ Lines DisplayTopic(const std::string& type) {
 
 TEST(ParseDisplayTopic, FillsTheDesignAndAppendsTheTextWithTheClosingLine) {
     ViewPortDesign design = DefaultViewPortDesign();
-    design.setRlTop(7);
-    design.setRlLeft(8);
     Lines text{"before"};
     ParseDisplayTopic(DisplayTopic("1"), design, text);
     EXPECT_EQ(design.displaytype(), 2);
@@ -70,8 +68,8 @@ TEST(ParseDisplayTopic, FillsTheDesignAndAppendsTheTextWithTheClosingLine) {
     EXPECT_EQ(design.vpTop(), 20);
     EXPECT_EQ(design.vpWidth(), 300);
     EXPECT_EQ(design.vpHeight(), -1);
-    EXPECT_EQ(design.rlTop(), 7);
-    EXPECT_EQ(design.rlLeft(), 8);
+    EXPECT_EQ(design.rlTop(), 1) << "the stored RLTop is not read";
+    EXPECT_EQ(design.rlLeft(), 1);
     EXPECT_EQ(design.print(), 1);
     EXPECT_EQ(text, (Lines{"before", "{\\rtf1", "}", "]"}));
 

@@ -162,18 +162,6 @@ TEST(TopicIndexBuilder, BracketLinesInsideTextSplitAndEndBlocks) {
     EXPECT_EQ(reader.blockLines(2), (Lines{"[C]", "HYPER", "x"}));
 }
 
-TEST(TopicIndexReader, FindsTheLastMatchLikeTheTopicFile) {
-    const Bytes index =
-        BuildTopicIndexBytes("[Q1]\r\nsource=HYPER\r\ntype=3\r\ncommand=first.wav\r\n]\r\n\r\n"
-                             "[q1]\r\nsource=hyper\r\ntype=3\r\ncommand=second.wav\r\n]\r\n\r\n"
-                             "[Q1]\r\nsource=OTHER\r\ntype=3\r\ncommand=other.wav\r\n]\r\n\r\n");
-    TopicIndex reader(index);
-    EXPECT_EQ(reader.findTopic("Q1", "HYPER"),
-              (Lines{"q1", "source=hyper", "type=3", "command=second.wav", "]"}));
-    EXPECT_FALSE(reader.findTopic("Q2", "HYPER"));
-    EXPECT_FALSE(reader.findTopic("Q1", "INTRO"));
-}
-
 TEST(TopicIndexReader, ReadsTheHandWrittenIndex) {
     TopicIndex reader(kTwoTopicsIndex);
     ASSERT_EQ(reader.size(), 2u);
