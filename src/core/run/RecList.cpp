@@ -16,11 +16,6 @@ const std::vector<std::uint8_t>& TRecList::entry(int index) const {
     return entries_[static_cast<std::size_t>(index)];
 }
 
-void TRecList::Get(int index, std::span<std::uint8_t> buffer) const {
-    const auto& source = entry(index);
-    std::copy_n(source.begin(), std::min(source.size(), buffer.size()), buffer.begin());
-}
-
 void TRecList::Put(int index, std::span<const std::uint8_t> buffer) {
     entry(index); // bounds check
     auto& target = entries_[static_cast<std::size_t>(index)];

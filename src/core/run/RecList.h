@@ -16,7 +16,6 @@ public:
 
     // Copies min(entry size, buffer size) bytes; an index outside the list
     // throws std::out_of_range.
-    void Get(int index, std::span<std::uint8_t> buffer) const;
     void Put(int index, std::span<const std::uint8_t> buffer);
 
     std::span<const std::uint8_t> At(int index) const;

@@ -114,18 +114,5 @@ TEST(CompiledQuizReader, RefusesDamagedDataSayingWhy) {
     }
 }
 
-TEST(CompiledQuizReader, ErrorsFromAFileNameIt) {
-    TempFolder folder;
-    const auto path = folder / "BROKEN.TIC";
-    WriteFileAtomically(path, Bytes(100, 0));
-    try {
-        CompiledQuiz::fromFile(path);
-        ADD_FAILURE() << "accepted a 100-byte file";
-    } catch (const FormatError& error) {
-        EXPECT_NE(std::string(error.what()).find("BROKEN.TIC"), std::string::npos);
-    }
-    EXPECT_THROW(CompiledQuiz::fromFile(folder / "MISSING.TIC"), FileError);
-}
-
 } // namespace
 } // namespace tavrin

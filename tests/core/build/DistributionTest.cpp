@@ -150,22 +150,6 @@ TEST_F(DistributionFolder, GathersTopicFilesByLinkType) {
         std::count(withoutPrograms.names().begin(), withoutPrograms.names().end(), "calc.exe"), 0);
 }
 
-TEST_F(DistributionFolder, AFileUsedTwiceIsCopiedOnce) {
-    auto r = request(true);
-    ProgramWindow window = r.settings.programWindow();
-    window.setBackgroundKind(2);
-    window.setBackgroundGraphic("shared.bmp");
-    r.settings.setProgramWindow(window);
-    WriteFileAtomically(quiz / "TOUR.TIR", CommandTopicText("Q1", 2, "Shared.BMP,5"));
-    Touch(quiz, "SHARED.bmp");
-
-    const auto outcome = PrepareDistribution(r);
-    ASSERT_TRUE(outcome.copied) << outcome.messages.front();
-    EXPECT_EQ(copiedNames(), (Names{"SHARED.bmp", "TOUR.EXE"}));
-    EXPECT_EQ(outcome.messages.back(), "All the files have been copied to the Directory " +
-                                           (destination.path() / "out").string() + "/");
-}
-
 TEST_F(DistributionFolder, ListsEveryMissingFileAndCopiesNothing) {
     auto r = request(false);
     r.settings = SettingsNamingFiles();

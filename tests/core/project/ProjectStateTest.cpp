@@ -76,7 +76,6 @@ TEST_F(ProjectStateTest, NewQuizCreatesTheFolderAndOnlyTheQuizFile) {
     EXPECT_EQ(fs::file_size(state.quizFile), 4958u);
     EXPECT_EQ(filesIn(quiz), 1u);
     EXPECT_EQ(fs::current_path(), quiz);
-    EXPECT_EQ(state.mediaInstruction, "Press the Start button");
     EXPECT_TRUE(questions.empty());
 }
 

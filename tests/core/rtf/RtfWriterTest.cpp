@@ -1,6 +1,6 @@
 #include "core/rtf/RtfWriter.h"
-#include "core/rtf/RtfReader.h"
 #include "core/files/TextLines.h"
+#include "core/rtf/RtfReader.h"
 
 #include <gtest/gtest.h>
 
@@ -73,22 +73,4 @@ TEST(RtfWriter, OutputIsSevenBitAndSafeToStoreLineByLine) {
     std::vector<std::string> lines = SplitLines(rtf);
     lines.push_back("]");
     EXPECT_EQ(RtfReader::Read(JoinLinesCrLf(lines)), sampleDocument());
-}
-
-TEST(RtfWriter, ParagraphFormatIsWrittenOnlyWhenItChanges) {
-    RichDocument doc;
-    for (auto alignment : {ParagraphAlignment::Center, ParagraphAlignment::Center,
-                           ParagraphAlignment::Left, ParagraphAlignment::Left}) {
-        Paragraph paragraph;
-        paragraph.format = ParagraphFormat{alignment, 0, 0, 0, {}};
-        paragraph.runs.push_back({format("Arial", 24), "x"});
-        doc.paragraphs.push_back(paragraph);
-    }
-    const std::string rtf = RtfWriter::Write(doc);
-    std::size_t count = 0;
-    for (std::size_t at = rtf.find("\\pard"); at != std::string::npos;
-         at = rtf.find("\\pard", at + 1))
-        ++count;
-    EXPECT_EQ(count, 2u);
-    EXPECT_EQ(RtfReader::Read(rtf), doc);
 }

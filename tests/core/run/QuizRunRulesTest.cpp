@@ -142,17 +142,15 @@ TEST(MatchPage, CorrectOnlyForTheOwnSlotAndHighlightSkipsAnswered) {
     EXPECT_EQ(StepHighlight(4, 4, +1, {}), 1);
 }
 
-TEST(RecList, CopiesTheSmallerSizeAndChecksTheIndex) {
+TEST(RecList, PutKeepsTheEntrySizeAndChecksTheIndex) {
     TRecList list;
     list.Add(std::vector<std::uint8_t>{1, 2, 3});
-    std::vector<std::uint8_t> wide(5, 9);
-    list.Get(0, wide);
-    EXPECT_EQ(wide, (std::vector<std::uint8_t>{1, 2, 3, 9, 9}));
-    list.Put(0, std::vector<std::uint8_t>{7, 7, 7, 7, 7});
+    const std::vector<std::uint8_t> wide(5, 7);
+    list.Put(0, wide);
     EXPECT_EQ(list.At(0).size(), 3u);
     EXPECT_EQ(list.At(0)[2], 7);
-    EXPECT_THROW(list.Get(1, wide), std::out_of_range);
     EXPECT_THROW(list.Put(-1, wide), std::out_of_range);
+    EXPECT_THROW(list.At(1), std::out_of_range);
 }
 
 TEST(ResultsText, ExactBytes) {

@@ -95,13 +95,5 @@ TEST_F(QuizSources, CompiledDataAnswersLikeTheQuizFolder) {
     EXPECT_EQ(compiled.mediaFolder(), folder.path());
 }
 
-TEST_F(QuizSources, AQuizWithoutTopicsHasNoneInEitherForm) {
-    fs::remove(folder / "GEO.MCR");
-    const auto compiled = CompiledQuizSource::fromCompiledFile(CompileQuiz(files, settings));
-    ExpectLikeTheFolder(compiled);
-    EXPECT_EQ(compiled.introduction(), std::nullopt);
-    EXPECT_EQ(compiled.findTopic("C2", "HYPER"), std::nullopt);
-}
-
 } // namespace
 } // namespace tavrin
