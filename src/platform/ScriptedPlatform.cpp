@@ -42,10 +42,9 @@ void ScriptedPlatform::expectYesNo(const QString& text, bool answer) {
     push(std::move(e));
 }
 
-void ScriptedPlatform::expectYesNoHelp(const QString& text, bool answer, bool pressHelpFirst) {
+void ScriptedPlatform::expectYesNoHelp(const QString& text, bool answer) {
     Expectation e = make(Kind::YesNoHelp, text);
     e.answer = answer;
-    e.pressHelpFirst = pressHelpFirst;
     push(std::move(e));
 }
 
@@ -153,9 +152,6 @@ bool ScriptedPlatform::AskYesNo(const QString& text) {
 
 bool ScriptedPlatform::AskYesNoHelp(const QString& text, int helpContext) {
     const auto e = take(Kind::YesNoHelp, text);
-    if (e && e->pressHelpFirst) {
-        record(QStringLiteral("help: %1").arg(helpContext));
-    }
     const bool answer = e && e->answer;
     record(QStringLiteral("yesnohelp: %1 [help %2] -> %3")
                .arg(text)

@@ -41,8 +41,7 @@ public:
     void expectError(const QString& text);
     void expectInfo(const QString& text);
     void expectYesNo(const QString& text, bool answer);
-    // `pressHelpFirst` also records the help call that the Help button makes.
-    void expectYesNoHelp(const QString& text, bool answer, bool pressHelpFirst = false);
+    void expectYesNoHelp(const QString& text, bool answer);
     void expectYesNoCancel(const QString& text, YesNoCancel answer);
     void expectHelp(int context);
     void expectOpenFile(std::optional<QString> answer); // nullopt = cancelled
@@ -120,7 +119,6 @@ private:
         bool checkText = true;
         bool answer = false;
         YesNoCancel threeWayAnswer = YesNoCancel::Cancel;
-        bool pressHelpFirst = false;
         std::optional<QString> fileAnswer;
         std::optional<std::uint32_t> colourAnswer;
         std::optional<FontSpec> fontAnswer;
