@@ -104,6 +104,11 @@ TEST(WriteExecutableQuiz, RefusesAStubThatAlreadyCarriesAQuizAndKeepsTheOldFile)
     EXPECT_THROW(
         WriteExecutableQuiz(folder / "dravlen.bin", folder / "QUIZ.MCC", folder / "QUIZ.EXE"),
         FileError);
+    // A compiled quiz that cannot be read is an error, not a stub alone.
+    WriteFileAtomically(folder / "dravlen.bin", TinyElfStub());
+    EXPECT_THROW(
+        WriteExecutableQuiz(folder / "dravlen.bin", folder / "MISSING.MCC", folder / "QUIZ.EXE"),
+        FileError);
     EXPECT_EQ(ReadFileBytes(folder / "QUIZ.EXE"), (Bytes{1, 2, 3}));
 }
 
