@@ -1,7 +1,7 @@
 // Times compiling, building the executable, distributing, the web export and the single
 // question and topic operations on a large quiz as a user runs them: each a
 // fresh process (tavrin-cli, or tavrin_bench_op for the single operations),
-// beside cat or cp of the same bytes as a process. Prints the median of the
+// in turns with cat or cp of the same bytes as a process. Prints the median of the
 // runs, the ratio and each process's peak memory; compile and build-exe are
 // also run on a quiz ten times the size, to show that memory does not grow.
 //
@@ -62,6 +62,10 @@ void restore(const fs::path& pristine, const fs::path& target) {
     fs::copy_file(pristine, target, fs::copy_options::overwrite_existing);
 }
 
+ProcessCommand Command(std::vector<std::string> argv, std::string standardOutput = {}) {
+    return {std::move(argv), std::move(standardOutput)};
+}
+
 void freshFolder(const fs::path& folder) {
     fs::remove_all(folder);
     fs::create_directories(folder);
@@ -79,19 +83,22 @@ public:
     // compile and build-exe of `quiz`, each beside cat of the same bytes.
     void buildRows(const BenchQuiz& quiz, const fs::path& copyOut, const std::string& label) {
         const std::string quizFile = quiz.quizFile().string();
-        add({"compile" + label, run({cli_, "compile", quizFile}), "cat quiz+topics+questions",
-             run(joined({"cat"}, quiz.sources()), {}, copyOut.string()), 1.5});
-        add({"build-exe" + label, run({cli_, "build-exe", quizFile, "--stub", stub_.string()}),
-             "cat stub+quiz+topics+questions",
-             run(joined({"cat", stub_.string()}, quiz.sources()), {}, copyOut.string()), 1.5});
+        const std::string out = copyOut.string();
+        compare("compile" + label, Command({cli_, "compile", quizFile}), {},
+                "cat quiz+topics+questions", Command(joined({"cat"}, quiz.sources()), out), {},
+                1.5);
+        const ProcessCommand buildExe =
+            Command({cli_, "build-exe", quizFile, "--stub", stub_.string()});
+        compare("build-exe" + label, buildExe, {}, "cat stub+quiz+topics+questions",
+                Command(joined({"cat", stub_.string()}, quiz.sources()), out), {}, 1.5);
         // build-exe writes the compiled quiz and the executable: the bytes of both.
         std::string both = "cat";
         for (const auto& source : quiz.sources())
             both += " '" + source + "'";
-        both += " > '" + copyOut.string() + "'; cat '" + stub_.string() + "'" + both.substr(3) +
-                " > '" + copyOut.string() + "2'";
-        add({"build-exe" + label, rows_.back().tool, "sh: cat to both outputs",
-             run({"sh", "-c", both}), 1.5});
+        both +=
+            " > '" + out + "'; cat '" + stub_.string() + "'" + both.substr(3) + " > '" + out + "2'";
+        compare("build-exe" + label, buildExe, {}, "sh: cat to both outputs",
+                Command({"sh", "-c", both}), {}, 1.5);
     }
 
     void distributeRow(const BenchQuiz& quiz, const fs::path& work, int mediaFiles) {
@@ -102,10 +109,11 @@ public:
             copied.push_back((quiz.folder / BenchMediaName(i)).string());
         copied.push_back((quiz.folder / "BENCH.EXE").string());
         copied.push_back(cpDestination.string());
-        add({"distribute --exe (+200 media)",
-             run({cli_, "distribute", quiz.quizFile().string(), destination.string(), "--exe"},
-                 [&] { fs::remove_all(destination); }),
-             "cp the same files", run(copied, [&] { freshFolder(cpDestination); }), 1.5});
+        compare(
+            "distribute --exe (+200 media)",
+            Command({cli_, "distribute", quiz.quizFile().string(), destination.string(), "--exe"}),
+            [&] { fs::remove_all(destination); }, "cp the same files", Command(copied),
+            [&] { freshFolder(cpDestination); }, 1.5);
     }
 
     // export-web of the compiled quiz beside cp of the bytes it is made of:
@@ -115,17 +123,19 @@ public:
         const fs::path destination = work / "web";
         const fs::path cpDestination = work / "cpweb";
         const std::string compiled = "'" + (quiz.folder / "BENCH.TIC").string() + "'";
-        std::string copy = "cp " + compiled + " '" + cpDestination.string() + "/quiz-data.js' && cp '" +
-                           playerFolder.string() + "'/* '" + cpDestination.string() +
-                           "' && mkdir '" + cpDestination.string() + "/media' && cp";
+        std::string copy = "cp " + compiled + " '" + cpDestination.string() +
+                           "/quiz-data.js' && cp '" + playerFolder.string() + "'/* '" +
+                           cpDestination.string() + "' && mkdir '" + cpDestination.string() +
+                           "/media' && cp";
         for (int i = 0; i < mediaFiles; ++i)
             copy += " '" + (quiz.folder / BenchMediaName(i)).string() + "'";
         copy += " '" + cpDestination.string() + "/media'";
-        add({"export-web (+200 media)",
-             run({cli_, "export-web", (quiz.folder / "BENCH.TIC").string(), destination.string()},
-                 [&] { fs::remove_all(destination); }),
-             "sh: cp the same bytes", run({"sh", "-c", copy}, [&] { freshFolder(cpDestination); }),
-             3});
+        compare(
+            "export-web (+200 media)",
+            Command(
+                {cli_, "export-web", (quiz.folder / "BENCH.TIC").string(), destination.string()}),
+            [&] { fs::remove_all(destination); }, "sh: cp the same bytes",
+            Command({"sh", "-c", copy}), [&] { freshFolder(cpDestination); }, 3);
     }
 
     // The single operations, each on a file restored before every run.
@@ -140,22 +150,23 @@ public:
         const std::string copyOut = (work / "copy.out").string();
         const std::string q = quiz.questions().string();
         const std::string t = quiz.topics().string();
-        const ProcessFigures copyTopics = run({"cp", t, copyOut});
-        add({"delete middle question", run({op.string(), "delete-question", q, "2500"}, questions),
-             "cp question file", run({"cp", q, copyOut}), 3});
-        add({"replace middle topic", run({op.string(), "replace-topic", t, middle}, topics),
-             "cp topic file", copyTopics, 3});
-        add({"delete middle topic", run({op.string(), "delete-topic", t, middle}, topics),
-             "cp topic file", copyTopics, 3});
+        compare("delete middle question", Command({op.string(), "delete-question", q, "2500"}),
+                questions, "cp question file", Command({"cp", q, copyOut}), {}, 3);
+        compare("replace middle topic", Command({op.string(), "replace-topic", t, middle}), topics,
+                "cp topic file", Command({"cp", t, copyOut}), {}, 3);
+        compare("delete middle topic", Command({op.string(), "delete-topic", t, middle}), topics,
+                "cp topic file", Command({"cp", t, copyOut}), {}, 3);
         topics();
-        add({"find last topic", run({op.string(), "find-topic", t, BenchTopicName(4999)}),
-             "cat topic file", run({"cat", t}), 3});
+        compare("find last topic", Command({op.string(), "find-topic", t, BenchTopicName(4999)}),
+                {}, "cat topic file", Command({"cat", t}), {}, 3);
     }
 
     // Prints the table; true when every goal is met.
     bool print() const {
-        std::printf("median of %d fresh processes; peak = the process's maximum resident set\n\n",
-                    runs_);
+        std::printf(
+            "median of %d fresh processes each, tool and copy in turns; peak = the process's "
+            "maximum resident set\n\n",
+            runs_);
         std::printf("| %-34s | %9s | %7s | %-30s | %9s | %7s | %5s | %s\n", "command", "tavrin s",
                     "peak MB", "copy of the same bytes", "copy s", "peak MB", "ratio", "goal");
         bool allMet = true;
@@ -180,13 +191,15 @@ public:
     }
 
 private:
-    ProcessFigures run(std::vector<std::string> argv, const std::function<void()>& setup = {},
-                       std::string output = {}) {
-        return MeasureProcess({std::move(argv), std::move(output)}, runs_, setup);
-    }
-    void add(Row row) {
-        std::fprintf(stderr, "bench: %s done\n", row.operation.c_str());
-        rows_.push_back(std::move(row));
+    // One row: the operation and its copy run in turns.
+    void compare(std::string operation, const ProcessCommand& tool,
+                 const std::function<void()>& toolSetup, std::string baseline,
+                 const ProcessCommand& copy, const std::function<void()>& copySetup, double goal) {
+        const auto [toolFigures, copyFigures] =
+            MeasureInTurns(tool, toolSetup, copy, copySetup, runs_);
+        std::fprintf(stderr, "bench: %s done\n", operation.c_str());
+        rows_.push_back(
+            {std::move(operation), toolFigures, std::move(baseline), copyFigures, goal});
     }
 
     std::string cli_;

@@ -51,24 +51,45 @@ ProcessFigures runOnce(const ProcessCommand& command) {
     return {took.count(), static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
+// The runs of one command: the median time and the largest peak.
+class Samples {
+public:
+    void add(const ProcessFigures& run) {
+        seconds_.push_back(run.seconds);
+        peak_ = std::max(peak_, run.peakMb);
+    }
+    ProcessFigures figures() {
+        std::sort(seconds_.begin(), seconds_.end());
+        const std::size_t middle = seconds_.size() / 2;
+        const double median = seconds_.size() % 2 == 1
+                                  ? seconds_[middle]
+                                  : (seconds_[middle - 1] + seconds_[middle]) / 2;
+        return {median, peak_};
+    }
+
+private:
+    std::vector<double> seconds_;
+    double peak_ = 0;
+};
+
+ProcessFigures runAfter(const std::function<void()>& setup, const ProcessCommand& command) {
+    if (setup)
+        setup();
+    return runOnce(command);
+}
+
 } // namespace
 
-ProcessFigures MeasureProcess(const ProcessCommand& command, int runs,
-                              const std::function<void()>& setup) {
-    std::vector<double> seconds;
-    double peak = 0;
+std::pair<ProcessFigures, ProcessFigures>
+MeasureInTurns(const ProcessCommand& first, const std::function<void()>& firstSetup,
+               const ProcessCommand& second, const std::function<void()>& secondSetup, int runs) {
+    Samples firstSamples;
+    Samples secondSamples;
     for (int i = 0; i < runs; ++i) {
-        if (setup)
-            setup();
-        const ProcessFigures run = runOnce(command);
-        seconds.push_back(run.seconds);
-        peak = std::max(peak, run.peakMb);
+        firstSamples.add(runAfter(firstSetup, first));
+        secondSamples.add(runAfter(secondSetup, second));
     }
-    std::sort(seconds.begin(), seconds.end());
-    const std::size_t middle = seconds.size() / 2;
-    const double median =
-        seconds.size() % 2 == 1 ? seconds[middle] : (seconds[middle - 1] + seconds[middle]) / 2;
-    return {median, peak};
+    return {firstSamples.figures(), secondSamples.figures()};
 }
 
 } // namespace tavrin::bench

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavrin::bench {
@@ -19,9 +20,13 @@ struct ProcessFigures {
     double peakMb = 0;  // the child's maximum resident set
 };
 
-// Median wall time and largest peak memory of `runs` runs, each after its own
-// untimed `setup`. A run that fails ends the benchmark with a message.
-ProcessFigures MeasureProcess(const ProcessCommand& command, int runs,
-                              const std::function<void()>& setup = {});
+// Median wall time and largest peak memory of two commands run in turns,
+// `runs` times each, each run after its own untimed setup, so that a drift of
+// the machine's state during the benchmark (its page cache, the file system's
+// free lists) weighs on both alike: the figures of `first`, then of `second`.
+// A run that fails ends the benchmark with a message.
+std::pair<ProcessFigures, ProcessFigures>
+MeasureInTurns(const ProcessCommand& first, const std::function<void()>& firstSetup,
+               const ProcessCommand& second, const std::function<void()>& secondSetup, int runs);
 
 } // namespace tavrin::bench
