@@ -8,6 +8,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -72,9 +73,13 @@ private:
     double peak_ = 0;
 };
 
+// Each run starts with nothing left to write back: otherwise a run waits on
+// the write-back of the output its predecessor left, and how long depends on
+// how long ago that was, not on the command.
 ProcessFigures runAfter(const std::function<void()>& setup, const ProcessCommand& command) {
     if (setup)
         setup();
+    ::sync();
     return runOnce(command);
 }
 
