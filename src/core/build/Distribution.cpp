@@ -114,9 +114,7 @@ fs::path comparable(const fs::path& folder) {
 bool DistributionList::add(std::string_view name) {
     if (name.empty())
         return false;
-    const bool listed = std::any_of(names_.begin(), names_.end(),
-                                    [&](const std::string& n) { return EqualNoCase(n, name); });
-    if (listed)
+    if (!upperNames_.insert(UpperAscii(name)).second)
         return false;
     names_.emplace_back(name);
     return true;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/build/CompiledQuizBuilder.h"
@@ -26,6 +27,7 @@ public:
 
 private:
     std::vector<std::string> names_;
+    std::unordered_set<std::string> upperNames_; // a quiz names hundreds of files
 };
 
 // The media and program files the settings name: opening then closing

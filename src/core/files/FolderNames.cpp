@@ -17,7 +17,11 @@ std::string UpperAscii(std::string_view text) {
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
+    // Compared in place: lookups compare every name of a folder or a list.
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [&](char x, char y) { return upper(x) == upper(y); });
 }
 
 std::string DiskName(std::string_view stored) {
