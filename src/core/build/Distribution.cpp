@@ -23,9 +23,6 @@ constexpr std::int32_t kBackgroundWallpaper = 3;
 constexpr std::int32_t kLinkProgram = 4;
 constexpr std::int32_t kLinkProgramWithDocument = 9;
 constexpr std::int32_t kLinkTextFile = 13;
-// A topic names its files in its first eight lines: type, command, and for a
-// display the background picture and wallpaper.
-constexpr std::size_t kLinesNamingFiles = 8;
 
 std::string beforeFirst(const std::string& text, char separator) {
     return text.substr(0, text.find(separator));
@@ -154,7 +151,7 @@ void GatherTopicFiles(const fs::path& topicFile, const fs::path& quizFolder,
     std::unordered_map<std::string, std::size_t> placeOfName;
     std::vector<std::optional<NamedFiles>> places;
     TopicIndexStream stream(nullptr);
-    stream.observeLines(kLinesNamingFiles, [&](const TopicIndexEntry& entry,
+    stream.observeLines(kTopicLinesNamingFiles, [&](const TopicIndexEntry& entry,
                                                const std::vector<std::string>& block) {
         if (!EqualNoCase(entry.source(), kQuestionSource))
             return;

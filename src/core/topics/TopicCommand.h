@@ -60,6 +60,9 @@ struct TopicFileName {
 // background picture and wallpaper when they are valid file names. Empty
 // names are left out. Throws FormatError when the type line is not a number.
 std::vector<TopicFileName> FilesNamedByTopic(const std::vector<std::string>& lines);
+// FilesNamedByTopic and TopicLinkType read no further than these first lines:
+// name, source, type, command, and for a display the picture and wallpaper.
+inline constexpr std::size_t kTopicLinesNamingFiles = 8;
 
 // The LinkType of a topic: the number formed by the (at most) two characters
 // after the first "=" of line 2. Throws FormatError when there is no such

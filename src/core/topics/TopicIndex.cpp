@@ -67,10 +67,10 @@ std::string TopicIndex::topicName(std::size_t index) const {
     return std::string(HeadName(fullHead.starts_with(stored) ? fullHead : stored));
 }
 
-std::vector<std::string> TopicIndex::blockLines(std::size_t index) const {
+std::vector<std::string> TopicIndex::blockLines(std::size_t index, std::size_t count) const {
     std::vector<std::string> lines;
     TopicLineCursor cursor(blockText(index));
-    while (!cursor.atEnd())
+    while (!cursor.atEnd() && lines.size() < count)
         lines.emplace_back(cursor.next());
     return lines;
 }
@@ -101,14 +101,20 @@ bool TopicIndex::readIntroduction(std::vector<std::string>& lines) const {
 }
 
 std::vector<std::string> TopicIndex::topicLines(std::size_t index) const {
-    auto lines = blockLines(index);
+    return topicHeadLines(index, std::string::npos);
+}
+
+std::vector<std::string> TopicIndex::topicHeadLines(std::size_t index, std::size_t count) const {
+    auto lines = blockLines(index, count);
     if (lines.empty())
         lines.emplace_back();
     lines[0] = topicName(index);
     if (lines.size() < 2)
         lines.emplace_back();
     lines[1] = "source=" + entry(index).source();
-    lines.emplace_back("]");
+    if (lines.size() < count)
+        lines.emplace_back("]");
+    lines.resize(std::min(lines.size(), count));
     return lines;
 }
 

@@ -33,7 +33,8 @@ public:
 
     // The text block's lines as stored: head line, source value, the lines
     // up to (not including) the closing "]".
-    std::vector<std::string> blockLines(std::size_t index) const;
+    std::vector<std::string> blockLines(std::size_t index,
+                                        std::size_t count = std::string::npos) const;
 
     // The last topic (name, source), in the form that FindTopic gives for the
     // topic file: stored name without brackets, "source=" line, the lines of
@@ -42,6 +43,8 @@ public:
                                                       std::string_view source) const;
     // Topic `index` in that same form.
     std::vector<std::string> topicLines(std::size_t index) const;
+    // Only the first `count` lines of that form, without reading the rest.
+    std::vector<std::string> topicHeadLines(std::size_t index, std::size_t count) const;
 
     // Appends the text lines of every introduction, in stored order (its
     // block without head, source and "text=" lines); true when there was one.

@@ -59,7 +59,7 @@ void gatherTopicFiles(const TopicIndex& topics, const fs::path& quizFolder,
             order.push_back(std::move(key));
     }
     for (const auto& name : order) {
-        const auto lines = topics.topicLines(lastOfName.at(name));
+        const auto lines = topics.topicHeadLines(lastOfName.at(name), kTopicLinesNamingFiles);
         try {
             const std::int32_t linkType = TopicLinkType(lines);
             const bool onlyIfThere = linkType == 9 || linkType == 13;
