@@ -1,5 +1,6 @@
 #include "core/bytes/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -108,8 +109,18 @@ bool isValidUtf8(std::string_view text) {
 std::string toUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text)
-        appendUtf8(out, decodeByte(static_cast<unsigned char>(c)));
+    // ASCII is the same in both, and most text is ASCII: runs of it are copied whole.
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto high = std::find_if(text.begin() + pos, text.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        const auto end = static_cast<std::size_t>(high - text.begin());
+        out.append(text.substr(pos, end - pos));
+        if (end == text.size())
+            break;
+        appendUtf8(out, decodeByte(static_cast<unsigned char>(text[end])));
+        pos = end + 1;
+    }
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "core/rtf/RtfReader.h"
 
 #include "core/bytes/Cp1252.h"
+#include "core/bytes/PrintableRun.h"
 #include "core/rtf/RtfCodePages.h"
 
 #include <algorithm>
@@ -166,12 +167,7 @@ bool RtfReader::appendAsciiRun() {
         state().destination != Destination::Text)
         return false;
     const std::size_t start = pos_;
-    while (pos_ < source_.size()) {
-        const char c = source_[pos_];
-        if (c < 0x20 || c > 0x7e || c == '{' || c == '}' || c == '\\')
-            break;
-        ++pos_;
-    }
+    pos_ = PrintableRunEnd<'{', '}', '\\'>(source_, pos_);
     pendingText_.append(source_.substr(start, pos_ - start));
     return pos_ > start;
 }
@@ -312,18 +308,18 @@ void RtfReader::controlWord(std::string_view word, bool hasParam, int param) {
         state().destination = Destination::ColourTable;
         return;
     }
+    // The words of the text come first: they are most of a document's words,
+    // and none of them names a destination.
+    if (state().destination == Destination::Text &&
+        (characterWord(word, hasParam, param) || paragraphWord(word, param) ||
+         specialCharacterWord(word) || documentWord(word, param)))
+        return;
     if (isSkippedDestination(word)) {
         state().destination = Destination::Skip;
         return;
     }
-    if (state().destination != Destination::Text) {
+    if (state().destination != Destination::Text)
         tableWord(word, param);
-        return;
-    }
-    if (documentWord(word, param) || characterWord(word, hasParam, param) ||
-        paragraphWord(word, param))
-        return;
-    specialCharacterWord(word);
 }
 
 bool RtfReader::documentWord(std::string_view word, int param) {
@@ -537,9 +533,7 @@ void RtfReader::flushText() {
     const auto font = fonts_.find(state().fontId);
     if (font != fonts_.end())
         format.fontFace = font->second.face;
-    if (!(lastCharFormat_ == format))
-        lastCharFormat_ = std::move(format);
-    paragraph_.appendText(lastCharFormat_, pendingText_);
+    paragraph_.appendText(sharedCharFormat(std::move(format)), pendingText_);
     pendingText_.clear();
 }
 
@@ -548,6 +542,20 @@ void RtfReader::endParagraph() {
     paragraph_.format = sharedParagraphFormat();
     document_.paragraphs.push_back(std::move(paragraph_));
     paragraph_ = Paragraph{};
+}
+
+const Shared<CharFormat>& RtfReader::sharedCharFormat(CharFormat format) {
+    constexpr std::size_t kRecentFormats = 8;
+    for (const auto& recent : recentCharFormats_) {
+        if (recent == format)
+            return recent;
+    }
+    if (recentCharFormats_.size() < kRecentFormats)
+        return recentCharFormats_.emplace_back(std::move(format));
+    Shared<CharFormat>& replaced = recentCharFormats_[nextRecentCharFormat_];
+    nextRecentCharFormat_ = (nextRecentCharFormat_ + 1) % kRecentFormats;
+    replaced = std::move(format);
+    return replaced;
 }
 
 const Shared<ParagraphFormat>& RtfReader::sharedParagraphFormat() {

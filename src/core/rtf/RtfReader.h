@@ -66,6 +66,7 @@ private:
     // The current paragraph format, shared with the paragraphs before it when
     // they are in the same one.
     const Shared<ParagraphFormat>& sharedParagraphFormat();
+    const Shared<CharFormat>& sharedCharFormat(CharFormat format);
     void finishDocument();
     void commitFontEntry();
     void commitColourEntry();
@@ -94,7 +95,10 @@ private:
     bool colourEntryHasValue_ = false;
 
     std::string pendingText_;
-    Shared<CharFormat> lastCharFormat_;
+    // Text often switches between a few formats (plain, bold, plain): runs
+    // in a recent format share it instead of storing it again.
+    std::vector<Shared<CharFormat>> recentCharFormats_;
+    std::size_t nextRecentCharFormat_ = 0;
     Shared<ParagraphFormat> lastParagraphFormat_;
     Paragraph paragraph_;
     RichDocument document_;

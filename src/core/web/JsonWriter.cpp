@@ -1,6 +1,7 @@
 #include "core/web/JsonWriter.h"
 
 #include "core/bytes/Cp1252.h"
+#include "core/bytes/PrintableRun.h"
 
 namespace tavrin {
 namespace {
@@ -13,11 +14,6 @@ void appendEscapedControl(std::string& out, unsigned char c) {
     out += "\\u00";
     out += kHex[c >> 4];
     out += kHex[c & 15];
-}
-
-// Bytes that a JSON string takes as they are.
-bool isPlain(unsigned char c) {
-    return c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
 }
 
 void appendEscapedAscii(std::string& out, unsigned char c) {
@@ -156,9 +152,7 @@ void JsonWriter::appendString(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         spillIfFull();
-        std::size_t plain = pos;
-        while (plain < text.size() && isPlain(static_cast<unsigned char>(text[plain])))
-            ++plain;
+        const std::size_t plain = PrintableRunEnd<'"', '\\'>(text, pos);
         appendPlain(text.substr(pos, plain - pos));
         pos = plain;
         if (pos == text.size())

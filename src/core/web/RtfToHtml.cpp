@@ -1,7 +1,9 @@
 #include "core/web/RtfToHtml.h"
 
 #include <cstdio>
+#include <vector>
 
+#include "core/bytes/PrintableRun.h"
 #include "core/rtf/RtfReader.h"
 
 namespace tavrin {
@@ -60,7 +62,14 @@ const char* alignmentName(ParagraphAlignment alignment) {
 }
 
 void appendEscaped(std::string& out, std::string_view utf8) {
-    for (const char c : utf8) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t plain = PrintableRunEnd<'&', '<', '>', '"', '\''>(utf8, pos);
+        out.append(utf8.substr(pos, plain - pos));
+        if (plain == utf8.size())
+            return;
+        pos = plain + 1;
+        const char c = utf8[plain];
         switch (c) {
         case '&':
             out += "&amp;";
@@ -120,23 +129,34 @@ std::string paragraphStyle(const ParagraphFormat& format) {
     return style;
 }
 
-// The style of a format, made again only when the format changes: runs and
-// paragraphs in one format share it, so most lookups find the last one.
+// The styles of the last few formats: text that switches between a few
+// formats (plain, bold, plain) finds each style made already.
 template <typename Format> class StyleCache {
 public:
-    explicit StyleCache(std::string (*make)(const Format&)) : make_(make) {}
+    explicit StyleCache(std::string (*make)(const Format&)) : make_(make) {
+        entries_.reserve(kEntries); // styles handed out stay where they are
+    }
     const std::string& of(const Format& format) {
-        if (&format != last_) {
-            style_ = make_(format);
-            last_ = &format;
+        for (const auto& entry : entries_) {
+            if (entry.format == format)
+                return entry.style;
         }
-        return style_;
+        Entry& entry = entries_.size() < kEntries ? entries_.emplace_back() : entries_[next_];
+        next_ = (next_ + 1) % kEntries;
+        entry.format = format;
+        entry.style = make_(format);
+        return entry.style;
     }
 
 private:
+    static constexpr std::size_t kEntries = 8;
+    struct Entry {
+        Format format;
+        std::string style;
+    };
     std::string (*make_)(const Format&);
-    const Format* last_ = nullptr;
-    std::string style_;
+    std::vector<Entry> entries_;
+    std::size_t next_ = 0;
 };
 
 // Paragraphs are blocks without margins inside one block that keeps blanks
