@@ -26,6 +26,8 @@ namespace fs = std::filesystem;
 using namespace tavrin;
 using namespace tavrin::bench;
 
+constexpr double kNoGoal = 0;
+
 struct Row {
     std::string operation;
     ProcessFigures tool;
@@ -89,9 +91,11 @@ public:
                 1.5);
         const ProcessCommand buildExe =
             Command({cli_, "build-exe", quizFile, "--stub", stub_.string()});
+        // For reference only: build-exe must write the compiled quiz and then
+        // the executable that holds it again, twice the bytes of this one cat.
         compare("build-exe" + label, buildExe, {}, "cat stub+quiz+topics+questions",
-                Command(joined({"cat", stub_.string()}, quiz.sources()), out), {}, 1.5);
-        // build-exe writes the compiled quiz and the executable: the bytes of both.
+                Command(joined({"cat", stub_.string()}, quiz.sources()), out), {}, kNoGoal);
+        // The bytes build-exe writes: the compiled quiz and the executable.
         std::string both = "cat";
         for (const auto& source : quiz.sources())
             both += " '" + source + "'";
@@ -172,11 +176,14 @@ public:
         bool allMet = true;
         for (const auto& row : rows_) {
             const double ratio = row.tool.seconds / row.copy.seconds;
-            const bool met = ratio <= row.goal;
+            const bool met = row.goal == kNoGoal || ratio <= row.goal;
             allMet = allMet && met;
-            std::printf("| %-34s | %9.4f | %7.1f | %-30s | %9.4f | %7.1f | %5.2f | <=%.1fx%s\n",
+            char goal[16] = "reference";
+            if (row.goal != kNoGoal)
+                std::snprintf(goal, sizeof goal, "<=%.1fx", row.goal);
+            std::printf("| %-34s | %9.4f | %7.1f | %-30s | %9.4f | %7.1f | %5.2f | %s%s\n",
                         row.operation.c_str(), row.tool.seconds, row.tool.peakMb,
-                        row.baseline.c_str(), row.copy.seconds, row.copy.peakMb, ratio, row.goal,
+                        row.baseline.c_str(), row.copy.seconds, row.copy.peakMb, ratio, goal,
                         met ? "" : "  MISSED");
         }
         return allMet;
