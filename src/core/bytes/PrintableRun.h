@@ -21,13 +21,13 @@ constexpr std::uint64_t bytesEqualTo(std::uint64_t word, unsigned char c) {
     return zeroBytes(word ^ (kOnes * c));
 }
 
-// Nonzero when some byte of `word` is not printable ASCII (below 0x20, 0x7F
-// or above) or is one of `Specials`.
+// Nonzero when some byte of `word` is not printable ASCII or is one of
+// `Specials`. A byte below 0x20 borrows into its high bit, one from 0x7F up
+// carries into it or has it set; a borrow or carry that crosses into the next
+// byte comes only from such a byte, so the answer for the word is exact.
 template <char... Specials> constexpr std::uint64_t stopBytes(std::uint64_t word) {
-    const std::uint64_t control = (word - kOnes * 0x20) & ~word & kHighBits;
-    const std::uint64_t high = word & kHighBits;
-    return control | high | bytesEqualTo(word, 0x7F) |
-           (bytesEqualTo(word, static_cast<unsigned char>(Specials)) | ... | 0);
+    const std::uint64_t outside = ((word - kOnes * 0x20) | (word + kOnes) | word) & kHighBits;
+    return outside | (bytesEqualTo(word, static_cast<unsigned char>(Specials)) | ... | 0);
 }
 
 template <char... Specials> constexpr bool isPlain(char c) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <cctype>
 
 namespace tavrin {
@@ -539,9 +540,18 @@ void RtfReader::flushText() {
 
 void RtfReader::endParagraph() {
     flushText();
-    paragraph_.format = sharedParagraphFormat();
-    document_.paragraphs.push_back(std::move(paragraph_));
-    paragraph_ = Paragraph{};
+    commitParagraph();
+}
+
+// The paragraph being read keeps the room of its list of runs for the next
+// one; the document gets a list of just the right size.
+void RtfReader::commitParagraph() {
+    Paragraph done;
+    done.format = sharedParagraphFormat();
+    done.runs.assign(std::make_move_iterator(paragraph_.runs.begin()),
+                     std::make_move_iterator(paragraph_.runs.end()));
+    document_.paragraphs.push_back(std::move(done));
+    paragraph_.runs.clear();
 }
 
 const Shared<CharFormat>& RtfReader::sharedCharFormat(CharFormat format) {
@@ -566,10 +576,8 @@ const Shared<ParagraphFormat>& RtfReader::sharedParagraphFormat() {
 
 void RtfReader::finishDocument() {
     flushText();
-    if (!paragraph_.runs.empty()) {
-        paragraph_.format = sharedParagraphFormat();
-        document_.paragraphs.push_back(std::move(paragraph_));
-    }
+    if (!paragraph_.runs.empty())
+        commitParagraph();
     finished_ = true;
 }
 

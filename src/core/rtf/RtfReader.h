@@ -66,6 +66,7 @@ private:
     // The current paragraph format, shared with the paragraphs before it when
     // they are in the same one.
     const Shared<ParagraphFormat>& sharedParagraphFormat();
+    void commitParagraph();
     const Shared<CharFormat>& sharedCharFormat(CharFormat format);
     void finishDocument();
     void commitFontEntry();

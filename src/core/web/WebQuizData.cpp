@@ -34,9 +34,13 @@ std::string utf8(std::string_view stored) {
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {
-    std::string text;
+    std::size_t size = 0;
     for (const auto& line : lines)
-        text += line + "\r\n";
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines)
+        text.append(line).append("\r\n");
     return text;
 }
 
