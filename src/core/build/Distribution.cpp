@@ -150,12 +150,13 @@ void GatherTopicFiles(const fs::path& topicFile, const fs::path& quizFolder,
     };
     std::unordered_map<std::string, std::size_t> placeOfName;
     std::vector<std::optional<NamedFiles>> places;
+    std::vector<std::string> lines; // reused: its strings keep their room from topic to topic
     TopicIndexStream stream(nullptr);
     stream.observeLines(kTopicLinesNamingFiles, [&](const TopicIndexEntry& entry,
-                                               const std::vector<std::string>& block) {
+                                                    const std::vector<std::string>& block) {
         if (!EqualNoCase(entry.source(), kQuestionSource))
             return;
-        std::vector<std::string> lines = block;
+        lines.assign(block.begin(), block.end());
         lines[0] = std::string(HeadName(block[0]));
         if (lines.size() < 2)
             lines.emplace_back();
