@@ -3,40 +3,15 @@
 #include <cstdio>
 
 #include "core/bytes/Cp1252.h"
+#include "core/web/JsonWriter.h"
 
 namespace tavrin::cli {
 namespace {
 
 std::string jsonString(std::string_view utf8) {
-    std::string out = "\"";
-    for (const unsigned char c : utf8) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
+    JsonWriter writer;
+    writer.value(utf8);
+    return writer.text();
 }
 
 std::string hexColour(std::uint32_t value) {
