@@ -82,7 +82,7 @@ void StoreQuitText(QuizSettings& settings, std::string_view text) {
     screens.setQuitButtonText(text);
     settings.setProgramScreens(screens);
     CustomTexts texts = settings.customTexts();
-    texts.setQuitButton(text);
+    texts.setText(CustomTexts::kQuitButton, text);
     settings.setCustomTexts(texts);
 }
 
