@@ -112,8 +112,9 @@ std::string toUtf8(std::string_view text) {
     // ASCII is the same in both, and most text is ASCII: runs of it are copied whole.
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const auto high = std::find_if(text.begin() + pos, text.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        const auto high = std::find_if(text.begin() + pos, text.end(), [](char c) {
+            return static_cast<unsigned char>(c) >= 0x80;
+        });
         const auto end = static_cast<std::size_t>(high - text.begin());
         out.append(text.substr(pos, end - pos));
         if (end == text.size())

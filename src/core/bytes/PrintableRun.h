@@ -39,8 +39,7 @@ template <char... Specials> constexpr bool isPlain(char c) {
 // The end of the run of printable ASCII bytes (0x20 to 0x7E) other than
 // `Specials` that starts at `pos`. Text is mostly such runs, so they are
 // stepped over eight bytes at a time.
-template <char... Specials>
-std::size_t PrintableRunEnd(std::string_view text, std::size_t pos) {
+template <char... Specials> std::size_t PrintableRunEnd(std::string_view text, std::size_t pos) {
     while (pos + sizeof(std::uint64_t) <= text.size()) {
         std::uint64_t word;
         std::memcpy(&word, text.data() + pos, sizeof word);

@@ -19,9 +19,8 @@ std::string UpperAscii(std::string_view text) {
 bool EqualNoCase(std::string_view a, std::string_view b) {
     // Compared in place: lookups compare every name of a folder or a list.
     const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [&](char x, char y) { return upper(x) == upper(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return upper(x) == upper(y); });
 }
 
 std::string DiskName(std::string_view stored) {
@@ -212,7 +211,8 @@ std::optional<fs::path> ResolveStoredFile(const fs::path& quizFolder, std::strin
     std::error_code ec;
     // Most names are stored as they are spelled on disk: one look settles
     // them, where a lookup part by part takes two or more.
-    if (auto spelled = spelledAsStored(folder, stored); spelled && fs::is_regular_file(*spelled, ec))
+    if (auto spelled = spelledAsStored(folder, stored);
+        spelled && fs::is_regular_file(*spelled, ec))
         return spelled;
     auto found = ResolveInFolder(folder, stored);
     if (!found || !fs::is_regular_file(*found, ec))

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <cctype>
+#include <iterator>
 
 namespace tavrin {
 namespace {
