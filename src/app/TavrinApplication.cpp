@@ -3,9 +3,9 @@
 #include "core/files/RandomSource.h"
 #include "platform/Platform.h"
 #include "ui/build/BuildCommands.h"
+#include "ui/runtime/MediaTopicPresenter.h"
 #include "ui/runtime/PreviewQuiz.h"
 #include "ui/runtime/ProjectQuizSource.h"
-#include "ui/runtime/MediaTopicPresenter.h"
 #include "ui/shell/QuizManagerForm.h"
 #include "ui/shell/QuizProjects.h"
 #include "ui/shell/TNquizMainForm.h"
@@ -22,9 +22,7 @@ TavrinApplication::TavrinApplication(Platform& platform, const QString& programP
 
     TNquizMainForm::Actions actions;
     actions.openManager = [this](QuizKind kind) { OpenManager(kind); };
-    actions.showTutorial = [this] {
-        OpenProgramTutorial(platform_, state_, mainForm_.get());
-    };
+    actions.showTutorial = [this] { OpenProgramTutorial(platform_, state_, mainForm_.get()); };
     services_.previewQuiz = [this](QuizManagerForm& manager) {
         const ProjectQuizSource source(state_);
         MediaTopicPresenter topics(platform_, MediaSession::ForProject(state_));

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPalette>
-#include <iterator>
 #include <filesystem>
+#include <iterator>
 
 #include "core/files/CommandLine.h"
 #include "core/files/FolderNames.h"

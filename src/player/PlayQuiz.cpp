@@ -8,8 +8,8 @@ namespace tavrin {
 
 bool PlayQuiz(Platform& platform, const QuizSource& source, const std::filesystem::path& quizFile) {
     // The learner's run is the author's preview, played from the compiled data.
-    MediaTopicPresenter topics(platform, MediaSession::ForQuizFolder(
-                                             std::filesystem::absolute(quizFile).parent_path()));
+    MediaTopicPresenter topics(
+        platform, MediaSession::ForQuizFolder(std::filesystem::absolute(quizFile).parent_path()));
     ClockRandom random;
     PreviewQuiz(platform, source, quizFile.string(), topics, random);
     return true;

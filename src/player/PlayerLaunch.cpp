@@ -5,8 +5,8 @@
 
 #include "core/build/ExecutableQuiz.h"
 #include "core/files/FileIO.h"
-#include "core/questions/QuizKind.h"
 #include "core/files/SharedRoutines.h"
+#include "core/questions/QuizKind.h"
 #include "player/PlayQuiz.h"
 
 namespace tavrin {

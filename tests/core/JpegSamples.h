@@ -8,9 +8,8 @@
 namespace tavrin::testing {
 
 // Encodes a picture made of four quadrants: red, green, blue and white.
-inline std::vector<std::uint8_t> encodeQuadrants(int width, int height,
-                                                 JpegSamples::Colours colours,
-                                                 bool progressive = false) {
+inline std::vector<std::uint8_t>
+encodeQuadrants(int width, int height, JpegSamples::Colours colours, bool progressive = false) {
     JpegSamples picture{width, height, colours, {}};
     const int components = JpegSamples::Components(colours);
     picture.samples.resize(static_cast<std::size_t>(width) * height * components);
@@ -18,7 +17,8 @@ inline std::vector<std::uint8_t> encodeQuadrants(int width, int height,
         const bool top = y < height / 2;
         for (int x = 0; x < width; ++x) {
             const bool left = x < width / 2;
-            std::uint8_t* pixel = &picture.samples[(static_cast<std::size_t>(y) * width + x) * components];
+            std::uint8_t* pixel =
+                &picture.samples[(static_cast<std::size_t>(y) * width + x) * components];
             if (colours == JpegSamples::Colours::Grey) {
                 pixel[0] = left ? 0 : 255;
                 continue;

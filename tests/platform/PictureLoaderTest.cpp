@@ -3,8 +3,8 @@
 #include "core/files/FileIO.h"
 
 #include <QTemporaryDir>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "tests/core/JpegSamples.h"
 
@@ -33,7 +33,8 @@ std::string loadError(const QString& path) {
 TEST(PictureLoader, LoadsJpegAndBitmapWhateverTheExtensionSays) {
     QTemporaryDir folder;
     const QString jpeg = folder.filePath("photo.bmp");
-    WriteFileAtomically(jpeg.toStdString(), tavrin::testing::encodeQuadrants(32, 32, tavrin::JpegSamples::Colours::Rgb));
+    WriteFileAtomically(jpeg.toStdString(), tavrin::testing::encodeQuadrants(
+                                                32, 32, tavrin::JpegSamples::Colours::Rgb));
     const QImage photo = PictureLoader::Load(jpeg);
     ASSERT_EQ(photo.size(), QSize(32, 32));
     expectNear(photo.pixel(4, 4), 255, 0, 0);
@@ -48,7 +49,8 @@ TEST(PictureLoader, LoadsJpegAndBitmapWhateverTheExtensionSays) {
 
 TEST(PictureLoader, FailuresNameTheFile) {
     QTemporaryDir folder;
-    std::vector<std::uint8_t> jpeg = tavrin::testing::encodeQuadrants(32, 32, tavrin::JpegSamples::Colours::Rgb);
+    std::vector<std::uint8_t> jpeg =
+        tavrin::testing::encodeQuadrants(32, 32, tavrin::JpegSamples::Colours::Rgb);
     const struct {
         const char* file;
         std::optional<std::string> bytes; // none: the file is missing

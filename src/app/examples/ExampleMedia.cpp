@@ -149,8 +149,8 @@ std::vector<std::uint8_t> EncodeBmp(const Picture& picture) {
 }
 
 std::vector<std::uint8_t> EncodeJpeg(const Picture& picture, int quality) {
-    return tavrin::EncodeJpeg({picture.width, picture.height, JpegSamples::Colours::Rgb, picture.rgb},
-                              quality);
+    return tavrin::EncodeJpeg(
+        {picture.width, picture.height, JpegSamples::Colours::Rgb, picture.rgb}, quality);
 }
 
 std::vector<std::uint8_t> EncodeToneWav(double frequency, double seconds, int sampleRate) {

@@ -1,14 +1,14 @@
 #include "ExampleQuizzes.h"
 
 #include "ExampleMedia.h"
+#include "core/files/SharedRoutines.h"
 #include "core/questions/QuestionFile.h"
 #include "core/questions/QuizKind.h"
-#include "core/settings/QuizSettings.h"
-#include "core/files/SharedRoutines.h"
 #include "core/questions/TQARecord.h"
 #include "core/questions/TTMRecord.h"
-#include "core/topics/TopicFile.h"
+#include "core/settings/QuizSettings.h"
 #include "core/settings/ViewPortDesign.h"
+#include "core/topics/TopicFile.h"
 
 #include <string>
 #include <vector>

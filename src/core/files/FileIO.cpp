@@ -238,7 +238,8 @@ void AtomicFileWriter::appendRange(const std::filesystem::path& sourceName, int 
     while (copied < count) {
         const auto wanted =
             static_cast<std::size_t>(std::min<std::uint64_t>(count - copied, kStreamBufferSize));
-        const ssize_t got = ::pread(source, buffer.get(), wanted, static_cast<off_t>(offset + copied));
+        const ssize_t got =
+            ::pread(source, buffer.get(), wanted, static_cast<off_t>(offset + copied));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)

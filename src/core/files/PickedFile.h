@@ -1,9 +1,9 @@
 #pragma once
 
 #include <filesystem>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrin {
 

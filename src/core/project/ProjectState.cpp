@@ -35,7 +35,6 @@ std::string ProjectState::quizName() const {
     return QuizBaseName(quizFile.filename().string());
 }
 
-
 void ProjectState::clearQuiz() {
     selectedName_.clear();
     quizFile.clear();

@@ -41,7 +41,8 @@ RichDocument RichDocument::fromPlainText(std::string_view utf8) {
         if (end == std::string_view::npos)
             end = utf8.size();
         Paragraph paragraph;
-        paragraph.appendText(CharFormat{}, withoutControlCharacters(utf8.substr(start, end - start)));
+        paragraph.appendText(CharFormat{},
+                             withoutControlCharacters(utf8.substr(start, end - start)));
         document.paragraphs.push_back(std::move(paragraph));
         const bool crlf = end + 1 < utf8.size() && utf8[end] == '\r' && utf8[end + 1] == '\n';
         start = end + (crlf ? 2 : 1);

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "core/questions/QuizKind.h"
+#include "core/questions/TQARecord.h"
+#include "core/questions/TTMRecord.h"
 #include "core/run/QuizRunRules.h"
 #include "core/run/RecList.h"
 #include "core/run/ResultsText.h"
-#include "core/questions/TQARecord.h"
-#include "core/questions/TTMRecord.h"
 
 namespace tavrin {
 

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "core/files/RandomSource.h"
 #include "core/run/QuizRunState.h"
 #include "core/settings/QuizSettings.h"
-#include "core/files/RandomSource.h"
 
 namespace tavrin {
 

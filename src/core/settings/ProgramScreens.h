@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/bytes/FixedRecord.h"
 #include "core/settings/AboutBoxDesign.h"
 #include "core/settings/CommandRecord.h"
-#include "core/bytes/FixedRecord.h"
 #include "core/settings/IntroScreenDesign.h"
 
 namespace tavrin {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/settings/CustomTexts.h"
 #include "core/bytes/FixedRecord.h"
+#include "core/settings/CustomTexts.h"
 #include "core/settings/ProgramScreens.h"
 #include "core/settings/ProgramWindow.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/topics/TopicCommand.h"
 #include "core/settings/ViewPortDesign.h"
+#include "core/topics/TopicCommand.h"
 
 namespace tavrin {
 

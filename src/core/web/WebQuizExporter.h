@@ -27,9 +27,9 @@ struct WebExportOutcome {
     std::vector<std::string> report;
 };
 
-// Writes a web quiz: the player, quiz-data.js and the media in media/; with `scorm`, the same zipped with imsmanifest.xml. Everything is
-// checked first (a damaged compiled quiz, the player, every file the quiz
-// names), so a refused export writes nothing. Media a browser cannot play are
+// Writes a web quiz: the player, quiz-data.js and the media in media/; with `scorm`, the same
+// zipped with imsmanifest.xml. Everything is checked first (a damaged compiled quiz, the player,
+// every file the quiz names), so a refused export writes nothing. Media a browser cannot play are
 // converted or refused, never silently. A file that cannot be written throws
 // FileError naming it.
 class WebQuizExporter {

@@ -40,8 +40,7 @@ THypEntryForm::THypEntryForm(Platform& platform, std::filesystem::path quizFolde
                              const ViewPortDesign& design,
                              const std::vector<std::string>& textLines, int mode, QWidget* parent)
     : THypEntryForm(platform, std::move(quizFolder), design, textLines, mode == 2 ? 550 : 510,
-                    mode == 2 ? tr("&Design Display Screen") : tr("&Adjust Text Window"),
-                    parent) {
+                    mode == 2 ? tr("&Design Display Screen") : tr("&Adjust Text Window"), parent) {
     mode_ = mode;
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/run/QuizSource.h"
 #include "core/files/RandomSource.h"
+#include "core/run/QuizSource.h"
 #include "platform/Platform.h"
 #include "ui/runtime/TopicPresenter.h"
 

@@ -3,11 +3,11 @@
 #include <QString>
 #include <string>
 
-#include "core/settings/CustomTexts.h"
-#include "core/run/QuizRunState.h"
-#include "core/settings/QuizSettings.h"
-#include "core/run/QuizSource.h"
 #include "core/files/RandomSource.h"
+#include "core/run/QuizRunState.h"
+#include "core/run/QuizSource.h"
+#include "core/settings/CustomTexts.h"
+#include "core/settings/QuizSettings.h"
 #include "platform/Platform.h"
 #include "ui/runtime/TopicPresenter.h"
 

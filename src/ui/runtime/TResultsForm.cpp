@@ -45,8 +45,8 @@ TResultsForm::TResultsForm(RunContext& run, QWidget* parent)
     QPalette palette = Gauge1->palette();
     palette.setColor(QPalette::Highlight,
                      ColourFromValue(ResultPassed(state.PercentCorrect, settings.passPercentage())
-                                      ? settings.passGraphColour()
-                                      : settings.failGraphColour()));
+                                         ? settings.passGraphColour()
+                                         : settings.failGraphColour()));
     Gauge1->setPalette(palette);
     Gauge1->setMaximum(std::max(state.QuestionsToTake, 1));
     Gauge1->setValue(state.QuestionsCorrect);

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "tests/core/CompiledQuizFixtures.h"
 #include "core/build/Distribution.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/settings/QuizSettings.h"
+#include "tests/core/CompiledQuizFixtures.h"
 
 namespace tavrin {
 namespace {

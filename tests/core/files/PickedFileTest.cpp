@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "tests/core/QuizFolders.h"
 #include "core/files/FileIO.h"
 #include "core/files/PickedFile.h"
+#include "tests/core/QuizFolders.h"
 
 namespace tavrin {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
-#include "core/settings/FontSpec.h"
 #include "core/files/SharedRoutines.h"
+#include "core/settings/FontSpec.h"
 #include "tests/core/TempFolder.h"
 
 namespace tavrin {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/TempFolder.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/project/ProjectState.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace fs = std::filesystem;

@@ -23,7 +23,8 @@ TEST(ResultsDesignTest, PercentagesOutsideZeroToHundredOrNotWholeAreRefused) {
     } messages[] = {
         {PercentRefusal::kNotANumber, "That is not a valid number", "That is not a valid number."},
         {PercentRefusal::kAboveMaximum, "100% is the maximum", "The maximum score is 100."},
-        {PercentRefusal::kBelowMinimum, "The score cannot be less than 0", "The minimum score is 0."},
+        {PercentRefusal::kBelowMinimum, "The score cannot be less than 0",
+         "The minimum score is 0."},
     };
     for (const auto& m : messages) {
         EXPECT_EQ(PassPercentageRefusal(m.refusal), m.pass);

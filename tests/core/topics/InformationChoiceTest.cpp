@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "tests/core/TempFolder.h"
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/topics/InformationChoice.h"
 #include "core/topics/TopicFile.h"
+#include "tests/core/TempFolder.h"
 
 namespace tavrin {
 namespace {
