@@ -43,6 +43,14 @@ std::uint64_t appendTopicBlock(const fs::path& topicFile, AtomicFileWriter& out)
 // Bytes in the records of the question file. A quiz without questions would
 // play nothing, and bytes after the last whole record are a question lost,
 // so neither is compiled.
+// The topic block is the topic file's text and an index entry for each of
+// its topics: an eighth more than the text leaves room for short topics.
+std::uint64_t topicBlockEstimate(const std::optional<fs::path>& topicFile) {
+    std::error_code ec;
+    const std::uint64_t text = topicFile ? fs::file_size(*topicFile, ec) : 0;
+    return ec ? 0 : text + text / 8;
+}
+
 std::uint64_t recordBytesOf(const fs::path& questionFile, QuizKind kind) {
     std::error_code ec;
     const std::uint64_t size = fs::file_size(questionFile, ec);
@@ -112,6 +120,7 @@ fs::path CompileQuiz(const QuizFileSet& files, const QuizSettings& settings) {
     // block is streamed; the directory that gives its size is put in place
     // once it is written.
     AtomicFileWriter out(target, DiskSync::kNoSync);
+    out.reserve(kCompiledHeadSize + recordBytes + topicBlockEstimate(topicFile));
     CompiledQuizDirectory directory;
     out.write(settings.bytes().data(), settings.bytes().size());
     out.write(directory.bytes().data(), directory.bytes().size());

@@ -172,6 +172,9 @@ void WriteExecutableQuiz(const fs::path& stub, const fs::path& compiled,
     }
     // Built again from the compiled quiz at any time, so it is not forced to the disk.
     AtomicFileWriter out(executable, DiskSync::kNoSync);
+    std::error_code ec;
+    const std::uint64_t compiledSize = fs::file_size(compiled, ec);
+    out.reserve(ec ? 0 : stubImage.bytes().size() + compiledSize);
     const int copiedStub = AppendFileTo(stub, out);
     if (copiedStub == kCopySourceUnreadable)
         throw FileError::fromErrno(stub, "cannot open");

@@ -7,7 +7,9 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/bytes/FileError.h"
@@ -268,10 +270,30 @@ std::uint64_t AtomicFileWriter::bufferedCopy(std::FILE* source, std::uint64_t li
     return appended;
 }
 
+void AtomicFileWriter::reserve(std::uint64_t bytes) {
+    if (!file_ || bytes == 0 || bytes > std::uint64_t{std::numeric_limits<off_t>::max()})
+        return;
+    // A refusal may still have set part aside, so the room is given back
+    // either way.
+    reserved_ = true;
+    ::fallocate(fileno(file_), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes));
+}
+
+// Room set aside past the end goes back: truncating to the size the file
+// already has frees it.
+bool AtomicFileWriter::giveBackUnusedRoom() {
+    if (!reserved_)
+        return true;
+    struct stat written {};
+    const int fd = fileno(file_);
+    return ::fstat(fd, &written) == 0 && ::ftruncate(fd, written.st_size) == 0;
+}
+
 void AtomicFileWriter::commit() {
     if (!file_)
         throw FileError(target_, "commit after the file was closed");
     const bool flushed = stepAllowed("flush", target_) && std::fflush(file_) == 0 &&
+                         giveBackUnusedRoom() &&
                          (sync_ == DiskSync::kNoSync || ::fsync(fileno(file_)) == 0);
     const int flushError = errno;
     const bool closed = std::fclose(file_) == 0;

@@ -158,9 +158,12 @@ void CopyFileInto(const fs::path& source, const fs::path& destination, DiskSync 
     if (!S_ISREG(from.st_mode))
         throw FileError(source, "is not a plain file");
     struct stat to {};
-    if (::stat(target.c_str(), &to) == 0 && to.st_dev == from.st_dev && to.st_ino == from.st_ino)
+    const bool replacing = ::stat(target.c_str(), &to) == 0;
+    if (replacing && to.st_dev == from.st_dev && to.st_ino == from.st_ino)
         return;
     AtomicFileWriter out(target, sync);
+    if (replacing)
+        out.reserve(static_cast<std::uint64_t>(from.st_size));
     out.appendRange(source, in, 0, static_cast<std::uint64_t>(from.st_size));
     out.commit();
     // A copied program stays a program.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sys/stat.h>
 
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
@@ -100,6 +101,23 @@ TEST_F(FileRoutines, AppendFromKeepsBothStreamsInStep) {
     EXPECT_EQ(ReadFileText(target), "<0123|567"
                                     "89abcdefghij"
                                     ">");
+}
+
+// Room set aside beyond what is written must not stay with the file: the
+// disk would lose it for as long as the file lives.
+TEST_F(FileRoutines, RoomSetAsideAndNotUsedIsGivenBack) {
+    const auto target = temp.path() / "OUT";
+    constexpr std::uint64_t kSetAside = 4 * 1024 * 1024;
+    {
+        AtomicFileWriter out(target);
+        out.reserve(kSetAside);
+        out.write("twelve bytes");
+        out.commit();
+    }
+    EXPECT_EQ(ReadFileText(target), "twelve bytes");
+    struct stat written {};
+    ASSERT_EQ(::stat(target.c_str(), &written), 0);
+    EXPECT_LT(static_cast<std::uint64_t>(written.st_blocks) * 512, kSetAside / 4);
 }
 
 TEST_F(FileRoutines, CopyFileIntoAFolderOrAName) {
