@@ -100,7 +100,7 @@ protected:
 
     // The learner's results, beside the program: 2 of 3, RIVER the wrong one.
     static void expectTwoOfThree(const fs::path& resultsFile) {
-        const std::vector<std::string> lines = ReadTextLines(resultsFile);
+        const std::vector<std::string> lines = SplitLines(ReadFileText(resultsFile));
         ASSERT_EQ(lines.size(), 12u) << resultsFile;
         EXPECT_EQ(lines[3], "Questions Correct = 2");
         EXPECT_EQ(lines[11], "RIVER");

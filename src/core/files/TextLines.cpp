@@ -1,7 +1,5 @@
 #include "core/files/TextLines.h"
 
-#include "core/files/FileIO.h"
-
 namespace tavrin {
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -32,10 +30,6 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
         out += "\r\n";
     }
     return out;
-}
-
-std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
-    return SplitLines(ReadFileText(path));
 }
 
 } // namespace tavrin

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +10,5 @@ namespace tavrin {
 // accepts CR LF and bare LF. A final line without an end still counts.
 std::vector<std::string> SplitLines(std::string_view text);
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
-
-std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
 
 } // namespace tavrin

@@ -6,6 +6,7 @@
 #include "core/bytes/FileError.h"
 #include "core/files/FileIO.h"
 #include "core/files/FolderNames.h"
+#include "core/files/TextLines.h"
 #include "core/questions/TQARecord.h"
 #include "core/questions/TTMRecord.h"
 #include "core/rtf/RtfReader.h"
@@ -31,17 +32,6 @@ constexpr const char* kCustomTextKeys[CustomTexts::kCount] = {
 
 std::string utf8(std::string_view stored) {
     return cp1252::toUtf8(stored);
-}
-
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::size_t size = 0;
-    for (const auto& line : lines)
-        size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const auto& line : lines)
-        text.append(line).append("\r\n");
-    return text;
 }
 
 std::string programRefusal(const std::string& program) {
@@ -320,7 +310,7 @@ void WebQuizData::writeTopicContent(const TopicDisplay& display,
     switch (display.kind) {
     case TopicDisplayKind::FormattedText:
     case TopicDisplayKind::TextScreen:
-        json_.field("html", RtfToHtml::ConvertSource(joinLines(display.textLines)));
+        json_.field("html", RtfToHtml::ConvertSource(JoinLinesCrLf(display.textLines)));
         writeDesign(display.design);
         break;
     case TopicDisplayKind::Multimedia: {
@@ -398,7 +388,7 @@ void WebQuizData::writeIntroduction() {
         .field("statusBarColour", intro.statusBarColour())
         .field("useMenuBar", intro.useMenuBar());
     writeDesign(intro.textWindow());
-    json_.field("html", RtfToHtml::ConvertSource(joinLines(lines))).endObject();
+    json_.field("html", RtfToHtml::ConvertSource(JoinLinesCrLf(lines))).endObject();
 }
 
 void WebQuizData::writeDesign(const ViewPortDesign& design) {
