@@ -128,6 +128,27 @@ SplitQuestionLines(const std::string& text, std::size_t firstLimit, std::size_t 
     return lines;
 }
 
+namespace {
+
+// The question's text in the record's six lines (the first of at most
+// kTextLimit characters, the others of `lineLimit`), the answers' lost
+// feedback noted, and the record added.
+void AddQuestionRecord(const Question& q, std::size_t lineLimit, TTMRecord& record,
+                       MappedQuestion& out) {
+    const auto lines = SplitQuestionLines(q.text, kTextLimit, lineLimit);
+    if (!lines)
+        throw Refusal{"its text does not fit the six question lines"};
+    for (std::size_t i = 0; i < lines->size(); ++i)
+        record.setQuestionLine(static_cast<int>(i + 1),
+                               Stored((*lines)[i], "question", kTextLimit));
+    NoteAnswerFeedback(q, out);
+    MappedRecord mapped;
+    mapped.bytes.assign(record.view().begin(), record.view().end());
+    out.records.push_back(std::move(mapped));
+}
+
+} // namespace
+
 QuestionMapper::QuestionMapper(QuizKind kind, const std::vector<std::string>& takenNames)
     : kind_(kind) {
     for (const auto& name : takenNames)
@@ -204,16 +225,7 @@ void QuestionMapper::mapTI(const Question& q, MappedQuestion& out) {
             Stored(q.answers[k].text, "answer " + Quoted(q.answers[k].text), kMatchLimit));
     const std::string displayed = q.displayedAnswer.value_or(q.answers[0].text);
     record.setCorrectAnswer(Stored(displayed, "answer " + Quoted(displayed), kTextLimit));
-    const auto lines = SplitQuestionLines(q.text, kTextLimit, kTiLineLimit);
-    if (!lines)
-        throw Refusal{"its text does not fit the six question lines"};
-    for (std::size_t i = 0; i < lines->size(); ++i)
-        record.setQuestionLine(static_cast<int>(i + 1),
-                               Stored((*lines)[i], "question", kTextLimit));
-    NoteAnswerFeedback(q, out);
-    MappedRecord mapped;
-    mapped.bytes.assign(record.view().begin(), record.view().end());
-    out.records.push_back(std::move(mapped));
+    AddQuestionRecord(q, kTiLineLimit, record, out);
 }
 
 void QuestionMapper::mapMC(const Question& q, MappedQuestion& out) {
@@ -241,16 +253,7 @@ void QuestionMapper::mapMC(const Question& q, MappedQuestion& out) {
         else
             record.setWrongAnswer(++slot, stored);
     }
-    const auto lines = SplitQuestionLines(q.text, kTextLimit, kTextLimit);
-    if (!lines)
-        throw Refusal{"its text does not fit the six question lines"};
-    for (std::size_t i = 0; i < lines->size(); ++i)
-        record.setQuestionLine(static_cast<int>(i + 1),
-                               Stored((*lines)[i], "question", kTextLimit));
-    NoteAnswerFeedback(q, out);
-    MappedRecord mapped;
-    mapped.bytes.assign(record.view().begin(), record.view().end());
-    out.records.push_back(std::move(mapped));
+    AddQuestionRecord(q, kTextLimit, record, out);
 }
 
 void QuestionMapper::attachInformation(const Question& q, MappedQuestion& out) const {
